@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the application needs.
+# Safe to run again: packages already present are skipped quickly.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev
+  qt6-qpa-plugins libgl-dev
+  libxlsxwriter-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang
+  fonts-nanum
+  cups cups-client printer-driver-cups-pdf poppler-utils
+  python3-openpyxl
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

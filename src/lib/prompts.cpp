@@ -1,0 +1,69 @@
+#include "prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QWidget *owner(QWidget *parent) { return parent ? parent : QApplication::activeWindow(); }
+
+class DialogPrompts final : public Prompts {
+public:
+    void info(QWidget *parent, const QString &message, const QString &caption) override {
+        QMessageBox::information(owner(parent), caption, message);
+    }
+    bool askYesNo(QWidget *parent, const QString &message, const QString &caption) override {
+        QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::NoButton, owner(parent));
+        QPushButton *yes = box.addButton(QStringLiteral("예(&Y)"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("아니오(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+    void error(QWidget *parent, const QString &message, const QString &caption) override {
+        QMessageBox::critical(owner(parent), caption, message);
+    }
+    void plain(QWidget *parent, const QString &message, const QString &caption) override {
+        QMessageBox box(QMessageBox::NoIcon, caption, message, QMessageBox::Ok, owner(parent));
+        box.exec();
+    }
+    QString openFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, false); }
+    QString saveFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, true); }
+
+private:
+    static QString run(QWidget *parent, const FileDialogRequest &r, bool save) {
+        QFileDialog dialog(owner(parent), r.title, r.folder, r.filter);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (!r.defaultSuffix.isEmpty())
+            dialog.setDefaultSuffix(r.defaultSuffix);
+        const QStringList filters = r.filter.split(QStringLiteral(";;"));
+        if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(r.filterIndex - 1));
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+Prompts *&current() {
+    static Prompts *p = nullptr;
+    return p;
+}
+
+} // namespace
+
+Prompts &prompts() {
+    static DialogPrompts dialogs;
+    return current() ? *current() : dialogs;
+}
+
+void setPrompts(Prompts *p) { current() = p; }
+
+void ShowInfo(const QString &message, QWidget *parent) { prompts().info(parent, message, kAppTitle); }
+
+bool AskYesNo(const QString &message, QWidget *parent) { return prompts().askYesNo(parent, message, kAppTitle); }

@@ -1,0 +1,42 @@
+#pragma once
+// Every question and notice to the user, and every file dialog, goes through one Prompts object, so
+// that tests can script the answers instead of a person.
+
+#include <QString>
+
+class QWidget;
+
+inline const QString kAppTitle = QStringLiteral("켈모르소프트 세금계산서");
+
+struct FileDialogRequest {
+    QString title;
+    QString folder;        // where the dialog starts
+    QString fileName;      // proposed name
+    QString filter;        // "세금계산서 (*.Dy5);;모든 파일 (*)"
+    int filterIndex = 1;   // 1-based, as the filter list reads
+    QString defaultSuffix; // added to a typed name without one
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Information icon, OK button.
+    virtual void info(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // Confirmation icon, Yes and No; true on Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // Error icon, OK button: failures of a command.
+    virtual void error(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // A plain box without icon.
+    virtual void plain(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // The chosen full path, or empty when the dialog was cancelled.
+    virtual QString openFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    virtual QString saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+};
+
+// The prompts in use: message boxes and file dialogs unless a test installed its own.
+Prompts &prompts();
+// Installs p (not owned) in place of the dialogs; nullptr restores them.
+void setPrompts(Prompts *p);
+
+void ShowInfo(const QString &message, QWidget *parent = nullptr);
+bool AskYesNo(const QString &message, QWidget *parent = nullptr);

@@ -1,0 +1,38 @@
+#pragma once
+// The settings file "ZaruZiz.ini" in the application folder, with the semantics of a Windows profile
+// file: section and key names compared without regard to case, values trimmed, the first occurrence of a
+// section or key wins, every other line kept as it was when a value is written, CRLF line ends, CP949 on
+// disk. Each call opens the file, does one access and closes it again; nothing is cached.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+inline const QString kIniFileName = QStringLiteral("ZaruZiz.ini");
+
+// The folder of the running executable, ending in "/". Tests point it elsewhere.
+QString ApplicationFolder();
+void SetApplicationFolderForTesting(const QString &folder); // empty restores the real one
+
+// The full path of a settings file name inside the application folder.
+QString IniFilePath(const QString &fileName);
+
+QString IniReadStr(const QString &fileName, const QString &section, const QString &key,
+                   const QString &defaultValue);
+// Raises IoError "Unable to write to <path>" when the file cannot be written; the file is then unchanged.
+void IniWriteStr(const QString &fileName, const QString &section, const QString &key, const QString &value);
+bool IniReadBool(const QString &fileName, const QString &section, const QString &key, bool defaultValue);
+void IniWriteBool(const QString &fileName, const QString &section, const QString &key, bool value);
+
+// The longest value a read returns, in bytes; longer stored values are cut.
+inline constexpr int kIniValueLimit = 2047;
+
+// Profile-file editing on the raw bytes of a file, for the functions above and for tests.
+namespace profile {
+// The value of key in section, or nothing.
+std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section, const QByteArray &key);
+// The file with key in section set to value; section and key are created when missing.
+QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key,
+               const QByteArray &value);
+} // namespace profile

@@ -1,0 +1,36 @@
+#include "workpath.h"
+
+#include "errors.h"
+#include "settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kSection = QStringLiteral("작업폴더");
+const QString kKey = QStringLiteral("wPath");
+
+QString withSeparator(QString path) {
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+} // namespace
+
+QString GetWorkPath(const QString &iniFileName) {
+    QString path = IniReadStr(iniFileName, kSection, kKey, QString());
+    if (path.isEmpty()) {
+        path = ApplicationFolder() + QStringLiteral("Work/");
+        IniWriteStr(iniFileName, kSection, kKey, path);
+    }
+    path = withSeparator(QDir::fromNativeSeparators(path));
+    QDir().mkpath(path);
+    return path;
+}
+
+void SetWorkPath(const QString &fileName, const QString &iniFileName) {
+    const QString folder = withSeparator(QFileInfo(fileName).absolutePath());
+    if (!QDir().mkpath(folder) || !QDir::setCurrent(folder))
+        throw IoError(QStringLiteral("폴더를 열 수 없습니다: %1").arg(QDir::toNativeSeparators(folder)));
+    IniWriteStr(iniFileName, kSection, kKey, folder);
+}

@@ -1,0 +1,59 @@
+#include "test_support.h"
+
+#include "codec.h"
+#include "settings.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+ScratchAppFolder::ScratchAppFolder() { SetApplicationFolderForTesting(dir_.path()); }
+ScratchAppFolder::~ScratchAppFolder() { SetApplicationFolderForTesting(QString()); }
+QString ScratchAppFolder::path() const { return dir_.path() + u'/'; }
+
+void ScratchAppFolder::write(const QString &name, const QByteArray &bytes) const {
+    QFile f(file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ScratchAppFolder::read(const QString &name) const {
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+ScriptedPrompts::ScriptedPrompts() { setPrompts(this); }
+ScriptedPrompts::~ScriptedPrompts() { setPrompts(nullptr); }
+
+void ScriptedPrompts::info(QWidget *, const QString &message, const QString &) { shown << message; }
+void ScriptedPrompts::error(QWidget *, const QString &message, const QString &) { shown << message; }
+void ScriptedPrompts::plain(QWidget *, const QString &message, const QString &) { shown << message; }
+
+bool ScriptedPrompts::askYesNo(QWidget *, const QString &message, const QString &) {
+    shown << message;
+    if (yesNoAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << message.toStdString();
+        return false;
+    }
+    const bool a = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::openFile(QWidget *, const FileDialogRequest &request) {
+    fileRequests << request;
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
+        return {};
+    }
+    const QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::saveFile(QWidget *parent, const FileDialogRequest &request) {
+    return openFile(parent, request);
+}
+
+QByteArray cp(const char *utf8) { return cp949::encode(QString::fromUtf8(utf8)); }

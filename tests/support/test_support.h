@@ -1,0 +1,46 @@
+#pragma once
+// Shared helpers of the tests: a scratch application folder, CP949 byte files, scripted prompts.
+
+#include "prompts.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+// Points the application folder at a fresh temporary folder for the life of the object.
+class ScratchAppFolder {
+public:
+    ScratchAppFolder();
+    ~ScratchAppFolder();
+    QString path() const; // ends in "/"
+    QString file(const QString &name) const { return path() + name; }
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Prompts that answer from a script and record what was asked.
+class ScriptedPrompts : public Prompts {
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    std::deque<bool> yesNoAnswers;   // answers to askYesNo, in order; an unexpected question fails the test
+    std::deque<QString> fileAnswers; // answers to file dialogs (empty string: cancelled)
+    QStringList shown;               // every message shown or asked, in order
+    QList<FileDialogRequest> fileRequests;
+
+    void info(QWidget *, const QString &message, const QString &caption) override;
+    bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
+    void error(QWidget *, const QString &message, const QString &caption) override;
+    void plain(QWidget *, const QString &message, const QString &caption) override;
+    QString openFile(QWidget *, const FileDialogRequest &request) override;
+    QString saveFile(QWidget *, const FileDialogRequest &request) override;
+};
+
+// CP949 bytes of a text, for building fixture files byte by byte.
+QByteArray cp(const char *utf8);

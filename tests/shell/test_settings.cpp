@@ -1,0 +1,154 @@
+#include "errors.h"
+#include "regnum.h"
+#include "settings.h"
+#include "settings_keys.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+const QString kIni = QStringLiteral("ZaruZiz.ini");
+} // namespace
+
+TEST(Settings, MissingFileReadsDefaults) {
+    ScratchAppFolder app;
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fSangho"), s("견본")), s("견본"));
+    EXPECT_TRUE(IniReadBool(kIni, s("미리보기"), s("Prvew"), true));
+    EXPECT_FALSE(IniReadBool(kIni, s("양식지"), s("pFrm"), false));
+    EXPECT_FALSE(QFile::exists(app.file(kIni))); // reading creates nothing
+}
+
+TEST(Settings, ReadsCp949FileWithCrlfKoreanSectionsAndCaseInsensitiveNames) {
+    ScratchAppFolder app;
+    app.write(kIni, cp("[등록]\r\nfSangho = 대한상사 \r\nFNAME=김철수\r\n[여백]\r\nfdTop=5\r\n"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fSangho"), s("x")), s("대한상사"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fname"), s("x")), s("김철수"));
+    EXPECT_EQ(IniReadStr(kIni, s("여백"), s("FDTOP"), s("0")), s("5"));
+    EXPECT_EQ(IniReadStr(kIni, s("여백"), s("fSangho"), s("none")), s("none")); // keys belong to their section
+}
+
+TEST(Settings, FirstOccurrenceWins) {
+    ScratchAppFolder app;
+    app.write(kIni, cp("[등록]\nfName=first\nfName=second\n[등록]\nfName=third\nfTel=02\n"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fName"), s("x")), s("first"));
+    // A key only in the repeated section is not found: the first section is the one that counts.
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fTel"), s("none")), s("none"));
+}
+
+TEST(Settings, EmptyValueReadsEmptyNotDefault) {
+    ScratchAppFolder app;
+    app.write(kIni, cp("[작업폴더]\r\nwPath=\r\n"));
+    EXPECT_EQ(IniReadStr(kIni, s("작업폴더"), s("wPath"), s("A:")), QString());
+}
+
+TEST(Settings, FlagsReadAsIntegers) {
+    ScratchAppFolder app;
+    app.write(kIni, cp("[f]\r\na=2\r\nb=abc\r\nc=0\r\nd=-1\r\ne=\r\n"));
+    EXPECT_TRUE(IniReadBool(kIni, s("f"), s("a"), false));
+    EXPECT_TRUE(IniReadBool(kIni, s("f"), s("b"), true));
+    EXPECT_FALSE(IniReadBool(kIni, s("f"), s("b"), false));
+    EXPECT_FALSE(IniReadBool(kIni, s("f"), s("c"), true));
+    EXPECT_TRUE(IniReadBool(kIni, s("f"), s("d"), false));
+    EXPECT_TRUE(IniReadBool(kIni, s("f"), s("e"), true));
+    IniWriteBool(kIni, s("f"), s("x"), true);
+    IniWriteBool(kIni, s("f"), s("y"), false);
+    EXPECT_TRUE(IniReadBool(kIni, s("f"), s("x"), false));
+    EXPECT_FALSE(IniReadBool(kIni, s("f"), s("y"), true));
+    EXPECT_EQ(IniReadStr(kIni, s("f"), s("x"), QString()), s("1"));
+    EXPECT_EQ(IniReadStr(kIni, s("f"), s("y"), QString()), s("0"));
+}
+
+TEST(Settings, LongValuesReadBackCutWithoutSplittingASyllable) {
+    ScratchAppFolder app;
+    const QString longValue = QString(2046, u'a') + s("가나");
+    IniWriteStr(kIni, s("등록"), s("fAddr"), longValue);
+    const QString read = IniReadStr(kIni, s("등록"), s("fAddr"), QString());
+    EXPECT_EQ(read, QString(2046, u'a')); // 가 would end at byte 2048
+    IniWriteStr(kIni, s("등록"), s("fAddr"), QString(3000, u'b'));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fAddr"), QString()).size(), 2047);
+}
+
+TEST(Settings, WriteCreatesFileInCp949WithCrlf) {
+    ScratchAppFolder app;
+    IniWriteStr(kIni, s("등록"), s("fSangho"), s("대한상사"));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfSangho=대한상사\r\n"));
+    IniWriteStr(kIni, s("여백"), s("fdTop"), s("3"));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfSangho=대한상사\r\n[여백]\r\nfdTop=3\r\n"));
+}
+
+TEST(Settings, WriteKeepsEveryOtherLineByteForByte) {
+    ScratchAppFolder app;
+    // Comments, other sections, a blank line, a value in bytes that are not CP949, a line with LF only.
+    const QByteArray before = cp("; 설정 파일\r\n[등록]\r\nfSangho=옛상호\r\n; 메모\r\nfName=홍\r\n\r\n[기타]\r\nraw=") +
+                              QByteArray("\xFF\xFE") + "\nlast=1\r\n";
+    app.write(kIni, before);
+    IniWriteStr(kIni, s("등록"), s("FSANGHO"), s("새상호"));
+    QByteArray expected = before;
+    expected.replace(cp("fSangho=옛상호"), cp("FSANGHO=새상호"));
+    EXPECT_EQ(app.read(kIni), expected);
+
+    // A new key goes after the section's last line, before the blank line that separates it.
+    IniWriteStr(kIni, s("등록"), s("fTel"), s("( 031) 123-4567"));
+    expected.replace(cp("fName=홍\r\n"), cp("fName=홍\r\nfTel=( 031) 123-4567\r\n"));
+    EXPECT_EQ(app.read(kIni), expected);
+
+    // A new section goes at the end.
+    IniWriteStr(kIni, s("양식"), s("rBtn"), s("0"));
+    EXPECT_EQ(app.read(kIni), expected + cp("[양식]\r\nrBtn=0\r\n"));
+}
+
+TEST(Settings, WriteToFileWithoutFinalLineBreak) {
+    ScratchAppFolder app;
+    app.write(kIni, cp("[등록]\r\nfName=홍"));
+    IniWriteStr(kIni, s("등록"), s("fTel"), s("02"));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n"));
+    IniWriteStr(kIni, s("여백"), s("fdTop"), s("1"));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n[여백]\r\nfdTop=1\r\n"));
+}
+
+TEST(Settings, ValueWithLineBreakStaysOnItsLine) {
+    ScratchAppFolder app;
+    IniWriteStr(kIni, s("등록"), s("fMsge"), s("첫줄\r\n[가짜]\nx=1"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fMsge"), QString()), s("첫줄  [가짜] x=1"));
+    EXPECT_EQ(IniReadStr(kIni, s("가짜"), s("x"), s("none")), s("none"));
+}
+
+TEST(Settings, UnwritableFileRaisesWithFullPathAndLeavesNothingBehind) {
+    ScratchAppFolder app;
+    // A folder in the place of the file cannot be written, even by the superuser.
+    ASSERT_TRUE(QDir(app.path()).mkdir(kIni));
+    try {
+        IniWriteStr(kIni, s("등록"), s("fName"), s("x"));
+        FAIL() << "no error";
+    } catch (const IoError &e) {
+        EXPECT_EQ(e.message(), s("Unable to write to ") + app.file(kIni));
+    }
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    // Reading from it is no error either.
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fName"), s("d")), s("d"));
+}
+
+TEST(Settings, FreshInstallationDefaults) {
+    ScratchAppFolder app;
+    EXPECT_EQ(keys::read(keys::fSaNo), SampleSupplierNumber());
+    EXPECT_TRUE(keys::read(keys::djnousr));
+    EXPECT_EQ(keys::readSealPath(), app.file(s("dojang.bmp")));
+    EXPECT_TRUE(keys::read(keys::Prvew));
+    EXPECT_FALSE(keys::read(keys::pFrm));
+    EXPECT_FALSE(keys::read(keys::PKind));
+    EXPECT_TRUE(keys::read(keys::dType));
+    EXPECT_TRUE(keys::read(keys::gType));
+    EXPECT_TRUE(keys::read(keys::misu));
+    EXPECT_TRUE(keys::read(keys::rBtn));
+    for (const keys::TextKey *k : {&keys::fdTop, &keys::fdLft, &keys::fgTop, &keys::fgLft, &keys::pTop2, &keys::pLft2})
+        EXPECT_EQ(keys::read(*k), s("0"));
+    EXPECT_EQ(keys::read(keys::fMsge), s("계산서에 전달할 메시지 적는 부분...."));
+    EXPECT_EQ(keys::read(keys::fMsg2), s("명세서에 전달할 메시지 적는 부분...."));
+
+    // A flag written by one window is what the next read anywhere sees.
+    keys::write(keys::djnousr, false);
+    EXPECT_FALSE(keys::read(keys::djnousr));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\ndjnousr=0\r\n"));
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
@@ -31,6 +32,12 @@ public:
     }
     QString openFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, false); }
     QString saveFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, true); }
+
+    bool printerSetup(QWidget *parent, QPrinter &printer) override {
+        QPrintDialog dialog(&printer, owner(parent));
+        dialog.setWindowTitle(QStringLiteral("프린터 설정"));
+        return dialog.exec() == QDialog::Accepted;
+    }
 
 private:
     static QString run(QWidget *parent, const FileDialogRequest &r, bool save) {

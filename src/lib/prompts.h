@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 inline const QString kAppTitle = QStringLiteral("켈모르소프트 세금계산서");
@@ -31,6 +32,8 @@ public:
     // The chosen full path, or empty when the dialog was cancelled.
     virtual QString openFile(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    // The printer set-up dialog on printer; true when the user confirmed a choice.
+    virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The prompts in use: message boxes and file dialogs unless a test installed its own.

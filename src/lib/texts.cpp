@@ -2,6 +2,8 @@
 
 #include "money.h"
 
+#include <QDate>
+
 namespace {
 
 // Local digits as exchange "-" last four, right-aligned in 9.
@@ -84,3 +86,5 @@ int WinVersionCode(const OsVersionRecord &r) {
 int GetWinVersion() { return WinVersionCode(OsVersionRecord{}); }
 
 bool IsWinVista() { return GetWinVersion() == 14; }
+
+QString TodayText() { return QDate::currentDate().toString(kDateFormat); }

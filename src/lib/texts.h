@@ -12,6 +12,11 @@ QString PhoneDisplayText(const QString &stored);
 // areaWidth. A number typed without hyphens is stored as typed.
 QString PhoneStoredText(const QString &display, int areaWidth);
 
+// The date format of every date the program shows, checks or stores: "2001.05.27".
+inline const QString kDateFormat = QStringLiteral("yyyy.MM.dd");
+// Today's date in that format.
+QString TodayText();
+
 // True when the date box text, without separators c and blanks, is 8 characters long or empty.
 bool IsDateTextComplete(QChar c, const QString &text);
 

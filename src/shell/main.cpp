@@ -1,16 +1,52 @@
+// Program entry: one copy at a time, the process-wide formats and fonts, the main window.
+
+#include "editor_launch.h"
+#include "fonts.h"
+#include "mainU.h"
 #include "prompts.h"
-#include "settings.h"
+#include "recording_prompts.h"
+#include "frameless.h"
+#include "single_instance.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QLocale>
+
+#include <memory>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
-    QLabel window(QStringLiteral("켈모르소프트 세금계산서"));
-    window.setWindowTitle(kAppTitle);
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(712, 613);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(kAppTitle);
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    InstallFontSubstitutions();
+    QFont appFont(QStringLiteral("굴림"));
+    appFont.setPixelSize(12);
+    QApplication::setFont(appFont);
+
+    std::unique_ptr<RecordingPrompts> recording;
+    const QString log = qEnvironmentVariable("ZARU_TEST_PROMPTS_LOG");
+    if (!log.isEmpty()) {
+        recording = std::make_unique<RecordingPrompts>(log);
+        setPrompts(recording.get());
+    }
+
+    SingleInstance instance(SingleInstance::keyFor(kAppTitle));
+    if (!instance.becomePrimary()) {
+        prompts().info(nullptr, QStringLiteral(" 프로그램이 이미 실행중입니다."), QStringLiteral(" 확인!!"));
+        instance.askPrimaryToShow();
+        return 0;
+    }
+
+    Tmainf mainf(&OpenEditor);
+    QObject::connect(&instance, &SingleInstance::showRequested, &mainf, [&] {
+        BringToFront(&mainf);
+        if (recording)
+            recording->record(QStringLiteral("shown"));
+    });
+    mainf.show();
+    if (recording)
+        recording->record(QStringLiteral("started"));
+    const int rc = QApplication::exec();
+    setPrompts(nullptr);
+    return rc;
 }

@@ -57,3 +57,9 @@ QString ScriptedPrompts::saveFile(QWidget *parent, const FileDialogRequest &requ
 }
 
 QByteArray cp(const char *utf8) { return cp949::encode(QString::fromUtf8(utf8)); }
+
+bool ScriptedPrompts::printerSetup(QWidget *, QPrinter &) {
+    ++printerSetups;
+    shown << QStringLiteral("<printer set-up>");
+    return printerSetupAnswer;
+}

@@ -40,6 +40,9 @@ public:
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &request) override;
     QString saveFile(QWidget *, const FileDialogRequest &request) override;
+    int printerSetups = 0;        // how often the printer set-up dialog was asked for
+    bool printerSetupAnswer = false;
+    bool printerSetup(QWidget *, QPrinter &printer) override;
 };
 
 // CP949 bytes of a text, for building fixture files byte by byte.

@@ -1,0 +1,60 @@
+#include "single_instance.h"
+
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace {
+const QByteArray kShowRequest = "show\n";
+const QByteArray kShownAnswer = "shown\n";
+} // namespace
+
+SingleInstance::SingleInstance(const QString &key, QObject *parent) : QObject(parent), key_(key) {}
+
+QString SingleInstance::keyFor(const QString &title) {
+    // A socket name of plain letters, one per title and user.
+    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QStringLiteral("zaruziz-%1-%2").arg(QString::fromLatin1(hash)).arg(getuid());
+}
+
+bool SingleInstance::becomePrimary() {
+    {
+        QLocalSocket probe;
+        probe.connectToServer(key_);
+        if (probe.waitForConnected(500))
+            return false; // another copy answers
+    }
+    // Nobody answers: a socket left by a copy that crashed may still lie there.
+    QLocalServer::removeServer(key_);
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(key_))
+        return true; // run anyway: refusing to start would be worse than two copies
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *client = server_->nextPendingConnection()) {
+            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+            connect(client, &QLocalSocket::readyRead, this, [this, client] {
+                if (client->canReadLine() && client->readLine() == kShowRequest) {
+                    emit showRequested();
+                    client->write(kShownAnswer);
+                    client->flush();
+                }
+            });
+        }
+    });
+    return true;
+}
+
+bool SingleInstance::askPrimaryToShow(int timeoutMs) {
+    QLocalSocket socket;
+    socket.connectToServer(key_);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(kShowRequest);
+    socket.flush();
+    if (!socket.waitForReadyRead(timeoutMs))
+        return false;
+    return socket.readLine() == kShownAnswer;
+}

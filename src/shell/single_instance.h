@@ -1,0 +1,28 @@
+#pragma once
+// One copy of the program at a time. The first copy listens on a local socket named after the
+// application title; a later copy finds it there, asks it to come forward, and ends.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString &key, QObject *parent = nullptr);
+
+    // True when no other copy runs; this copy then listens for later ones.
+    bool becomePrimary();
+    // Asks the running copy to restore or raise its main window. True when it answered.
+    bool askPrimaryToShow(int timeoutMs = 2000);
+
+    static QString keyFor(const QString &title);
+
+signals:
+    void showRequested();
+
+private:
+    QString key_;
+    QLocalServer *server_ = nullptr;
+};

@@ -1,0 +1,179 @@
+#include "arithmetic.h"
+
+#include "codec.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+QString cleanNumberText(const QString &text) {
+    QString s = RemoveBlanks(text);
+    s.remove(u',');
+    return s;
+}
+
+bool isEmptyCell(const QString &text) { return RemoveBlanks(text).isEmpty(); }
+
+// Whole won of a long double, truncated toward zero, raised when outside the money range.
+Money truncatedWon(long double won) {
+    const long double t = std::trunc(won);
+    constexpr long double limit = static_cast<long double>(std::numeric_limits<std::int64_t>::max() / Money::Scale);
+    if (!(std::fabs(t) <= limit))
+        throw AmountTooLargeError(QStringLiteral("금액이 너무 큽니다. 수량과 단가를 확인하세요."));
+    return Money::fromWon(static_cast<std::int64_t>(t));
+}
+
+QString maxShownText(int width) {
+    // The largest amount the cell can show: width - 3 characters with separators.
+    const int digits = ((width - 3) * 3 + 1) / 4;
+    QString nines(digits, u'9');
+    return FormatAmountText(Money::fromWon(nines.toLongLong()), width).trimmed();
+}
+
+} // namespace
+
+bool FitsAmountCell(Money amount, int width) {
+    return !FormatAmountText(amount, width).trimmed().isEmpty();
+}
+
+QString AmountCellText(Money amount, int width) {
+    if (!FitsAmountCell(amount, width))
+        throw AmountTooLargeError(QStringLiteral("금액이 너무 큽니다. 이 칸에는 %1 까지 입력할 수 있습니다.")
+                                      .arg(maxShownText(width)));
+    return FormatAmountText(amount, width);
+}
+
+long double ParseQuantity(const QString &text) {
+    const QString s = cleanNumberText(text);
+    QString bare = s;
+    bare.remove(u'-');
+    if (bare.isEmpty())
+        return 0;
+    // Reuse the amount parser's idea of a number; quantities keep all their decimals.
+    ParseAmount(s); // raises for text that is not a number
+    const QByteArray latin = s.toLatin1();
+    return std::strtold(latin.constData(), nullptr);
+}
+
+Money TaxRule(Money supply) {
+    const long double product = static_cast<long double>(supply.raw()) * 0.1L;
+    return truncatedWon(product / Money::Scale);
+}
+
+Money TaxCheck(Money supply, Money tax) {
+    const Money t = TaxRule(supply);
+    if (t != tax && std::llabs((t - tax).raw()) > 2 * Money::Scale)
+        return t;
+    return tax;
+}
+
+Money LineProductWithCorrection(Money unitPrice, long double quantity) {
+    const long double p = static_cast<long double>(unitPrice.raw()) * quantity;
+    if (unitPrice.toLongDouble() * quantity > 0)
+        return truncatedWon((p + 1) / Money::Scale);
+    return truncatedWon((p - 1) / Money::Scale);
+}
+
+Money LineProductWithoutCorrection(Money unitPrice, long double quantity) {
+    return truncatedWon(unitPrice.toLongDouble() * quantity);
+}
+
+Money IncludedTax(Money value) {
+    const std::int64_t d = 11 * Money::Scale;
+    const std::int64_t n = value.raw();
+    std::int64_t q = n / d;
+    const std::int64_t r = n % d;
+    const std::int64_t twice = 2 * std::llabs(r);
+    if (twice > d || (twice == d && (q % 2 != 0)))
+        q += (n < 0) ? -1 : 1;
+    return Money::fromWon(q);
+}
+
+QString BlankCountMark(int blanks) {
+    static const char16_t *const kMarks[16] = {u"0", u"①", u"②", u"③", u"④", u"⑤", u"⑥", u"⑦",
+                                               u"⑧", u"⑨", u"⑩", u"⑪", u"⑫", u"⑬", u"⑭", u"⑮"};
+    if (blanks < 0 || blanks > 15)
+        return QStringLiteral("#");
+    return QString::fromUtf16(kMarks[blanks]);
+}
+
+QString TotalText(Money amount) { return FormatMoneyText(amount, 0, true); }
+
+InvoiceTotals ShowInvoiceTotals(Money supply, Money tax) {
+    InvoiceTotals t;
+    t.supply = supply;
+    t.tax = tax;
+    t.Totmy = TotalText(supply + tax);
+    t.gMnyEdt = TotalText(supply);
+    t.gVatEdt = TotalText(tax);
+
+    auto boxes = [](const QString &digits, int count, bool &overflow) {
+        QStringList out;
+        overflow = cp949::byteLength(digits) > 11 || (count == 10 && digits.size() > 10);
+        const QString s = PadLeftChar(u'x', digits, 11);
+        for (int i = 1; i <= count; ++i) {
+            if (overflow) {
+                out << QStringLiteral("#");
+                continue;
+            }
+            const QChar c = s.at(s.size() - i);
+            out << (c == u'x' ? QStringLiteral(" ") : QString(c));
+        }
+        return out;
+    };
+    const QString s = DecimalText(supply);
+    t.La = boxes(s, 11, t.supplyOverflow);
+    t.La << (t.supplyOverflow ? QStringLiteral("#") : BlankCountMark(11 - int(s.size())));
+    t.Lb = boxes(DecimalText(tax), 10, t.taxOverflow);
+    return t;
+}
+
+InvoiceTotals RecalculateInvoice(QList<QStringList> &rowsInOut, GridKind kind, int currentRow, bool keepSupply) {
+    QList<QStringList> rows = rowsInOut;
+    const InvoiceColumns c = ColumnsOf(kind);
+    for (QStringList &row : rows)
+        for (int col : {c.quantity, c.unitPrice, c.supply, c.tax})
+            if (col < row.size() && isEmptyCell(row[col]))
+                row[col] = QStringLiteral("0");
+
+    if (currentRow >= 1 && currentRow <= rows.size() && !keepSupply) {
+        QStringList &row = rows[currentRow - 1];
+        const Money quantity = ParseAmount(row[c.quantity]);
+        const Money price = ParseAmount(row[c.unitPrice]);
+        if (quantity.raw() != 0 && price.raw() != 0)
+            row[c.supply] = AmountCellText(LineProductWithCorrection(price, ParseQuantity(row[c.quantity])),
+                                           kSupplyWidth);
+    }
+
+    Money supply, tax;
+    for (const QStringList &row : rows) {
+        supply += ParseAmount(row[c.supply]);
+        tax += ParseAmount(row[c.tax]);
+    }
+    rowsInOut = rows;
+    return ShowInvoiceTotals(supply, tax);
+}
+
+QString QuotationAmountLine(Money total) {
+    return QStringLiteral(" 一金 : ") + AmountInWords(0, total) + QStringLiteral("整  ( ") +
+           FormatMoneyText(total, 16, false) + QStringLiteral(" )");
+}
+
+QuotationTotals RecalculateQuotation(QList<QStringList> &rowsInOut) {
+    QList<QStringList> rows = rowsInOut;
+    for (QStringList &row : rows)
+        for (int col : {kcol::quantity, kcol::unitPrice, kcol::amount})
+            if (isEmptyCell(row[col]))
+                row[col] = QStringLiteral("0");
+    Money total;
+    for (QStringList &row : rows) {
+        const Money amount = LineProductWithoutCorrection(ParseAmount(row[kcol::unitPrice]),
+                                                          ParseQuantity(row[kcol::quantity]));
+        row[kcol::amount] = AmountCellText(amount, kQuotationAmountWidth);
+        total += ParseAmount(row[kcol::amount]);
+    }
+    rowsInOut = rows;
+    return {total, QuotationAmountLine(total)};
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The arithmetic of the item grids and totals, as pure functions over the grids' cell texts. The editor
+// calls them after every change; print jobs and exports read what they produced.
+//
+// Amount cells hold FormatAmountText of their value; they are parsed back whenever a computation needs
+// them. Products are formed in extended precision, results truncated toward zero to whole won.
+
+#include "document_snapshot.h"
+#include "errors.h"
+#include "money.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// An amount that its column cannot show (its text would not fit the cell's width).
+class AmountTooLargeError : public AppError {
+public:
+    using AppError::AppError;
+};
+
+// The amount as the text of an amount cell of the given width; raises AmountTooLargeError when the
+// amount does not fit, so that no amount ever turns blank.
+QString AmountCellText(Money amount, int width);
+// True when FormatAmountText can show the amount in that width.
+bool FitsAmountCell(Money amount, int width);
+
+// A quantity cell read as a decimal number (blanks and commas removed; empty or "-" alone is 0).
+// Raises NumberConversionError for text that is not a number.
+long double ParseQuantity(const QString &text);
+
+// tax := truncate(supply x 0.1), the product formed on the fixed-point supply.
+Money TaxRule(Money supply);
+// The tax to show after the tax check: the typed tax when within 2 won of the tax rule, else the rule.
+Money TaxCheck(Money supply, Money tax);
+// supply of a line with the nudge of one ten-thousandth away from zero.
+Money LineProductWithCorrection(Money unitPrice, long double quantity);
+// truncate(unit price x quantity).
+Money LineProductWithoutCorrection(Money unitPrice, long double quantity);
+// The tax included in a VAT-inclusive value: value / 11 to the nearest won, halves to even.
+Money IncludedTax(Money value);
+
+// The blank count marks "0", "①" .. "⑮".
+QString BlankCountMark(int blanks);
+
+// What the tax invoice header and the statement totals show for supply sum S and tax sum V.
+struct InvoiceTotals {
+    Money supply;          // S
+    Money tax;             // V
+    QString Totmy;         // S + V, also gTotEdt
+    QString gMnyEdt;       // S
+    QString gVatEdt;       // V
+    QStringList La;        // La1 .. La11 (index 0 = La1), then La12 = the blank count mark
+    QStringList Lb;        // Lb1 .. Lb10
+    bool supplyOverflow = false; // S has more than 11 digits: the boxes show "#"
+    bool taxOverflow = false;    // V has more than 10 digits
+};
+InvoiceTotals ShowInvoiceTotals(Money supply, Money tax);
+
+// Text of a total field: the whole won with thousands separators ("1,234,500").
+QString TotalText(Money amount);
+
+// Recomputes the rows of the tax invoice or statement grid: empty amount cells become "0"; unless
+// keepSupply, the current row's supply (1-based currentRow) is derived from quantity x unit price; then
+// the sums. rows is changed only when the whole computation succeeds.
+InvoiceTotals RecalculateInvoice(QList<QStringList> &rows, GridKind kind, int currentRow, bool keepSupply);
+
+// Recomputes the quotation grid: every amount from quantity x unit price, and the amount line.
+struct QuotationTotals {
+    Money total;
+    QString MsgLabel;
+};
+QuotationTotals RecalculateQuotation(QList<QStringList> &rows);
+QString QuotationAmountLine(Money total);

@@ -1,0 +1,96 @@
+#pragma once
+// The print dialog TPrtUntf: one page per document kind with its options, stored in the settings file
+// by "확인" before the print job runs. The dialog stays open after a job so the document can be printed
+// again with other options; "취소" or "x" closes it.
+
+#include "print_options.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class TBitCheckBox;
+
+class TPrtUntf : public QDialog {
+    Q_OBJECT
+public:
+    // Runs the print job of the confirmed page; errors it raises are shown by the general error handler.
+    using PrintRunner = std::function<void(const PrintOptions &)>;
+
+    // editor: the window the dialog is centred on; statementRows: the statement grid's rows (row 1
+    // first), for the rules that depend on how many lines are filled.
+    TPrtUntf(QWidget *editor, int printPageIndex, QList<QStringList> statementRows, PrintRunner runner);
+    ~TPrtUntf() override;
+
+    // The dialog while it exists (PrtUntf), else nullptr: the editor's open, new, save and print
+    // commands do nothing while it is set.
+    static TPrtUntf *instance();
+
+    int pageIndex() const { return pageIndex_; }
+    // The options the controls of page show now (offsets read as whole numbers where they can be).
+    PrintOptions currentOptions() const;
+
+public slots:
+    void PrvFrm0Click();
+    void PrvFrm1Click();
+    void PrtARadio1Click();
+    void misuCkClick();
+    void mOk0Click();
+    void mOk1Click();
+    void mOk2Click();
+    void mExit0Click();
+    void mHelpClick();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildTitle();
+    QWidget *buildPage0();
+    QWidget *buildPage1();
+    QWidget *buildPage2();
+    void FormShow();
+    void loadSettings();
+    // Checks the page's margin offsets; shows a message and returns false when one is not a whole number.
+    bool offsetsAreWholeNumbers(QLineEdit *top, QLineEdit *left);
+    void runJob(const PrintOptions &options);
+
+    QWidget *editor_;
+    int pageIndex_;
+    QList<QStringList> statementRows_;
+    PrintRunner runner_;
+    bool running_ = false;
+
+    QLabel *TopTitle = nullptr;
+    QToolButton *mExit0 = nullptr;
+    QStackedWidget *mPage = nullptr;
+
+    // Page 0, tax invoice.
+    QCheckBox *PrvCheck0 = nullptr, *PrvFrm0 = nullptr, *dojOk0 = nullptr;
+    QLineEdit *TopEdt0 = nullptr, *LftEdt0 = nullptr, *ptMsg0 = nullptr;
+    TBitCheckBox *PakdayChek = nullptr, *pKind0 = nullptr;
+    QRadioButton *PrtARadio0 = nullptr, *PrtBRadio0 = nullptr;
+    QPushButton *mOk0 = nullptr, *mVoide0 = nullptr;
+
+    // Page 1, transaction statement.
+    QCheckBox *PrvCheck1 = nullptr, *PrvFrm1 = nullptr, *dojOk1 = nullptr, *misuCk = nullptr;
+    QLineEdit *TopEdt1 = nullptr, *LftEdt1 = nullptr, *ptMsg1 = nullptr, *Mismny = nullptr;
+    TBitCheckBox *pKind1 = nullptr;
+    QFrame *DtyPnl = nullptr, *misuPnl = nullptr;
+    QRadioButton *RadioPtypeA = nullptr, *RadioPtypeB = nullptr;
+    QRadioButton *PrtARadio1 = nullptr, *PrtBRadio1 = nullptr;
+    QPushButton *mOk1 = nullptr, *mVoide1 = nullptr;
+
+    // Page 2, quotation.
+    QCheckBox *PrvCheck2 = nullptr, *dojOk2 = nullptr;
+    QLineEdit *TopEdt2 = nullptr, *LftEdt2 = nullptr;
+    QPushButton *mOk2 = nullptr, *mVoide2 = nullptr;
+};

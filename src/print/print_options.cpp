@@ -1,0 +1,28 @@
+#include "print_options.h"
+
+#include "document_snapshot.h"
+#include "errors.h"
+
+namespace {
+// 0 for a cell without a readable number.
+Money amountOrZero(const QString &text) {
+    try {
+        return ParseAmount(text);
+    } catch (const NumberConversionError &) {
+        return Money();
+    }
+}
+} // namespace
+
+bool IsStatementLineFilled(const QStringList &row) {
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    if (!RemoveBlanks(row.value(c.item) + row.value(c.spec)).isEmpty())
+        return true;
+    const Money sum = amountOrZero(row.value(c.quantity)) + amountOrZero(row.value(c.unitPrice)) +
+                      amountOrZero(row.value(c.supply)) + amountOrZero(row.value(c.tax));
+    return sum.raw() != 0;
+}
+
+bool IsStatementLineFilled(const QList<QStringList> &rows, int n) {
+    return n >= 1 && n <= rows.size() && IsStatementLineFilled(rows[n - 1]);
+}

@@ -289,9 +289,7 @@ void Tmainf::ShowHelpPage(const QString &pageName) {
 }
 
 void Tmainf::dDTZIPClick() {
-    const QRect f = frameGeometry();
-    const QRect r(f.left() + f.width() - 565, f.top() + 32 - captionAdj_, 560, 580);
-    RunCommand(this, [&] { ShowWebNote(r, HelpBase() + QStringLiteral("soft.htm")); });
+    RunCommand(this, [&] { ShowDownloadPage(this, captionAdj_); });
 }
 
 void Tmainf::KelBtnClick() { OpenInBrowser(HelpBase() + QStringLiteral("freemain.htm")); }

@@ -1,0 +1,7 @@
+#include "prtqZero.h"
+
+namespace report {
+
+TprtqZerof::TprtqZerof() : TprtqDtybf(QStringLiteral("TprtqZerof"), false) {}
+
+} // namespace report

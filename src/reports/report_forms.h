@@ -1,0 +1,21 @@
+#pragma once
+// The six report forms by class name, and the seal step that every print job shares.
+
+#include "report_form.h"
+
+#include <memory>
+
+namespace report {
+
+// TprtqDtybf, TprtqZerof, TprtqPricf, TprtqPricef, TprtqBillf, Tprtqprcef.
+QStringList ReportFormClassNames();
+// A fresh form of the class; nullptr for a name that is not one of the six.
+std::unique_ptr<ReportForm> CreateReportForm(const QString &className);
+
+// The seal step of a print job: when sealWanted the seal path is the registered seal picture (the
+// application folder's "dojang.bmp" unless another is registered), otherwise empty. The picture is loaded
+// into the form's seal images when the file exists and can be read; otherwise they stay empty and nothing
+// is reported. Returns the seal path, which the caller keeps as the current seal image path.
+QString LoadSeal(ReportForm &form, bool sealWanted);
+
+} // namespace report

@@ -9,6 +9,9 @@
 
 enum class GridKind { TaxInvoice, Statement, Quotation };
 
+// The name of a document never saved (CurFileName of an unnamed document).
+inline const QString kUnnamedDocumentName = QStringLiteral("이름없음");
+
 // Item rows and columns of each grid (row 1 of the grid is index 0 here).
 int ItemRowCount(GridKind kind);  // 5, 30, 20
 int ColumnCount(GridKind kind);   // 9, 9, 8

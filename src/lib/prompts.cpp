@@ -23,6 +23,20 @@ public:
         box.exec();
         return box.clickedButton() == yes;
     }
+    YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) override {
+        QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::NoButton, owner(parent));
+        QPushButton *yes = box.addButton(QStringLiteral("예(&Y)"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("아니오(&N)"), QMessageBox::NoRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return YesNoCancel::Yes;
+        if (box.clickedButton() == no)
+            return YesNoCancel::No;
+        return YesNoCancel::Cancel;
+    }
     void error(QWidget *parent, const QString &message, const QString &caption) override {
         QMessageBox::critical(owner(parent), caption, message);
     }

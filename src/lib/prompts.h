@@ -9,6 +9,8 @@ class QWidget;
 
 inline const QString kAppTitle = QStringLiteral("켈모르소프트 세금계산서");
 
+enum class YesNoCancel { Yes, No, Cancel };
+
 struct FileDialogRequest {
     QString title;
     QString folder;        // where the dialog starts
@@ -25,6 +27,8 @@ public:
     virtual void info(QWidget *parent, const QString &message, const QString &caption) = 0;
     // Confirmation icon, Yes and No; true on Yes.
     virtual bool askYesNo(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // Confirmation icon, Yes, No and Cancel; closing the box is Cancel.
+    virtual YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) = 0;
     // Error icon, OK button: failures of a command.
     virtual void error(QWidget *parent, const QString &message, const QString &caption) = 0;
     // A plain box without icon.

@@ -15,6 +15,10 @@ bool RecordingPrompts::askYesNo(QWidget *, const QString &message, const QString
     record(QStringLiteral("ask|%1|%2").arg(caption, message));
     return qEnvironmentVariableIntValue("ZARU_TEST_ANSWER_YES") != 0;
 }
+YesNoCancel RecordingPrompts::askYesNoCancel(QWidget *, const QString &message, const QString &caption) {
+    record(QStringLiteral("ask3|%1|%2").arg(caption, message));
+    return YesNoCancel::Cancel;
+}
 void RecordingPrompts::error(QWidget *, const QString &message, const QString &caption) {
     record(QStringLiteral("error|%1|%2").arg(caption, message));
 }

@@ -14,6 +14,7 @@ public:
 
     void info(QWidget *, const QString &message, const QString &caption) override;
     bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
+    YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &) override;

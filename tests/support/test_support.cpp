@@ -41,6 +41,17 @@ bool ScriptedPrompts::askYesNo(QWidget *, const QString &message, const QString 
     return a;
 }
 
+YesNoCancel ScriptedPrompts::askYesNoCancel(QWidget *, const QString &message, const QString &) {
+    shown << message;
+    if (yesNoCancelAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << message.toStdString();
+        return YesNoCancel::Cancel;
+    }
+    const YesNoCancel a = yesNoCancelAnswers.front();
+    yesNoCancelAnswers.pop_front();
+    return a;
+}
+
 QString ScriptedPrompts::openFile(QWidget *, const FileDialogRequest &request) {
     fileRequests << request;
     if (fileAnswers.empty()) {

@@ -30,12 +30,14 @@ public:
     ~ScriptedPrompts() override;
 
     std::deque<bool> yesNoAnswers;   // answers to askYesNo, in order; an unexpected question fails the test
+    std::deque<YesNoCancel> yesNoCancelAnswers; // answers to askYesNoCancel, in order
     std::deque<QString> fileAnswers; // answers to file dialogs (empty string: cancelled)
     QStringList shown;               // every message shown or asked, in order
     QList<FileDialogRequest> fileRequests;
 
     void info(QWidget *, const QString &message, const QString &caption) override;
     bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
+    YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &request) override;

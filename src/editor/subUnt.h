@@ -1,0 +1,209 @@
+#pragma once
+// TsubUntf: the editor window. One window serves the supplier registration and the three document kinds;
+// the main window creates it for one page kind, shows it modally and deletes it afterwards.
+//
+// The window is split by concern:
+//   subUnt.cpp          frame: construction, placement, title, dragging, closing, keyboard menu
+//   subUntPages.cpp     construction of the four pages and their controls
+//   subUntGrids.cpp     item grid set-up: columns, widths, header row, empty lines
+//   subUntDocument.cpp  new documents, clearing, the save questions, recalculation command, help
+//   subUntPending.cpp   commands whose behaviour arrives later (open, save, print, export, work folder)
+//
+// Conventions every file keeps:
+// - Every control carries its component name as its objectName, so findChild<T>(name) finds it.
+// - Each field's Enter-order number is its "Tag" property (int).
+// - Grids are THStringGrid with row 0 as the fixed header row: cell (row, col) of the grid is the item
+//   line `row` of the document (rows 1..5, 1..30, 1..20), exactly as the document rows are numbered.
+// - The document kind is the page of mPage and, on page 1, the page of sPage (see CurrentKind()).
+
+#include "prompts.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+class QAbstractButton;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class THStringGrid;
+class TChkEdit;
+
+// The page the editor opens on (set by the main window).
+enum PageKind { pkRegistration = 0, pkInvoiceOrStatement = 1, pkQuotation = 2 };
+
+enum class DocumentKind { Registration, TaxInvoice, Statement, Quotation };
+
+// The answer to the quotation's save question.
+using SaveAnswer = YesNoCancel;
+
+// The name of a document that was never saved.
+inline const QString kUnnamedFile = QStringLiteral("이름없음");
+
+// The text shown for commands that are not available yet.
+inline const QString kNotYetAvailable = QStringLiteral("준비 중인 기능입니다.");
+
+class TsubUntf : public QDialog {
+    Q_OBJECT
+
+public:
+    TsubUntf(QWidget *mainWindow, int pageKind, bool statementButtonDown, int captionAdj);
+    ~TsubUntf() override;
+
+    // --- State read by the main window, storage, printing and export ---
+    DocumentKind CurrentKind() const;
+    int PageKindValue() const { return pageKind_; }
+    const QString &CurFileName() const { return curFileName_; }
+    // Sets the file name and shows it in the page's file-name label.
+    void SetCurFileName(const QString &name);
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    // 0 tax invoice, 1 transaction statement, 2 quotation; set just before the print dialog opens.
+    int PrintPageIndex() const { return printPageIndex_; }
+    // Default extension and filter index of the open and save dialogs on page 1 ("Dy5"/1, "Gy5"/2).
+    const QString &FileDialogExtension() const { return fileExt_; }
+    int FileDialogFilterIndex() const { return fileFilterIndex_; }
+    // The print dialog while it exists; open, new, save and print commands do nothing meanwhile.
+    QDialog *PrtUntf() const { return prtUntf_; }
+    void SetPrtUntf(QDialog *dialog) { prtUntf_ = dialog; }
+
+    // The three-button question of AskSaveQuotation goes through this hook when one is installed
+    // (tests); otherwise a message box asks.
+
+    // The window's bounds and title for a page, placed relative to the main window's frame (T, L, W).
+    struct Placement {
+        QRect bounds;
+        QString title;
+    };
+    static Placement PlacementFor(DocumentKind kind, const QRect &mainFrame, int captionAdj);
+
+    // --- Commands ---
+    void FormShow();
+    void NewfileClick();
+    void NewkfileClick();
+    void ClearDocumentFields();
+    void ClearItemGrids();
+    bool HasUnsavedAmounts() const;
+    SaveAnswer AskSaveQuotation();
+    void GridCalClick();
+    void mHelpClick();
+    void mExit0Click();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void PrtBtnClick();
+    void KMR1Click();
+
+    // Derives line amounts and totals of the current kind.
+    void Recalculate(bool keepSupply);
+
+    // Commands completed by later work; until then they say that they are not yet available.
+    void fOpenClick();
+    void SaveBtnClick();
+    void RnameBtnClick();
+    void kOpenClick();
+    void SavekBtnClick();
+    void RnamekBtnClick();
+    void ExlBtnClick();
+    void OpenRClick();
+
+    // The help page name of the current kind.
+    QString HelpPageName() const;
+
+    // Registration page: writes the supplier record and closes; reloads the seal preview.
+    void msOk0Click();
+    void imgDirChange();
+    void imgDirBrowse();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Escape does not close the editor: closing is a button's or the menu's decision.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // subUntPages.cpp
+    void buildFrame();
+    QWidget *buildRegistrationPage();
+    QWidget *buildDocumentPage();
+    QWidget *buildQuotationPage();
+    QWidget *buildToolPanel(bool quotation);
+    QWidget *buildPartyPanel();
+    QWidget *buildInvoiceHeaderPanel();
+    QWidget *buildStatementHeaderPanel();
+    QWidget *buildInvoiceSheet();
+    QWidget *buildStatementSheet();
+    QWidget *buildQuotationHeader();
+    void buildKeyboardMenu();
+    // subUntGrids.cpp
+    void setUpInvoiceGrid();
+    void setUpStatementGrid();
+    void setUpQuotationGrid();
+    // subUntDocument.cpp
+    void fillRegistrationPage();
+    void showFileName();
+    // subUnt.cpp
+    void place(DocumentKind kind);
+    // Runs a command through the application's error handler when a button or a key triggers it.
+    void bindCommand(QAbstractButton *button, void (TsubUntf::*command)());
+    void bindCommand(QAction *action, void (TsubUntf::*command)());
+    void runCommand(void (TsubUntf::*command)());
+
+    QWidget *mainWindow_;
+    int pageKind_;
+    bool statementButtonDown_;
+    int captionAdj_;
+    bool shown_ = false;
+
+    QString curFileName_ = kUnnamedFile;
+    bool modified_ = false;
+    int printPageIndex_ = 0;
+    QString fileExt_;
+    int fileFilterIndex_ = 1;
+    QPointer<QDialog> prtUntf_;
+
+    // Frame
+    QLabel *TopTitle = nullptr;
+    QToolButton *mExit0 = nullptr;
+    QStackedWidget *mPage = nullptr;
+    QMenu *PupMu = nullptr;
+    QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N21 = nullptr, *N4 = nullptr;
+    // Page 1
+    QToolButton *mClose1 = nullptr;
+    QLabel *fNameLabl = nullptr;
+    QFrame *fnameBevl = nullptr;
+    QWidget *mPanl2 = nullptr, *mPanl3 = nullptr;
+    QStackedWidget *sPage = nullptr, *xPage = nullptr;
+    QComboBox *Gbn = nullptr;
+    QLineEdit *aSaNo = nullptr, *aSangho = nullptr, *aName = nullptr, *aAddr = nullptr, *aUpTea = nullptr,
+              *aUpJong = nullptr;
+    QLineEdit *bSaNo = nullptr, *JuMinNo = nullptr, *bSangho = nullptr, *bName = nullptr, *bAddr = nullptr,
+              *bUpTea = nullptr, *bUpJong = nullptr;
+    QLineEdit *DayEdt = nullptr, *DtyfNo = nullptr, *DtyeNo = nullptr, *DtysNo = nullptr;
+    QLineEdit *grDay = nullptr, *grEdit = nullptr;
+    QLineEdit *Totmy = nullptr, *Cashmy = nullptr, *Checkmy = nullptr, *Billmy = nullptr, *Creditmy = nullptr;
+    QLineEdit *gTotEdt = nullptr, *gMnyEdt = nullptr, *gVatEdt = nullptr;
+    QRadioButton *rBtn1 = nullptr, *rBtn2 = nullptr;
+    THStringGrid *dGrid = nullptr, *gGrid = nullptr;
+    TChkEdit *ckBsinsNo = nullptr, *ChkJumin = nullptr;
+    // Page 2
+    QToolButton *mClose2 = nullptr;
+    QLabel *kNameLabl = nullptr;
+    QFrame *knameBevl = nullptr;
+    QLineEdit *SangHoEdt = nullptr, *mTelEdit = nullptr, *NameEdt = nullptr, *AddrEdt = nullptr, *Day1Edt = nullptr,
+              *Day2Edt = nullptr;
+    QPlainTextEdit *fMemo = nullptr;
+    QLabel *MsgLabel = nullptr;
+    THStringGrid *kGrid = nullptr;
+    // Page 0
+    QLineEdit *SanghoEdit = nullptr, *NameEdit = nullptr, *TelEdit = nullptr, *UpteaEdit = nullptr,
+              *UpjongEdit = nullptr, *SanoEdit = nullptr, *AddrEdit = nullptr, *imgDir = nullptr;
+    QRadioButton *dojOk = nullptr, *dojVoid = nullptr;
+    QLabel *dojmge = nullptr;
+};

@@ -1,0 +1,129 @@
+// The item grids' set-up: column widths, header row texts (blanks counted exactly), alignments, heights,
+// and the empty lines of a new document.
+#include "subUnt.h"
+
+#include "HStrGrid.h"
+#include "money.h"
+
+#include <QHeaderView>
+#include <QStyle>
+
+namespace {
+
+QString blanks(int n) { return QString(n, u' '); }
+
+struct Column {
+    int width;
+    QString header;
+    Qt::Alignment alignment;
+    int amountWidth; // text width of an amount column, 0 for a text column
+};
+
+// The widths of the amount texts: quantity 10, unit price 15, supply value 16, tax 15.
+constexpr int kQuantity = 10, kPrice = 15, kSupply = 16, kTax = 15;
+
+const QString kItemHeader = blanks(13) + QStringLiteral("품") + blanks(14) + QStringLiteral("명");
+QString specHeader(int lead) { return blanks(lead) + QStringLiteral("규") + blanks(9) + QStringLiteral("격"); }
+
+const QList<Column> &invoiceColumns() {
+    static const QList<Column> columns{
+        {40, blanks(1) + QStringLiteral("날 짜"), Qt::AlignHCenter, 0},
+        {193, kItemHeader, Qt::AlignLeft, 0},
+        {97, specHeader(4), Qt::AlignLeft, 0},
+        {50, QStringLiteral("수 량") + blanks(2), Qt::AlignRight, kQuantity},
+        {72, QStringLiteral("단  가") + blanks(4), Qt::AlignRight, kPrice},
+        {83, QStringLiteral("공급가액") + blanks(4), Qt::AlignRight, kSupply},
+        {72, QStringLiteral("세  액") + blanks(5), Qt::AlignRight, kTax},
+        {50, blanks(2) + QStringLiteral("비 고"), Qt::AlignLeft, 0},
+        {0, QString(), Qt::AlignLeft, 0}, // hidden, always empty
+    };
+    return columns;
+}
+
+const QList<Column> &statementColumns() {
+    static const QList<Column> columns{
+        {40, QStringLiteral("날 짜"), Qt::AlignHCenter, 0},
+        {190, kItemHeader, Qt::AlignLeft, 0},
+        {100, specHeader(5), Qt::AlignLeft, 0},
+        {30, QStringLiteral("단위"), Qt::AlignLeft, 0},
+        {53, QStringLiteral("수 량") + blanks(2), Qt::AlignRight, kQuantity},
+        {65, QStringLiteral("단  가") + blanks(3), Qt::AlignRight, kPrice},
+        {72, QStringLiteral("공급가액") + blanks(2), Qt::AlignRight, kSupply},
+        {65, QStringLiteral("세  액") + blanks(3), Qt::AlignRight, kTax},
+        {50, QStringLiteral("  비고"), Qt::AlignLeft, 0},
+    };
+    return columns;
+}
+
+const QList<Column> &quotationColumns() {
+    static const QList<Column> columns{
+        {20, QStringLiteral("No"), Qt::AlignHCenter, 0},
+        {195, kItemHeader, Qt::AlignLeft, 0},
+        {120, specHeader(7), Qt::AlignLeft, 0},
+        {35, QStringLiteral("단위"), Qt::AlignHCenter, 0},
+        {60, QStringLiteral("수 량") + blanks(3), Qt::AlignRight, kQuantity},
+        {67, QStringLiteral("단  가") + blanks(4), Qt::AlignRight, kPrice},
+        {83, QStringLiteral("공급가액") + blanks(3), Qt::AlignRight, kSupply},
+        {57, QStringLiteral("  비  고"), Qt::AlignLeft, 0},
+    };
+    return columns;
+}
+
+void setUpColumns(THStringGrid *grid, const QList<Column> &columns) {
+    for (int c = 0; c < columns.size(); ++c) {
+        const Column &col = columns.at(c);
+        grid->setColumnAlignment(c, col.alignment);
+        grid->setCellText(0, c, col.header);
+        grid->setColumnWidth(c, col.width);
+        grid->setColumnHidden(c, col.width == 0);
+    }
+}
+
+// The width that shows every column, with room for the vertical scroll bar when the rows need one.
+int fittingWidth(const THStringGrid *grid, const QList<Column> &columns, int height) {
+    int width = 2 * grid->frameWidth();
+    for (const Column &c : columns)
+        width += c.width;
+    const int rowsHeight = grid->verticalHeader()->defaultSectionSize() * (grid->rowCount() - 1) +
+                           grid->horizontalHeader()->height() + 2 * grid->frameWidth();
+    if (rowsHeight > height)
+        width += grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    return width;
+}
+
+void clearRows(THStringGrid *grid, const QList<Column> &columns, bool lineNumbers) {
+    for (int r = 1; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < columns.size(); ++c) {
+            const int w = columns.at(c).amountWidth;
+            grid->setCellText(r, c, w > 0 ? FormatAmountText(Money(), w) : QString());
+        }
+        if (lineNumbers)
+            grid->setCellText(r, 0, QStringLiteral("%1").arg(r, 2));
+    }
+}
+
+} // namespace
+
+void TsubUntf::setUpInvoiceGrid() {
+    setUpColumns(dGrid, invoiceColumns());
+    dGrid->setFixedSize(fittingWidth(dGrid, invoiceColumns(), 130), 130);
+}
+
+void TsubUntf::setUpStatementGrid() {
+    setUpColumns(gGrid, statementColumns());
+    gGrid->setFixedSize(fittingWidth(gGrid, statementColumns(), 298), 298);
+}
+
+void TsubUntf::setUpQuotationGrid() {
+    setUpColumns(kGrid, quotationColumns());
+    kGrid->setFixedWidth(657);
+}
+
+void TsubUntf::ClearItemGrids() {
+    switch (CurrentKind()) {
+    case DocumentKind::TaxInvoice: clearRows(dGrid, invoiceColumns(), false); break;
+    case DocumentKind::Statement: clearRows(gGrid, statementColumns(), false); break;
+    case DocumentKind::Quotation: clearRows(kGrid, quotationColumns(), true); break;
+    case DocumentKind::Registration: break;
+    }
+}

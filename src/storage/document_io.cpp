@@ -1,0 +1,46 @@
+#include "document_io.h"
+
+#include "errors.h"
+#include "record_slots.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+QByteArray ReadDocumentBytes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IoError(QStringLiteral("파일을 열 수 없습니다: %1\n%2").arg(native(path), file.errorString()));
+    if (file.size() > storage::kMaxDocumentFileSize)
+        throw IoError(storage::UnreadableFileMessage(
+            path, QStringLiteral("문서 파일이 아닙니다(파일 크기 %1바이트).").arg(file.size())));
+    QByteArray bytes = file.read(storage::kMaxDocumentFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw IoError(QStringLiteral("파일을 읽을 수 없습니다: %1\n%2").arg(native(path), file.errorString()));
+    if (bytes.size() > storage::kMaxDocumentFileSize)
+        throw IoError(storage::UnreadableFileMessage(path, QStringLiteral("문서 파일이 아닙니다.")));
+    return bytes;
+}
+
+void WriteDocumentBytes(const QString &path, const QByteArray &bytes) {
+    QSaveFile file(path);
+    // Never fall back to writing into the old file in place, which could leave it half written.
+    file.setDirectWriteFallback(false);
+    auto failed = [&]() {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), reason));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        failed();
+    if (file.write(bytes) != bytes.size())
+        failed();
+    if (!file.commit())
+        throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), file.errorString()));
+}

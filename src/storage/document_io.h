@@ -1,0 +1,14 @@
+#pragma once
+// Whole-file access for the document files.
+
+#include <QByteArray>
+#include <QString>
+
+// The whole file, opened for reading only (a read-only document opens). Raises IoError naming the file
+// when it cannot be opened or read, or is larger than any document (storage::kMaxDocumentFileSize).
+QByteArray ReadDocumentBytes(const QString &path);
+
+// Replaces the file at path with bytes: they are written to a temporary file beside it, which is then
+// renamed over the target, so the old file stays whole until the new one is complete. Raises IoError
+// naming the file when it cannot be written; the old file is then unchanged.
+void WriteDocumentBytes(const QString &path, const QByteArray &bytes);

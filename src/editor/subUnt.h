@@ -7,6 +7,7 @@
 //   subUntPages.cpp     construction of the four pages and their controls
 //   subUntGrids.cpp     item grid set-up: columns, widths, header row, empty lines
 //   subUntDocument.cpp  new documents, clearing, the save questions, recalculation command, help
+//   subUntSnapshot.cpp  the controls as document snapshots and back
 //   subUntPending.cpp   commands whose behaviour arrives later (open, save, print, export, work folder)
 //
 // Conventions every file keeps:
@@ -16,6 +17,7 @@
 //   line `row` of the document (rows 1..5, 1..30, 1..20), exactly as the document rows are numbered.
 // - The document kind is the page of mPage and, on page 1, the page of sPage (see CurrentKind()).
 
+#include "document_snapshot.h"
 #include "prompts.h"
 
 #include <QDialog>
@@ -74,8 +76,12 @@ public:
     QDialog *PrtUntf() const { return prtUntf_; }
     void SetPrtUntf(QDialog *dialog) { prtUntf_ = dialog; }
 
-    // The three-button question of AskSaveQuotation goes through this hook when one is installed
-    // (tests); otherwise a message box asks.
+    // The documents as plain values (subUntSnapshot.cpp): what storage, printing and export read, and
+    // what loading shows. The snapshot of page 1 is of the sub-page shown (tax invoice or statement).
+    InvoiceSnapshot invoiceSnapshot() const;
+    void showInvoiceSnapshot(const InvoiceSnapshot &snapshot);
+    QuotationSnapshot quotationSnapshot() const;
+    void showQuotationSnapshot(const QuotationSnapshot &snapshot);
 
     // The window's bounds and title for a page, placed relative to the main window's frame (T, L, W).
     struct Placement {

@@ -1,0 +1,78 @@
+#include "sheet_frame.h"
+
+#include "settings_keys.h"
+
+#include <QFileInfo>
+
+namespace sheet {
+
+QString SealImagePath() { return keys::read(keys::djnousr) ? QString() : keys::readSealPath(); }
+
+ExportSettings ReadTaxInvoiceSettings() {
+    ExportSettings s;
+    s.sealPath = SealImagePath();
+    s.message = keys::read(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
+    return s;
+}
+
+ExportSettings ReadStatementSettings() {
+    ExportSettings s;
+    s.sealPath = SealImagePath();
+    s.message = keys::read(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
+    return s;
+}
+
+ExportSettings ReadQuotationSettings() {
+    ExportSettings s;
+    s.sealPath = SealImagePath();
+    s.sangho = keys::read(keys::fSangho);
+    s.upjong = keys::read(keys::fUpjong);
+    s.saNo = keys::read(keys::fSaNo);
+    s.name = keys::read(keys::fName);
+    s.addr = keys::read(keys::fAddr);
+    s.tel = keys::read(keys::fTel, QString::fromUtf16(sample::kQuotationTel));
+    return s;
+}
+
+void SetSheetDefaults(Sheet &s, int fontColour, double columnWidth, double rowHeight) {
+    s.setSheetBorderColour(kWhite);
+    s.setSheetFont(QStringLiteral("굴림"), 9, fontColour);
+    s.setSheetAlignment(HAlign::Center, VAlign::Center);
+    s.setSheetColumnWidth(columnWidth);
+    s.setSheetRowHeight(rowHeight);
+}
+
+void DrawAllLines(Sheet &s, const QString &range, Weight w, int colour) {
+    s.setBorderStyle(range, LineStyle::Continuous);
+    s.setBorderWeight(range, w);
+    s.setBorderColour(range, colour);
+}
+
+void DrawEdge(Sheet &s, const QString &range, Edge e, Weight w, int colour) {
+    s.setEdgeStyle(range, e, LineStyle::Continuous);
+    s.setEdgeWeight(range, e, w);
+    s.setEdgeColour(range, e, colour);
+}
+
+void DrawRowBottoms(Sheet &s, const QString &range, Weight w, int colour) {
+    const Range r = ParseRange(range);
+    for (int row = r.top; row <= r.bottom; ++row)
+        DrawEdge(s, CellAddress(row, r.left) + u':' + CellAddress(row, r.right), Edge::Bottom, w, colour);
+}
+
+void MergedText(Sheet &s, const QString &range, const QString &text) {
+    const Range r = ParseRange(range);
+    s.merge(r);
+    s.setValue(CellRef{r.top, r.left}, text);
+}
+
+void PlaceSeal(Sheet &s, const QString &sealPath, double right, double down) {
+    if (sealPath.isEmpty() || !QFileInfo(sealPath).isFile())
+        return;
+    if (s.insertPicture(sealPath))
+        s.movePictures(right, down);
+}
+
+QString TitleRule() { return QString(28, QChar(u'〓')); }
+
+} // namespace sheet

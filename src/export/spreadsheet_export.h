@@ -1,0 +1,46 @@
+#pragma once
+// The editor's "엑셀전송": the document on screen drawn as a paper form in a worksheet, written as an .xlsx
+// file in the system's temporary folder and opened in the user's spreadsheet program as a new, untitled
+// document. The editor's document is only read.
+
+#include "document_snapshot.h"
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+// Shown when no spreadsheet program can be started.
+inline const QString kNoSpreadsheetMessage = QStringLiteral("Excel.exe 를 찾을 수 없습니다");
+
+// Starts the spreadsheet program on a written file. Tests put their own in place of the real one.
+class SpreadsheetOpener {
+public:
+    virtual ~SpreadsheetOpener() = default;
+    // Opens the file as a new, untitled document; false when no spreadsheet program could be started.
+    virtual bool open(const QString &path) = 0;
+};
+
+// LibreOffice ("soffice -n FILE") where it is installed, else the system's opener for the file.
+class SystemSpreadsheetOpener : public SpreadsheetOpener {
+public:
+    bool open(const QString &path) override;
+};
+
+SpreadsheetOpener &spreadsheetOpener();
+// Installs opener (not owned) in place of the system's; nullptr restores it.
+void setSpreadsheetOpener(SpreadsheetOpener *opener);
+
+// The file an export writes: "<sheet name>_<yyyyMMdd-HHmmss-zzz>.xlsx" in the temporary folder, with a
+// number added when such a file exists already.
+QString ExportFilePath(const QString &sheetName, const QDateTime &when = QDateTime::currentDateTime());
+
+// The tax invoice (doc.statement false) or the transaction statement: reads the seal and footer
+// settings, builds the sheet, writes it and opens it. Returns the written file, or empty text when no
+// spreadsheet program could be started: then "Excel.exe 를 찾을 수 없습니다" has been shown and the file
+// removed. Raises NumberConversionError (a statement's line 13 or a total that is not a number; nothing is
+// written then) or IoError (the file cannot be written; nothing is left behind).
+QString ExportInvoiceSheet(const InvoiceSnapshot &doc, QWidget *parent = nullptr);
+
+// The quotation, with the supplier record's details; returns and raises as ExportInvoiceSheet.
+QString ExportQuotationSheet(const QuotationSnapshot &doc, QWidget *parent = nullptr);

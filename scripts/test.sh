@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the unit and window tests (offscreen), the
+# end-to-end print tests through a local CUPS queue, and a short run of every fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZARU_BUILD_DIR:-$root/build}"
 bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh"
+
+# The printing service and its PDF queue; the print tests that need it skip themselves without it.
+bash "$root/scripts/cups-setup.sh" >/dev/null 2>&1 || echo "note: the printing service could not be started"
+
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j"${ZARU_JOBS:-2}"
+status=0
+ctest --test-dir "$build" --output-on-failure -j"${ZARU_JOBS:-2}" || status=$?
+
+echo "== fuzz targets (5 s each) =="
+bash "$root/scripts/fuzz.sh" "${ZARU_FUZZ_SECONDS:-5}" || status=$?
+exit "$status"

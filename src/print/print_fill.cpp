@@ -1,0 +1,348 @@
+#include "print_fill.h"
+
+#include "codec.h"
+#include "money.h"
+#include "print_preparation.h"
+#include "regnum.h"
+#include "report_forms.h"
+#include "settings_keys.h"
+
+using namespace Qt::Literals::StringLiterals;
+using report::ReportForm;
+
+namespace printjobs {
+
+namespace {
+
+// A cell of a grid row; a row or column past the end is empty.
+QString cell(const QList<QStringList> &rows, int row, int column) {
+    if (row < 1 || row > rows.size())
+        return QString();
+    return rows[row - 1].value(column);
+}
+
+QString two(int n) { return QString::number(n).rightJustified(2, u'0'); }
+
+// The money text of an amount field of the editor.
+QString money(const QString &field, int width, bool dropSign) {
+    return FormatMoneyText(ParseAmount(field), width, dropSign);
+}
+
+QString buyerNumber(const InvoiceSnapshot &doc) {
+    return doc.Gbn == BuyerKind::Business ? doc.bSaNo : doc.JuMinNo;
+}
+
+std::unique_ptr<ReportForm> create(const QString &className) { return report::CreateReportForm(className); }
+
+// --- Tax invoice ---
+
+void fillTaxCopy(ReportForm &f, const InvoiceSnapshot &doc, const PrintOptions &o, bool upper,
+                 const QString &totalText) {
+    // The lower copy's names: "b" in front, "c"/"d" for the party blocks, a few of their own.
+    const QString p = upper ? QString() : u"b"_s;
+    const QString sup = upper ? u"a"_s : u"c"_s;
+    const QString buy = upper ? u"b"_s : u"d"_s;
+
+    f.setText(upper ? u"DtyfNoa"_s : u"DtyfNob"_s, doc.DtyfNo);
+    f.setText(upper ? u"DtyeNoa"_s : u"DtyeNob"_s, doc.DtyeNo);
+    // The serial number "##-####" goes one character per cell, the hyphen left out.
+    const int serialChars[] = {0, 1, 3, 4, 5, 6};
+    for (int i = 0; i < 6; ++i)
+        f.setText((upper ? u"DtysNoa"_s : u"DtysNob"_s) + QString::number(i + 1), doc.DtysNo.mid(serialChars[i], 1));
+    const QString word = doc.receipt ? u"(영수)"_s : u"(청구)"_s;
+    f.setText(upper ? u"BtnA"_s : u"BtnB"_s, upper ? word : word + u' ');
+
+    f.setText(sup + u"SaNo"_s, SupplierNumberText(doc.aSaNo));
+    f.setText(sup + u"Sangho"_s, doc.aSangho);
+    f.setText(sup + u"Name"_s, doc.aName);
+    f.setText(sup + u"Addr"_s, doc.aAddr);
+    f.setText(sup + u"UpTea"_s, doc.aUpTea);
+    f.setText(sup + u"UpJong"_s, doc.aUpJong);
+    f.setText(buy + u"SaNo"_s, buyerNumber(doc));
+    f.setText(buy + u"Sangho"_s, doc.bSangho);
+    f.setText(buy + u"Name"_s, doc.bName);
+    f.setText(buy + u"Addr"_s, doc.bAddr);
+    f.setText(buy + u"UpTea"_s, doc.bUpTea);
+    f.setText(buy + u"UpJong"_s, doc.bUpJong);
+
+    f.setText(p + u"LDtyEtc"_s, QString());
+    const bool dates = !o.noDate;
+    f.setText(upper ? u"LabelYer"_s : u"bLablYer"_s, dates ? DateYear(doc.DayEdt) : QString());
+    f.setText(upper ? u"LabelMth"_s : u"bLablMth"_s, dates ? DateMonth(doc.DayEdt) : QString());
+    f.setText(upper ? u"LabelDay"_s : u"bLablDay"_s, dates ? DateDay(doc.DayEdt) : QString());
+
+    for (int i = 1; i <= 12; ++i)
+        f.setText(p + u"La"_s + QString::number(i), doc.La.value(i - 1));
+    if (o.withTax)
+        for (int i = 1; i <= 10; ++i)
+            f.setText(p + u"Lb"_s + QString::number(i), doc.Lb.value(i - 1));
+
+    f.setText(p + u"Totmy"_s, totalText);
+    f.setText(p + u"Cashmy"_s, money(doc.Cashmy, 16, false));
+    f.setText(p + u"Checkmy"_s, money(doc.Checkmy, 16, false));
+    f.setText(p + u"Billmy"_s, money(doc.Billmy, 16, false));
+    f.setText(p + u"Creditmy"_s, money(doc.Creditmy, 16, false));
+
+    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
+    for (int k = 1; k <= 5; ++k) {
+        const QString s = QString::number(k);
+        const QString date = cell(doc.dGrid, k, c.date);
+        f.setText(p + u"LDy"_s + s, dates ? date.mid(0, 2) : QString());
+        f.setText(p + u"LMy"_s + s, dates ? date.mid(3, 2) : QString());
+        f.setText(p + u"LName"_s + s, cell(doc.dGrid, k, c.item));
+        f.setText(p + u"LStan"_s + s, cell(doc.dGrid, k, c.spec));
+        f.setText(p + u"LNo"_s + s, cell(doc.dGrid, k, c.quantity));
+        f.setText(p + u"LCost"_s + s, cell(doc.dGrid, k, c.unitPrice));
+        f.setText(p + u"LMny"_s + s, cell(doc.dGrid, k, c.supply));
+        if (o.withTax)
+            f.setText(p + u"LVat"_s + s, cell(doc.dGrid, k, c.tax));
+        f.setText(p + u"LEtc"_s + s, cell(doc.dGrid, k, c.remark));
+    }
+}
+
+// --- Statements ---
+
+void fillStatementParties(ReportForm &f, const InvoiceSnapshot &doc, QChar prefix) {
+    const QString p(prefix);
+    f.setText(p + u"SaNo"_s, SupplierNumberText(doc.aSaNo));
+    f.setText(p + u"Sangho"_s, doc.aSangho);
+    f.setText(p + u"Name"_s, doc.aName);
+    f.setText(p + u"Addr"_s, doc.aAddr);
+    f.setText(p + u"UpTea"_s, doc.aUpTea);
+    f.setText(p + u"UpJong"_s, doc.aUpJong);
+    f.setText(p + u"SaNob"_s, buyerNumber(doc));
+    f.setText(p + u"Sanghob"_s, doc.bSangho);
+    f.setText(p + u"Nameb"_s, doc.bName);
+    f.setText(p + u"Addrb"_s, doc.bAddr);
+    f.setText(p + u"UpTeab"_s, doc.bUpTea);
+    f.setText(p + u"UpJongb"_s, doc.bUpJong);
+    f.setText(p + u"LDate"_s, u"작성일자 "_s + LongDateText(doc.grDay));
+}
+
+void fillStatementTotals(ReportForm &f, const InvoiceSnapshot &doc, const PrintOptions &o, QChar prefix,
+                         bool continued) {
+    const QString p(prefix);
+    if (continued) {
+        for (const QString &n : {u"Misum"_s, u"Totmy"_s, u"Vatmy"_s, u"Summy"_s})
+            f.setText(p + n, u"0"_s);
+        return;
+    }
+    const Money balance = o.balanceShown ? o.balance : Money();
+    f.setText(p + u"Misum"_s, FormatMoneyText(balance, 16, true));
+    f.setText(p + u"Totmy"_s, money(doc.gMnyEdt, 16, true));
+    f.setText(p + u"Vatmy"_s, money(doc.gVatEdt, 16, true));
+    f.setText(p + u"Summy"_s, money(doc.gTotEdt, 16, true));
+}
+
+// Lines 1..count of the copy with the given prefix from grid lines first+1 ...
+void fillStatementLines(ReportForm &f, const InvoiceSnapshot &doc, QChar prefix, int first, int count) {
+    const QString p(prefix);
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    // An empty line's date is the year and the slash alone, which the form prints as nothing.
+    const QString year = doc.grDay.mid(2, 2) + u'/';
+    for (int j = 1; j <= count; ++j) {
+        const int r = first + j;
+        const QString s = two(j);
+        f.setText(p + u"Dy"_s + s, year + cell(doc.gGrid, r, c.date));
+        f.setText(p + u"Name"_s + s, cell(doc.gGrid, r, c.item));
+        f.setText(p + u"Stan"_s + s, cell(doc.gGrid, r, c.spec));
+        f.setText(p + u"Unit"_s + s, cell(doc.gGrid, r, c.unit));
+        f.setText(p + u"No"_s + s, cell(doc.gGrid, r, c.quantity));
+        f.setText(p + u"Cost"_s + s, cell(doc.gGrid, r, c.unitPrice));
+        f.setText(p + u"Mny"_s + s, cell(doc.gGrid, r, c.supply));
+        f.setText(p + u"Vat"_s + s, cell(doc.gGrid, r, c.tax));
+        f.setText(p + u"Etc"_s + s, cell(doc.gGrid, r, c.remark));
+    }
+}
+
+const QColor kWhite(255, 255, 255);
+
+} // namespace
+
+std::unique_ptr<ReportForm> FillTaxInvoice(const InvoiceSnapshot &doc, const PrintOptions &o) {
+    auto form = create(o.withTax ? u"TprtqDtybf"_s : u"TprtqZerof"_s);
+    ReportForm &f = *form;
+    ApplyMargins(f, 220, 100, 278, 202, o.topOffset, o.leftOffset);
+    if (o.formPaper) {
+        // Pre-printed paper has its copies 3 pixels closer together than the drawn form.
+        f.band(u"QRBand1"_s).height = 492;
+        f.shape(u"QRShape14"_s).rect.setHeight(492);
+    }
+    ApplyPaperOptions(f, o.formPaper, o.blackWhite, report::TagIsOneOrTwo(), true);
+    printjobs::LoadSeal(f, o.seal);
+    SetFooter(f, o.message, o.formPaper);
+
+    QString total;
+    if (o.withTax) {
+        total = money(doc.Totmy, 16, false);
+    } else {
+        // Without tax the total is the sum of the lines' supply values, whatever the editor shows.
+        const int supply = ColumnsOf(GridKind::TaxInvoice).supply;
+        Money sum;
+        for (int k = 1; k <= 5; ++k)
+            sum += ParseAmount(cell(doc.dGrid, k, supply));
+        total = FormatMoneyText(sum, 16, false);
+    }
+    fillTaxCopy(f, doc, o, true, total);
+    fillTaxCopy(f, doc, o, false, total);
+    return form;
+}
+
+std::unique_ptr<ReportForm> FillStatementSheet(const InvoiceSnapshot &doc, const PrintOptions &o, int first,
+                                               bool continued) {
+    auto form = create(u"TprtqPricf"_s);
+    ReportForm &f = *form;
+    ApplyMargins(f, 195, 50, 180, 120, o.topOffset, o.leftOffset);
+    if (o.formPaper)
+        f.band(u"QRBand1"_s).height = 524; // the lower copy sits 12 pixels lower on form paper
+    ApplyPaperOptions(f, o.formPaper, o.blackWhite, report::TagIs(1), false, kWhite);
+    printjobs::LoadSeal(f, o.seal);
+    SetFooter(f, o.message, o.formPaper);
+
+    const QString number = QString::number((first + 12) / 12);
+    f.setText(u"NumberA"_s, number);
+    f.setText(u"NumberB"_s, number);
+    for (const QChar prefix : {u'a', u'b'}) {
+        fillStatementParties(f, doc, prefix);
+        fillStatementTotals(f, doc, o, prefix, continued);
+        fillStatementLines(f, doc, prefix, first, 12);
+    }
+    return form;
+}
+
+QList<StatementSheet> PlanStatementSheets(const QList<QStringList> &rows) {
+    const bool line13 = IsStatementLineFilled(rows, 13);
+    const bool line25 = IsStatementLineFilled(rows, 25);
+    QList<StatementSheet> sheets{{0, line13, 0}};
+    if (line13)
+        sheets.append({12, line25, 1300});
+    if (line25)
+        sheets.append({24, false, 2500});
+    return sheets;
+}
+
+std::unique_ptr<ReportForm> FillLongStatement(const InvoiceSnapshot &doc, const PrintOptions &o) {
+    auto form = create(u"TprtqPricef"_s);
+    ReportForm &f = *form;
+    ApplyMargins(f, 290, 80, 150, 150, o.topOffset, o.leftOffset);
+    // The single copy is drawn in the chosen copy's colour, or in black with white cells.
+    const report::TagRule shaded = report::TagIs(1);
+    if (o.blackWhite)
+        f.recolour(Qt::black, report::TagIs(1), [](int) { return true; }, kWhite);
+    else if (o.buyerCopy)
+        f.recolour(report::kNavy, report::TagIs(1), shaded, report::kBlueShade);
+    else
+        f.recolour(report::kRed, report::TagIs(1), shaded, report::kRedShade);
+    LoadSealFromSettings(f);
+    f.setText(u"TilteLabel"_s, o.buyerCopy ? u"(공급받는자 보관용)"_s : u"(공급자 보관용)"_s);
+    f.setText(u"NumberA"_s, u"1"_s);
+    SetFooter(f, o.message + u"  "_s, false);
+
+    fillStatementParties(f, doc, u'a');
+    fillStatementTotals(f, doc, o, u'a', false);
+    fillStatementLines(f, doc, u'a', 0, 30);
+    return form;
+}
+
+StatementLayout ChooseStatementLayout(const InvoiceSnapshot &doc, const PrintOptions &o) {
+    if (!o.statement)
+        return StatementLayout::Receipt;
+    if (o.formPaper)
+        return StatementLayout::FormPaperSheets;
+    // The dialog offers the copy choice exactly when a 13th line is filled; such a statement does not fit
+    // the two-copy form, so it always takes the long one.
+    if (o.copyChoiceShown || IsStatementLineFilled(doc.gGrid, 13))
+        return StatementLayout::LongForm;
+    return StatementLayout::ShortForm;
+}
+
+bool ReceiptTooLong(const InvoiceSnapshot &doc) { return IsStatementLineFilled(doc.gGrid, kReceiptLines + 1); }
+
+std::unique_ptr<ReportForm> FillReceipt(const InvoiceSnapshot &doc, const PrintOptions &o) {
+    auto form = create(u"TprtqBillf"_s);
+    ReportForm &f = *form;
+    ApplyMargins(f, 35, 10, 10, 10, o.topOffset, o.leftOffset);
+    // Form paper does not change the receipt's drawing; only black-and-white recolours it.
+    ApplyPaperOptions(f, false, o.blackWhite, report::TagIs(1));
+    printjobs::LoadSeal(f, o.seal);
+
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    const QString amount = money(doc.gMnyEdt, 15, false) + u' ';
+    for (const QString &p : {u"a"_s, u"b"_s}) {
+        // Both copies name the supplier in their supplier block.
+        f.setText(p + u"SaNo"_s, SupplierNumberText(doc.aSaNo));
+        f.setText(p + u"Sangho"_s, doc.aSangho);
+        f.setText(p + u"Name"_s, doc.aName);
+        f.setText(p + u"Addr"_s, doc.aAddr);
+        f.setText(p + u"UpTea"_s, doc.aUpTea);
+        f.setText(p + u"UpJong"_s, doc.aUpJong);
+        f.setText(p + u"LDate"_s, doc.grDay);
+        f.setText(p + u"LSangho"_s, doc.bSangho);
+        f.setText(p + u"MnyMsg"_s, amount);
+        for (int k = 1; k <= kReceiptLines; ++k) {
+            const QString s = two(k);
+            f.setText(p + u"Name"_s + s, cell(doc.gGrid, k, c.item));
+            f.setText(p + u"No"_s + s, cell(doc.gGrid, k, c.quantity));
+            f.setText(p + u"Cost"_s + s, cell(doc.gGrid, k, c.unitPrice));
+            f.setText(p + u"Mny"_s + s, cell(doc.gGrid, k, c.supply));
+        }
+    }
+    SetFooter(f, o.message, false);
+    return form;
+}
+
+QString SpacedRepresentativeName(const QString &name) {
+    const QString joined = RemoveBlanks(name);
+    const QByteArray bytes = cp949::encode(joined);
+    const int n = static_cast<int>(bytes.size());
+    if (n != 4 && n != 6 && n != 8)
+        return joined;
+    QStringList pieces;
+    for (int i = 0; i < n; i += 2) {
+        const QByteArray piece = bytes.mid(i, 2);
+        const QString text = cp949::decode(piece);
+        // A name mixing one- and two-byte characters would be cut through a character; it prints as typed.
+        if (cp949::encode(text) != piece || text.contains(QChar::ReplacementCharacter))
+            return joined;
+        pieces << text;
+    }
+    const int gap = n == 4 ? 7 : n == 6 ? 4 : 2;
+    return pieces.join(QString(gap, u' '));
+}
+
+std::unique_ptr<ReportForm> FillQuotation(const QuotationSnapshot &doc, const PrintOptions &o) {
+    auto form = create(u"Tprtqprcef"_s);
+    ReportForm &f = *form;
+    ApplyMargins(f, 10, 10, 10, 10, o.topOffset, o.leftOffset);
+    LoadSealFromSettings(f);
+
+    // The supplier block always shows the registered supplier record.
+    f.setText(u"SangHo2"_s, keys::read(keys::fSangho, QString::fromUtf16(sample::kQuotationSangho)));
+    f.setText(u"SaNoLabel"_s, keys::read(keys::fUpjong) + u" 사업번호: "_s + keys::read(keys::fSaNo));
+    f.setText(u"Name2"_s, u"대     표 :    "_s + SpacedRepresentativeName(keys::read(keys::fName)) + u"   [印]"_s);
+    f.setText(u"Addr2"_s, keys::read(keys::fAddr, QString::fromUtf16(sample::kQuotationAddr)));
+
+    f.setText(u"SangHo1"_s, doc.SangHoEdt);
+    f.setText(u"Name1"_s, doc.NameEdt);
+    f.setText(u"mTel"_s, doc.mTelEdit);
+    f.setText(u"Addr1"_s, doc.AddrEdt);
+    f.setText(u"DayLabel"_s, LongDateText(doc.Day2Edt));
+    f.setText(u"mSgeLabel"_s, u" 견적일자 : "_s + LongDateText(doc.Day1Edt));
+    f.setText(u"TitleName"_s, doc.MsgLabel);
+    f.memo(u"HRMemo"_s).setLines(doc.fMemo);
+
+    for (int k = 1; k <= 20; ++k) {
+        const QString s = two(k);
+        f.setText(u"NoL"_s + s, cell(doc.kGrid, k, kcol::number));
+        f.setText(u"NAMEL"_s + s, cell(doc.kGrid, k, kcol::item));
+        f.setText(u"StanL"_s + s, cell(doc.kGrid, k, kcol::spec));
+        f.setText(u"UnitL"_s + s, cell(doc.kGrid, k, kcol::unit));
+        f.setText(u"CntL"_s + s, cell(doc.kGrid, k, kcol::quantity));
+        f.setText(u"CostL"_s + s, cell(doc.kGrid, k, kcol::unitPrice));
+        f.setText(u"MnyL"_s + s, cell(doc.kGrid, k, kcol::amount));
+        f.setText(u"EtcL"_s + s, cell(doc.kGrid, k, kcol::remark));
+    }
+    return form;
+}
+
+} // namespace printjobs

@@ -1,0 +1,128 @@
+#include "print_jobs.h"
+
+#include "errors.h"
+#include "launch.h"
+#include "print_fill.h"
+#include "prompts.h"
+
+namespace printjobs {
+
+namespace {
+
+bool g_running = false;
+
+// Marks a job as running for as long as it lives.
+class RunningJob {
+public:
+    RunningJob() { g_running = true; }
+    ~RunningJob() { g_running = false; }
+    RunningJob(const RunningJob &) = delete;
+    RunningJob &operator=(const RunningJob &) = delete;
+};
+
+PrintJobResult resultOf(OutputResult r) {
+    switch (r) {
+    case OutputResult::Printed: return PrintJobResult::Printed;
+    case OutputResult::Previewed: return PrintJobResult::Previewed;
+    case OutputResult::Failed: break;
+    }
+    return PrintJobResult::Failed;
+}
+
+PrintJobResult printTaxInvoice(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+    auto form = FillTaxInvoice(doc, o);
+    return resultOf(Output(*form, o.preview && !o.formPaper, kTaxInvoicePreviewExtra, target));
+}
+
+// Form paper: sheets of twelve lines, printed directly, with pauses that let the printer take each sheet
+// while the windows stay responsive. A sheet the printer refuses ends the sequence.
+PrintJobResult printStatementSheets(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+    for (const StatementSheet &sheet : PlanStatementSheets(doc.gGrid)) {
+        if (sheet.pauseBeforeMs > 0) {
+            if (target.pause)
+                target.pause(sheet.pauseBeforeMs);
+            else
+                Delay(sheet.pauseBeforeMs);
+        }
+        auto form = FillStatementSheet(doc, o, sheet.first, sheet.continued);
+        if (!PrintDirectly(*form, target))
+            return PrintJobResult::Failed;
+    }
+    return PrintJobResult::Printed;
+}
+
+PrintJobResult printStatement(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+    switch (ChooseStatementLayout(doc, o)) {
+    case StatementLayout::Receipt: {
+        if (ReceiptTooLong(doc)) {
+            ShowInfo(kReceiptTooLongMessage, target.editor.data());
+            return PrintJobResult::ReceiptTooLong;
+        }
+        auto form = FillReceipt(doc, o);
+        return resultOf(Output(*form, o.preview && !o.formPaper, kOtherPreviewExtra, target));
+    }
+    case StatementLayout::FormPaperSheets:
+        return printStatementSheets(doc, o, target);
+    case StatementLayout::LongForm: {
+        auto form = FillLongStatement(doc, o);
+        return resultOf(Output(*form, o.preview, kOtherPreviewExtra, target));
+    }
+    case StatementLayout::ShortForm: {
+        auto form = FillStatementSheet(doc, o, 0, false);
+        return resultOf(Output(*form, o.preview && !o.formPaper, kOtherPreviewExtra, target));
+    }
+    }
+    return PrintJobResult::Failed;
+}
+
+PrintJobResult printQuotation(const QuotationSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+    auto form = FillQuotation(doc, o);
+    return resultOf(Output(*form, o.preview, kOtherPreviewExtra, target));
+}
+
+} // namespace
+
+bool PrintJobRunning() { return g_running; }
+
+PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceSnapshot *invoice,
+                           const QuotationSnapshot *quotation) {
+    OutputTarget target;
+    target.editor = editor;
+    return RunPrintJob(target, options, invoice, quotation);
+}
+
+PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &options, const InvoiceSnapshot *invoice,
+                           const QuotationSnapshot *quotation) {
+    if (g_running)
+        return PrintJobResult::Refused;
+    const bool needsInvoice = options.page != PrintPage::Quotation;
+    if (needsInvoice ? !invoice : !quotation)
+        throw AppError(QStringLiteral("인쇄할 문서가 없습니다."));
+    RunningJob running;
+    // The job works on its own copy: the editor stays usable while a preview is open.
+    switch (options.page) {
+    case PrintPage::TaxInvoice: {
+        const InvoiceSnapshot doc = *invoice;
+        return printTaxInvoice(doc, options, target);
+    }
+    case PrintPage::Statement: {
+        const InvoiceSnapshot doc = *invoice;
+        return printStatement(doc, options, target);
+    }
+    case PrintPage::Quotation: {
+        const QuotationSnapshot doc = *quotation;
+        return printQuotation(doc, options, target);
+    }
+    }
+    return PrintJobResult::Failed;
+}
+
+std::function<void(const PrintOptions &)> PrintJobRunner(QWidget *editor, const InvoiceSnapshot &invoice,
+                                                         const QuotationSnapshot &quotation) {
+    QPointer<QWidget> owner(editor);
+    return [owner, invoice, quotation](const PrintOptions &options) {
+        RunPrintJob(owner.data(), options, &invoice, &quotation);
+    };
+}
+
+} // namespace printjobs

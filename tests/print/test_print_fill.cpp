@@ -1,0 +1,517 @@
+// The fill step of every print job, checked by element name on the filled form.
+
+#include "codec.h"
+#include "print_fill.h"
+#include "print_fixtures.h"
+#include "print_preparation.h"
+#include "settings_keys.h"
+#include "test_support.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace printjobs;
+using namespace Qt::Literals::StringLiterals;
+using fixtures::u;
+using report::Element;
+using report::Label;
+using report::ReportForm;
+using report::Shape;
+
+namespace {
+
+const QString kReminder = u("사업자번호를 변경하세요");
+
+PrintOptions taxOptions() {
+    PrintOptions o;
+    o.page = PrintPage::TaxInvoice;
+    o.preview = false;
+    o.message = u("감사합니다");
+    return o;
+}
+
+PrintOptions statementOptions() {
+    PrintOptions o = taxOptions();
+    o.page = PrintPage::Statement;
+    return o;
+}
+
+QString printed(const ReportForm &f, const QString &name) { return f.label(name).printText(); }
+
+// Every label of the form whose tag passes, and every shape.
+template <typename F> void forEachFormElement(const ReportForm &f, const report::TagRule &isForm, F &&visit) {
+    for (const auto &e : f.elements())
+        if (e->kind() == Element::Kind::Shape || (e->kind() == Element::Kind::Label && isForm(e->tag)))
+            visit(*e);
+}
+
+struct FillTest : ::testing::Test {
+    ScratchAppFolder app;
+};
+
+} // namespace
+
+// --- Common preparation ---
+
+TEST_F(FillTest, MarginsFollowTheOffsetsAndNeverGoNegative) {
+    InvoiceSnapshot doc = fixtures::taxInvoice();
+    PrintOptions o = taxOptions();
+    auto base = FillTaxInvoice(doc, o);
+    EXPECT_EQ(base->margins.top, 220);
+    EXPECT_EQ(base->margins.bottom, 100);
+    EXPECT_EQ(base->margins.left, 278);
+    EXPECT_EQ(base->margins.right, 202);
+
+    o.topOffset = 5;
+    o.leftOffset = -3;
+    auto moved = FillTaxInvoice(doc, o);
+    EXPECT_EQ(moved->margins.top, 225);
+    EXPECT_EQ(moved->margins.bottom, 95);
+    EXPECT_EQ(moved->margins.left, 275);
+    EXPECT_EQ(moved->margins.right, 205);
+
+    // An offset past the opposite margin leaves that margin at zero.
+    o.topOffset = 120;
+    o.leftOffset = -300;
+    auto clamped = FillTaxInvoice(doc, o);
+    EXPECT_EQ(clamped->margins.top, 340);
+    EXPECT_EQ(clamped->margins.bottom, 0);
+    EXPECT_EQ(clamped->margins.left, 0);
+    EXPECT_EQ(clamped->margins.right, 502);
+
+    // The same offset moves the receipt in millimetres and the statement in tenths.
+    PrintOptions s = statementOptions();
+    s.topOffset = 5;
+    EXPECT_EQ(FillStatementSheet(fixtures::statement(3), s, 0, false)->margins.top, 200);
+    s.statement = false;
+    auto receipt = FillReceipt(fixtures::statement(3), s);
+    EXPECT_EQ(receipt->margins.top, 40);
+    EXPECT_DOUBLE_EQ(receipt->marginMm(receipt->margins.top) - receipt->marginMm(35), 5.0);
+}
+
+TEST_F(FillTest, SealIsLoadedOnlyWhenWantedAndPresent) {
+    PrintOptions o = taxOptions();
+    o.seal = true;
+    auto missing = FillTaxInvoice(fixtures::taxInvoice(), o);
+    EXPECT_TRUE(missing->picture(u"adjmge"_s).image.isNull());
+    EXPECT_EQ(SealImagePath(), app.file(u"dojang.bmp"_s));
+
+    QImage seal(64, 64, QImage::Format_RGB32);
+    seal.fill(Qt::red);
+    ASSERT_TRUE(seal.save(app.file(u"dojang.bmp"_s)));
+    auto loaded = FillTaxInvoice(fixtures::taxInvoice(), o);
+    EXPECT_FALSE(loaded->picture(u"adjmge"_s).image.isNull());
+    EXPECT_FALSE(loaded->picture(u"bdjmge"_s).image.isNull());
+
+    o.seal = false;
+    auto none = FillTaxInvoice(fixtures::taxInvoice(), o);
+    EXPECT_TRUE(none->picture(u"adjmge"_s).image.isNull());
+    EXPECT_TRUE(SealImagePath().isEmpty());
+
+    // The long statement and the quotation take the choice from the stored flag.
+    keys::write(keys::djnousr, false);
+    PrintOptions q;
+    q.page = PrintPage::Quotation;
+    q.seal = false; // not what counts here
+    EXPECT_FALSE(FillQuotation(fixtures::quotation(1), q)->picture(u"djmage"_s).image.isNull());
+    keys::write(keys::djnousr, true);
+    EXPECT_TRUE(FillLongStatement(fixtures::statement(13), statementOptions())->picture(u"djmage"_s).image.isNull());
+}
+
+// --- Tax invoice ---
+
+TEST_F(FillTest, TaxInvoiceHeaderPartiesAndLinesInBothCopies) {
+    InvoiceSnapshot doc = fixtures::taxInvoice();
+    auto f = FillTaxInvoice(doc, taxOptions());
+    EXPECT_EQ(f->className(), u"TprtqDtybf"_s);
+    const QStringList serial = {u"0"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(f->text(u"DtysNoa"_s + QString::number(i + 1)), serial[i]);
+        EXPECT_EQ(f->text(u"DtysNob"_s + QString::number(i + 1)), serial[i]);
+    }
+    EXPECT_EQ(f->text(u"DtyfNoa"_s), u"12"_s);
+    EXPECT_EQ(f->text(u"DtyeNob"_s), u"345"_s);
+    EXPECT_EQ(f->text(u"BtnA"_s), u("(영수)"));
+    EXPECT_EQ(f->text(u"BtnB"_s), u("(영수) "));
+    // The sample supplier's number prints as the reminder in both copies.
+    EXPECT_EQ(f->text(u"aSaNo"_s), kReminder);
+    EXPECT_EQ(f->text(u"cSaNo"_s), kReminder);
+    EXPECT_EQ(f->text(u"cSangho"_s), doc.aSangho);
+    EXPECT_EQ(f->text(u"bSaNo"_s), doc.bSaNo);
+    EXPECT_EQ(f->text(u"dSaNo"_s), doc.bSaNo);
+    EXPECT_EQ(f->text(u"dUpJong"_s), doc.bUpJong);
+    EXPECT_EQ(f->text(u"LabelYer"_s), u"2024"_s);
+    EXPECT_EQ(f->text(u"bLablMth"_s), u"05"_s);
+    EXPECT_EQ(f->text(u"bLablDay"_s), u"20"_s);
+    EXPECT_TRUE(f->text(u"LDtyEtc"_s).isEmpty());
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(f->text(u"bLa"_s + QString::number(i)), doc.La[i - 1]) << i;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(f->text(u"Lb"_s + QString::number(i)), doc.Lb[i - 1]) << i;
+    EXPECT_EQ(f->text(u"Totmy"_s), FormatMoneyText(ParseAmount(doc.Totmy), 16, false));
+    EXPECT_EQ(printed(*f, u"bCheckmy"_s), QString()); // a zero total prints empty
+    EXPECT_EQ(f->text(u"LDy2"_s), u"05"_s);
+    EXPECT_EQ(f->text(u"bLMy2"_s), u"11"_s);
+    EXPECT_EQ(f->text(u"bLName3"_s), doc.dGrid[2][1]);
+    EXPECT_EQ(printed(*f, u"LCost1"_s), u"25,000"_s);
+    EXPECT_EQ(printed(*f, u"bLVat1"_s), u"7,500"_s);
+    EXPECT_EQ(printed(*f, u"LMny5"_s), QString());
+    EXPECT_EQ(f->text(u"LEtc1"_s), u("납품"));
+    EXPECT_EQ(f->text(u"ShangHo"_s), u("감사합니다"));
+    EXPECT_FALSE(f->text(u"kelmorLabel"_s).isEmpty());
+}
+
+TEST_F(FillTest, TaxInvoiceClaimResidentBuyerAndNoDates) {
+    InvoiceSnapshot doc = fixtures::taxInvoice();
+    doc.receipt = false;
+    doc.Gbn = BuyerKind::Individual;
+    doc.aSaNo = u("214-86-12345");
+    PrintOptions o = taxOptions();
+    o.noDate = true;
+    auto f = FillTaxInvoice(doc, o);
+    EXPECT_EQ(f->text(u"BtnA"_s), u("(청구)"));
+    EXPECT_EQ(f->text(u"BtnB"_s), u("(청구) "));
+    EXPECT_EQ(f->text(u"bSaNo"_s), doc.JuMinNo);
+    EXPECT_EQ(f->text(u"dSaNo"_s), doc.JuMinNo);
+    EXPECT_EQ(f->text(u"aSaNo"_s), u"214-86-12345"_s);
+    for (const char *n : {"LabelYer", "LabelMth", "LabelDay", "bLablYer", "bLablMth", "bLablDay"})
+        EXPECT_TRUE(f->text(QString::fromLatin1(n)).isEmpty()) << n;
+    for (int k = 1; k <= 5; ++k)
+        for (const QString &p : {u"LDy"_s, u"LMy"_s, u"bLDy"_s, u"bLMy"_s})
+            EXPECT_TRUE(f->text(p + QString::number(k)).isEmpty()) << p.toStdString() << k;
+    EXPECT_EQ(f->text(u"LName1"_s), doc.dGrid[0][1]);
+    EXPECT_EQ(f->text(u"bLName1"_s), doc.dGrid[0][1]);
+}
+
+TEST_F(FillTest, TaxInvoiceOnFormPaperPrintsTheDataOnly) {
+    PrintOptions o = taxOptions();
+    o.formPaper = true;
+    auto f = FillTaxInvoice(fixtures::taxInvoice(), o);
+    int formLabels = 0;
+    forEachFormElement(*f, report::TagIsOneOrTwo(), [&](const Element &e) {
+        if (e.kind() == Element::Kind::Shape) {
+            EXPECT_EQ(static_cast<const Shape &>(e).penStyle, Qt::NoPen) << e.name.toStdString();
+        } else {
+            ++formLabels;
+            EXPECT_TRUE(static_cast<const Label &>(e).text.isEmpty()) << e.name.toStdString();
+            EXPECT_FALSE(static_cast<const Label &>(e).frame.right);
+        }
+    });
+    EXPECT_GT(formLabels, 100);
+    EXPECT_TRUE(f->text(u"kelmorLabel"_s).isEmpty());
+    EXPECT_EQ(f->text(u"ShangHo"_s), u("감사합니다"));
+    // Data where it was, the lower copy 3 pixels higher.
+    EXPECT_EQ(f->text(u"cSaNo"_s), kReminder);
+    EXPECT_DOUBLE_EQ(f->bandTop(1), 492);
+    EXPECT_DOUBLE_EQ(f->shape(u"QRShape14"_s).rect.height(), 492);
+    EXPECT_DOUBLE_EQ(FillTaxInvoice(fixtures::taxInvoice(), taxOptions())->bandTop(1), 495);
+    // Black-and-white alone keeps the copies where they are.
+    o.formPaper = false;
+    o.blackWhite = true;
+    EXPECT_DOUBLE_EQ(FillTaxInvoice(fixtures::taxInvoice(), o)->bandTop(1), 495);
+}
+
+TEST_F(FillTest, BlackAndWhiteRecoloursOnlyFormElements) {
+    PrintOptions o = taxOptions();
+    o.blackWhite = true;
+    auto f = FillTaxInvoice(fixtures::taxInvoice(), o);
+    forEachFormElement(*f, report::TagIsOneOrTwo(), [&](const Element &e) {
+        if (e.kind() == Element::Kind::Shape) {
+            EXPECT_EQ(static_cast<const Shape &>(e).penColor, QColor(Qt::black));
+            EXPECT_NE(static_cast<const Shape &>(e).penStyle, Qt::NoPen);
+        } else {
+            EXPECT_EQ(static_cast<const Label &>(e).color, QColor(Qt::black)) << e.name.toStdString();
+        }
+    });
+    // Data labels keep their own colours: black text stays black, the received word keeps the copy colour.
+    EXPECT_EQ(f->label(u"BtnA"_s).color, report::kNavy);
+    EXPECT_EQ(f->label(u"BtnB"_s).color, report::kRed);
+    EXPECT_EQ(f->label(u"LName1"_s).color, QColor(Qt::black));
+}
+
+TEST_F(FillTest, InvoiceWithoutTaxTotalsTheLines) {
+    InvoiceSnapshot doc = fixtures::taxInvoice();
+    doc.dGrid = EmptyItemRows(GridKind::TaxInvoice);
+    const int supply = ColumnsOf(GridKind::TaxInvoice).supply;
+    doc.dGrid[0][supply] = FormatAmountText(Money::fromWon(1000), kSupplyWidth);
+    doc.dGrid[1][supply] = FormatAmountText(Money::fromWon(2000), kSupplyWidth);
+    doc.Totmy = u"999,999"_s; // not what is printed
+    PrintOptions o = taxOptions();
+    o.withTax = false;
+    auto f = FillTaxInvoice(doc, o);
+    EXPECT_EQ(f->className(), u"TprtqZerof"_s);
+    const QString total = FormatMoneyText(Money::fromWon(3000), 16, false);
+    EXPECT_TRUE(total.trimmed().startsWith(QChar(cp949::WonSign)));
+    EXPECT_EQ(f->text(u"Totmy"_s), total);
+    EXPECT_EQ(f->text(u"bTotmy"_s), total);
+    EXPECT_FALSE(f->has(u"LVat1"_s));
+    EXPECT_FALSE(f->has(u"Lb1"_s));
+    EXPECT_EQ(f->text(u"BtnB"_s), u("(영수) "));
+}
+
+TEST_F(FillTest, AnUnreadableAmountEndsTheJob) {
+    InvoiceSnapshot doc = fixtures::taxInvoice();
+    doc.Cashmy = u"12x"_s;
+    EXPECT_THROW(FillTaxInvoice(doc, taxOptions()), NumberConversionError);
+}
+
+// --- Transaction statement ---
+
+TEST_F(FillTest, TwelveLinesPrintOneSheetWithBothCopies) {
+    InvoiceSnapshot doc = fixtures::statement(12);
+    PrintOptions o = statementOptions();
+    EXPECT_EQ(ChooseStatementLayout(doc, o), StatementLayout::ShortForm);
+    auto f = FillStatementSheet(doc, o, 0, false);
+    EXPECT_EQ(f->text(u"NumberA"_s), u"1"_s);
+    EXPECT_EQ(f->text(u"NumberB"_s), u"1"_s);
+    for (const QString &p : {u"a"_s, u"b"_s}) {
+        EXPECT_EQ(f->text(p + u"SaNo"_s), kReminder);
+        EXPECT_EQ(f->text(p + u"Sangho"_s), doc.aSangho); // the supplier, in both copies
+        EXPECT_EQ(f->text(p + u"SaNob"_s), doc.bSaNo);
+        EXPECT_EQ(f->text(p + u"Sanghob"_s), doc.bSangho);
+        EXPECT_EQ(f->text(p + u"UpJongb"_s), doc.bUpJong);
+        EXPECT_EQ(f->text(p + u"LDate"_s), u("작성일자 2024년 05월 20일"));
+        EXPECT_EQ(f->text(p + u"Dy01"_s), u"24/05/03"_s);
+        EXPECT_EQ(f->text(p + u"Name12"_s), u("품목12"));
+        EXPECT_EQ(f->text(p + u"Unit12"_s), u("개"));
+        EXPECT_EQ(printed(*f, p + u"Mny12"_s), u"12,000"_s);
+        EXPECT_EQ(printed(*f, p + u"Totmy"_s), u"78,000"_s);
+        EXPECT_EQ(printed(*f, p + u"Vatmy"_s), u"7,800"_s);
+        EXPECT_EQ(printed(*f, p + u"Summy"_s), u"85,800"_s);
+    }
+    EXPECT_EQ(f->text(u"ShangHo"_s), u("감사합니다"));
+    // A line without a date prints no date.
+    auto three = FillStatementSheet(fixtures::statement(3), o, 0, false);
+    EXPECT_EQ(three->text(u"aDy04"_s), u"24/"_s);
+    EXPECT_EQ(printed(*three, u"aDy04"_s), QString());
+}
+
+TEST_F(FillTest, BalanceCarriedOverPrintsWithoutTheSign) {
+    PrintOptions o = statementOptions();
+    o.balance = Money::fromWon(150000);
+    auto f = FillStatementSheet(fixtures::statement(2), o, 0, false);
+    EXPECT_EQ(f->text(u"aMisum"_s), FormatMoneyText(Money::fromWon(150000), 16, true));
+    EXPECT_EQ(printed(*f, u"bMisum"_s), u"150,000"_s);
+    o.balanceShown = false;
+    auto off = FillStatementSheet(fixtures::statement(2), o, 0, false);
+    EXPECT_EQ(printed(*off, u"aMisum"_s), QString());
+}
+
+TEST_F(FillTest, ThirteenLinesTakeTheLongFormInTheChosenCopy) {
+    InvoiceSnapshot doc = fixtures::statement(13);
+    PrintOptions o = statementOptions();
+    o.copyChoiceShown = true;
+    EXPECT_EQ(ChooseStatementLayout(doc, o), StatementLayout::LongForm);
+    auto buyer = FillLongStatement(doc, o);
+    EXPECT_EQ(buyer->className(), u"TprtqPricef"_s);
+    EXPECT_EQ(buyer->text(u"TilteLabel"_s), u("(공급받는자 보관용)"));
+    EXPECT_EQ(buyer->label(u"TilteLabel"_s).color, report::kNavy);
+    EXPECT_EQ(buyer->text(u"NumberA"_s), u"1"_s);
+    EXPECT_EQ(buyer->text(u"aName13"_s), u("품목13"));
+    EXPECT_TRUE(buyer->text(u"aName14"_s).isEmpty());
+    EXPECT_EQ(printed(*buyer, u"aTotmy"_s), u"91,000"_s);
+    EXPECT_EQ(buyer->text(u"ShangHo"_s), u("감사합니다  "));
+    EXPECT_FALSE(buyer->text(u"kelmorLabel"_s).isEmpty());
+    EXPECT_EQ(buyer->margins.top, 290);
+
+    o.buyerCopy = false;
+    auto supplier = FillLongStatement(doc, o);
+    EXPECT_EQ(supplier->text(u"TilteLabel"_s), u("(공급자 보관용)"));
+    forEachFormElement(*supplier, report::TagIs(1), [&](const Element &e) {
+        if (e.kind() == Element::Kind::Shape) {
+            const auto &s = static_cast<const Shape &>(e);
+            EXPECT_EQ(s.penColor, report::kRed);
+            if (s.tag == 1) {
+                EXPECT_EQ(s.brush, std::optional<QColor>(report::kRedShade));
+            }
+        } else {
+            EXPECT_EQ(static_cast<const Label &>(e).color, report::kRed) << e.name.toStdString();
+        }
+    });
+
+    o.blackWhite = true;
+    auto bw = FillLongStatement(doc, o);
+    forEachFormElement(*bw, report::TagIs(1), [&](const Element &e) {
+        if (e.kind() == Element::Kind::Shape) {
+            EXPECT_EQ(static_cast<const Shape &>(e).penColor, QColor(Qt::black));
+            EXPECT_EQ(static_cast<const Shape &>(e).brush, std::optional<QColor>(QColor(Qt::white)));
+        } else {
+            EXPECT_EQ(static_cast<const Label &>(e).color, QColor(Qt::black));
+        }
+    });
+    // Even without the dialog's panel a 13th line never falls off the page.
+    o.copyChoiceShown = false;
+    EXPECT_EQ(ChooseStatementLayout(doc, o), StatementLayout::LongForm);
+}
+
+TEST_F(FillTest, FormPaperSheetsOfTwelveWithTotalsOnTheLastOnly) {
+    PrintOptions o = statementOptions();
+    o.formPaper = true;
+    InvoiceSnapshot twenty = fixtures::statement(20);
+    EXPECT_EQ(ChooseStatementLayout(twenty, o), StatementLayout::FormPaperSheets);
+    const QList<StatementSheet> plan = PlanStatementSheets(twenty.gGrid);
+    ASSERT_EQ(plan.size(), 2);
+    EXPECT_EQ(plan[0].first, 0);
+    EXPECT_TRUE(plan[0].continued);
+    EXPECT_EQ(plan[0].pauseBeforeMs, 0);
+    EXPECT_EQ(plan[1].first, 12);
+    EXPECT_FALSE(plan[1].continued);
+    EXPECT_EQ(plan[1].pauseBeforeMs, 1300);
+
+    auto first = FillStatementSheet(twenty, o, plan[0].first, plan[0].continued);
+    EXPECT_EQ(first->text(u"NumberB"_s), u"1"_s);
+    for (const char *n : {"aMisum", "aTotmy", "aVatmy", "aSummy", "bMisum", "bTotmy", "bVatmy", "bSummy"}) {
+        EXPECT_EQ(first->text(QString::fromLatin1(n)), u"0"_s);
+        EXPECT_EQ(printed(*first, QString::fromLatin1(n)), QString());
+    }
+    auto second = FillStatementSheet(twenty, o, plan[1].first, plan[1].continued);
+    EXPECT_EQ(second->text(u"NumberA"_s), u"2"_s);
+    EXPECT_EQ(second->text(u"bName01"_s), u("품목13"));
+    EXPECT_EQ(second->text(u"aName08"_s), u("품목20"));
+    EXPECT_TRUE(second->text(u"aName09"_s).isEmpty());
+    EXPECT_EQ(printed(*second, u"bSummy"_s), FormatMoneyText(ParseAmount(twenty.gTotEdt), 16, true).trimmed());
+
+    // Form paper: no form words, no ruling, white cells, the lower copy 12 pixels lower.
+    forEachFormElement(*first, report::TagIs(1), [&](const Element &e) {
+        if (e.kind() == Element::Kind::Shape) {
+            EXPECT_EQ(static_cast<const Shape &>(e).penStyle, Qt::NoPen);
+            EXPECT_EQ(static_cast<const Shape &>(e).brush, std::optional<QColor>(QColor(Qt::white)));
+        } else {
+            EXPECT_TRUE(static_cast<const Label &>(e).text.isEmpty()) << e.name.toStdString();
+        }
+    });
+    EXPECT_TRUE(first->text(u"kelmorLabel"_s).isEmpty());
+    EXPECT_DOUBLE_EQ(first->bandTop(1), 524);
+
+    const QList<StatementSheet> thirty = PlanStatementSheets(fixtures::statement(30).gGrid);
+    ASSERT_EQ(thirty.size(), 3);
+    EXPECT_TRUE(thirty[1].continued);
+    EXPECT_EQ(thirty[2].first, 24);
+    EXPECT_FALSE(thirty[2].continued);
+    EXPECT_EQ(thirty[2].pauseBeforeMs, 2500);
+    auto third = FillStatementSheet(fixtures::statement(30), o, 24, false);
+    EXPECT_EQ(third->text(u"NumberA"_s), u"3"_s);
+    EXPECT_EQ(third->text(u"aName06"_s), u("품목30"));
+    EXPECT_TRUE(third->text(u"aName07"_s).isEmpty()); // past the grid's last line
+    EXPECT_EQ(printed(*third, u"aDy12"_s), QString());
+
+    EXPECT_EQ(PlanStatementSheets(fixtures::statement(12).gGrid).size(), 1);
+}
+
+// --- Simple receipt ---
+
+TEST_F(FillTest, ReceiptHoldsFifteenLinesAndTheSupplyTotal) {
+    InvoiceSnapshot doc = fixtures::statement(15);
+    PrintOptions o = statementOptions();
+    o.statement = false;
+    EXPECT_EQ(ChooseStatementLayout(doc, o), StatementLayout::Receipt);
+    EXPECT_FALSE(ReceiptTooLong(doc));
+    auto f = FillReceipt(doc, o);
+    for (const QString &p : {u"a"_s, u"b"_s}) {
+        EXPECT_EQ(f->text(p + u"Name15"_s), u("품목15"));
+        EXPECT_EQ(printed(*f, p + u"Mny15"_s), u"15,000"_s);
+        EXPECT_EQ(f->text(p + u"SaNo"_s), kReminder);
+        EXPECT_EQ(f->text(p + u"Sangho"_s), doc.aSangho); // the supplier in both copies
+        EXPECT_EQ(f->text(p + u"LSangho"_s), doc.bSangho);
+        EXPECT_EQ(f->text(p + u"LDate"_s), u"2024.05.20"_s);
+        // The supply total, not the grand total with tax.
+        EXPECT_EQ(f->text(p + u"MnyMsg"_s), FormatMoneyText(Money::fromWon(120000), 15, false) + u' ');
+    }
+    EXPECT_EQ(f->text(u"ShangHo"_s), u("감사합니다"));
+    EXPECT_FALSE(f->text(u"kelmorLabel"_s).isEmpty());
+}
+
+TEST_F(FillTest, ReceiptLimitLooksAtTheSixteenthLine) {
+    InvoiceSnapshot doc = fixtures::statement(15);
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    doc.gGrid[15][c.unit] = u("박스"); // a unit alone does not fill a line
+    EXPECT_FALSE(ReceiptTooLong(doc));
+    doc.gGrid[15][c.quantity] = u"0"_s;
+    EXPECT_FALSE(ReceiptTooLong(doc));
+    doc.gGrid[15][c.quantity] = u"1"_s;
+    EXPECT_TRUE(ReceiptTooLong(doc));
+    EXPECT_TRUE(ReceiptTooLong(fixtures::statement(16)));
+}
+
+TEST_F(FillTest, ReceiptPaperOptionsOnlyRecolour) {
+    PrintOptions o = statementOptions();
+    o.statement = false;
+    o.formPaper = true;
+    auto paper = FillReceipt(fixtures::statement(3), o);
+    auto plain = FillReceipt(fixtures::statement(3), statementOptions());
+    ASSERT_EQ(paper->elements().size(), plain->elements().size());
+    for (size_t i = 0; i < paper->elements().size(); ++i) {
+        const Element &a = *paper->elements()[i];
+        if (a.kind() == Element::Kind::Shape) {
+            EXPECT_NE(static_cast<const Shape &>(a).penStyle, Qt::NoPen);
+        } else if (a.kind() == Element::Kind::Label) {
+            EXPECT_EQ(static_cast<const Label &>(a).text, static_cast<const Label &>(*plain->elements()[i]).text);
+        }
+    }
+    o.formPaper = false;
+    o.blackWhite = true;
+    auto bw = FillReceipt(fixtures::statement(3), o);
+    forEachFormElement(*bw, report::TagIs(1), [&](const Element &e) {
+        const QColor c = e.kind() == Element::Kind::Shape ? static_cast<const Shape &>(e).penColor
+                                                          : static_cast<const Label &>(e).color;
+        EXPECT_EQ(c, QColor(Qt::black)) << e.name.toStdString();
+    });
+}
+
+// --- Quotation ---
+
+TEST_F(FillTest, RepresentativeNameSpacing) {
+    EXPECT_EQ(SpacedRepresentativeName(u("김철")), u("김       철"));
+    EXPECT_EQ(SpacedRepresentativeName(u("홍길동")), u("홍    길    동"));
+    EXPECT_EQ(SpacedRepresentativeName(u("남궁민수")), u("남  궁  민  수"));
+    EXPECT_EQ(SpacedRepresentativeName(u("남궁길동이")), u("남궁길동이"));
+    EXPECT_EQ(SpacedRepresentativeName(u(" 홍 길 동 ")), SpacedRepresentativeName(u("홍길동")));
+    EXPECT_EQ(SpacedRepresentativeName(u"ABCD"_s), u"AB       CD"_s);
+    // Cutting every two bytes would split the Hangul syllable; such a name prints as typed.
+    EXPECT_EQ(SpacedRepresentativeName(u("A홍B")), u("A홍B"));
+}
+
+TEST_F(FillTest, QuotationSupplierBlockComesFromTheRegisteredRecord) {
+    PrintOptions o;
+    o.page = PrintPage::Quotation;
+    auto sample = FillQuotation(fixtures::quotation(1), o);
+    EXPECT_EQ(sample->text(u"SangHo2"_s), QString::fromUtf16(sample::kQuotationSangho));
+    EXPECT_EQ(sample->text(u"Addr2"_s), QString::fromUtf16(sample::kQuotationAddr));
+    // The quotation shows the number itself, also the sample's.
+    EXPECT_EQ(sample->text(u"SaNoLabel"_s),
+              QString::fromUtf16(sample::kUpjong) + u(" 사업번호: ") + QString::fromUtf16(sample::kSaNo));
+
+    keys::write(keys::fSangho, u("새한물산"));
+    keys::write(keys::fUpjong, u("전자부품"));
+    keys::write(keys::fSaNo, u("214-86-12345"));
+    keys::write(keys::fName, u("이 순 신"));
+    keys::write(keys::fAddr, u("부산광역시 중구"));
+    auto f = FillQuotation(fixtures::quotation(1), o);
+    EXPECT_EQ(f->text(u"SangHo2"_s), u("새한물산"));
+    EXPECT_EQ(f->text(u"SaNoLabel"_s), u("전자부품 사업번호: 214-86-12345"));
+    EXPECT_EQ(f->text(u"Name2"_s), u("대     표 :    이    순    신   [印]"));
+    EXPECT_EQ(f->text(u"Addr2"_s), u("부산광역시 중구"));
+}
+
+TEST_F(FillTest, QuotationCustomerDatesLinesAndMemo) {
+    QuotationSnapshot q = fixtures::quotation(20);
+    PrintOptions o;
+    o.page = PrintPage::Quotation;
+    o.topOffset = 3;
+    auto f = FillQuotation(q, o);
+    EXPECT_EQ(f->margins.top, 13);
+    EXPECT_EQ(f->margins.bottom, 7);
+    EXPECT_EQ(f->text(u"SangHo1"_s), q.SangHoEdt);
+    EXPECT_EQ(f->text(u"Name1"_s), q.NameEdt);
+    EXPECT_EQ(f->text(u"mTel"_s), q.mTelEdit);
+    EXPECT_EQ(f->text(u"Addr1"_s), q.AddrEdt);
+    EXPECT_EQ(f->text(u"DayLabel"_s), u("2024년 05월 20일"));
+    EXPECT_EQ(f->text(u"mSgeLabel"_s), u(" 견적일자 : 2024년 05월 01일"));
+    EXPECT_EQ(f->text(u"TitleName"_s), q.MsgLabel);
+    EXPECT_EQ(f->text(u"HRMemo"_s), q.fMemo.join(u'\n'));
+    EXPECT_EQ(f->text(u"NAMEL20"_s), u("견적품목20"));
+    EXPECT_EQ(printed(*f, u"NoL20"_s), u"20"_s);
+    EXPECT_EQ(printed(*f, u"CntL20"_s), u"20"_s);
+    EXPECT_EQ(printed(*f, u"MnyL20"_s), u"30,000"_s);
+    EXPECT_EQ(f->text(u"UnitL01"_s), u("개"));
+}

@@ -56,6 +56,8 @@ public:
 private:
     static QString run(QWidget *parent, const FileDialogRequest &r, bool save) {
         QFileDialog dialog(owner(parent), r.title, r.folder, r.filter);
+        // Qt's own dialog: it matches extensions without regard to case ("x.DY5" shows under *.Dy5).
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!r.defaultSuffix.isEmpty())

@@ -8,7 +8,9 @@
 //   subUntGrids.cpp     item grid set-up: columns, widths, header row, empty lines
 //   subUntDocument.cpp  new documents, clearing, the save questions, recalculation command, help
 //   subUntSnapshot.cpp  the controls as document snapshots and back
-//   subUntPending.cpp   commands whose behaviour arrives later (open, save, print, export, work folder)
+//   subUntFiles.cpp     open, save and save as of the documents, the work folder reset
+//   subUntExport.cpp    the spreadsheet export buttons
+//   subUntPrint.cpp     the print command
 //
 // Conventions every file keeps:
 // - Every control carries its component name as its objectName, so findChild<T>(name) finds it.
@@ -24,6 +26,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
+class Money;
 class QAbstractButton;
 class QAction;
 class QComboBox;
@@ -49,8 +54,6 @@ using SaveAnswer = YesNoCancel;
 // The name of a document that was never saved.
 inline const QString kUnnamedFile = QStringLiteral("이름없음");
 
-// The text shown for commands that are not available yet.
-inline const QString kNotYetAvailable = QStringLiteral("준비 중인 기능입니다.");
 
 class TsubUntf : public QDialog {
     Q_OBJECT
@@ -110,7 +113,7 @@ public:
     // Derives line amounts and totals of the current kind.
     void Recalculate(bool keepSupply);
 
-    // Commands completed by later work; until then they say that they are not yet available.
+    // Document files (subUntFiles.cpp) and the spreadsheet export (subUntExport.cpp).
     void fOpenClick();
     void SaveBtnClick();
     void RnameBtnClick();
@@ -119,6 +122,16 @@ public:
     void RnamekBtnClick();
     void ExlBtnClick();
     void OpenRClick();
+
+    // file and export commands
+    // The export of page 1 (tax invoice or statement, by sPage) and of page 2 (quotation); ExlBtnClick,
+    // the handler of both buttons, runs the one of the page shown.
+    void ExlBtn0Click();
+    void ExlBtn2Click();
+    // A file dialog filter written as "description|pattern|description|pattern..." (patterns of one entry
+    // separated by ";") in the dialog's own form "description (pattern);;description (pattern)...".
+    static QString QtFileFilter(const QString &filter);
+    // end of file and export commands
 
     // The help page name of the current kind.
     QString HelpPageName() const;
@@ -212,4 +225,28 @@ private:
               *UpjongEdit = nullptr, *SanoEdit = nullptr, *AddrEdit = nullptr, *imgDir = nullptr;
     QRadioButton *dojOk = nullptr, *dojVoid = nullptr;
     QLabel *dojmge = nullptr;
+
+    // grid and field behaviour
+    // subUntGridKeys.cpp: the keys, clicks, cell selection, focus and cell editor of the item grids;
+    // subUntFields.cpp: Enter order, character filters, checks on leaving a field, change handlers;
+    // subUntRegistration.cpp: the registration page; subUntDocument.cpp: Recalculate and the totals.
+public:
+    // The special character picker that F11 opens in the grids and the name fields. It leaves the chosen
+    // text on the clipboard, or "Non" when cancelled. Tests put a scripted picker here.
+    static std::function<void()> SpecialCharsHook;
+    // Shows supply sum S and tax sum V: Totmy and gTotEdt (S + V), gMnyEdt (S), gVatEdt (V), the digit boxes
+    // La1..La11 with the blank count La12, and Lb1..Lb10. Sums the boxes cannot hold show "#" in red.
+    void ShowInvoiceTotals(Money supply, Money tax);
+    // Rewrites every unit price, supply and tax cell of the tax invoice or statement grid (by sPage) in its
+    // column's width, from its value.
+    void ReformatAmountColumns();
+
+private:
+    friend class GridBehaviour;
+    friend class FieldBehaviour;
+    void installGridBehaviour(THStringGrid *grid, GridKind kind);
+    void installFieldBehaviour();
+    bool fieldBehaviourInstalled_ = false;
+    QList<QLabel *> digitBoxes_; // La1..La12, Lb1..Lb10
+    // end of grid and field behaviour
 };

@@ -1,6 +1,9 @@
-// New documents and their questions, clearing, the recalculation command, help, the file-name label,
-// and the registration page's record.
+// New documents and their questions, clearing, the recalculation and the totals, help, the file-name label.
 #include "subUnt.h"
+#include "subUntGridCells.h"
+
+#include "HStrGrid.h"
+#include "arithmetic.h"
 
 #include "errors.h"
 #include "launch.h"
@@ -156,58 +159,52 @@ void TsubUntf::mHelpClick() {
     ShowHelpPage(mainWindow_ ? mainWindow_ : this, HelpPageName());
 }
 
-void TsubUntf::fillRegistrationPage() {
-    SanghoEdit->setText(keys::read(keys::fSangho));
-    NameEdit->setText(keys::read(keys::fName));
-    TelEdit->setText(PhoneDisplayText(keys::read(keys::fTel)));
-    UpteaEdit->setText(keys::read(keys::fUptea));
-    UpjongEdit->setText(keys::read(keys::fUpjong));
-    SanoEdit->setText(keys::read(keys::fSaNo));
-    AddrEdit->setText(keys::read(keys::fAddr));
-    const bool noSeal = keys::read(keys::djnousr);
-    dojOk->setChecked(!noSeal);
-    dojVoid->setChecked(noSeal);
-    imgDir->setText(keys::readSealPath());
+void TsubUntf::Recalculate(bool keepSupply) {
+    const DocumentKind kind = CurrentKind();
+    if (kind == DocumentKind::TaxInvoice || kind == DocumentKind::Statement) {
+        const bool statement = kind == DocumentKind::Statement;
+        THStringGrid *grid = statement ? gGrid : dGrid;
+        const GridKind gridKind = statement ? GridKind::Statement : GridKind::TaxInvoice;
+        QList<QStringList> rows = ItemRowsNow(grid, gridKind);
+        const InvoiceTotals totals = RecalculateInvoice(rows, gridKind, grid->currentRow(), keepSupply);
+        WriteItemRows(grid, rows);
+        ShowInvoiceTotals(totals.supply, totals.tax);
+    } else if (kind == DocumentKind::Quotation) {
+        QList<QStringList> rows = ItemRowsNow(kGrid, GridKind::Quotation);
+        const QuotationTotals totals = RecalculateQuotation(rows);
+        WriteItemRows(kGrid, rows);
+        MsgLabel->setText(totals.MsgLabel);
+    }
 }
 
-void TsubUntf::msOk0Click() {
-    keys::write(keys::fSangho, SanghoEdit->text());
-    keys::write(keys::fName, NameEdit->text());
-    keys::write(keys::fTel, PhoneStoredText(TelEdit->text(), 4));
-    keys::write(keys::fUptea, UpteaEdit->text());
-    keys::write(keys::fUpjong, UpjongEdit->text());
-    keys::write(keys::fSaNo, MaskedValue(SanoEdit));
-    keys::write(keys::fAddr, AddrEdit->text());
-    keys::write(keys::djnousr, dojVoid->isChecked());
-    keys::write(keys::dojImge, imgDir->text());
-    accept();
-}
-
-void TsubUntf::imgDirChange() {
-    const QFileInfo file(imgDir->text());
-    if (!file.isFile())
-        return;
-    QPixmap picture(file.filePath());
-    if (picture.isNull())
-        return;
-    // A picture larger than the preview place (66 x 65 in the "사용도장" box) is shown scaled down to fit.
-    const QSize box(66, 65);
-    if (picture.width() > box.width() || picture.height() > box.height())
-        picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    dojmge->setPixmap(picture);
-    dojmge->resize(picture.size());
-}
-
-void TsubUntf::imgDirBrowse() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("도장그림을 선택합니다.");
-    const QFileInfo current(imgDir->text());
-    request.folder = current.absolutePath();
-    request.fileName = current.fileName();
-    request.filter = QStringLiteral("All files (*.bmp)");
-    request.filterIndex = 1;
-    request.defaultSuffix = QStringLiteral("bmp");
-    const QString chosen = prompts().openFile(this, request);
-    if (!chosen.isEmpty())
-        imgDir->setText(chosen);
+void TsubUntf::ShowInvoiceTotals(Money supply, Money tax) {
+    const InvoiceTotals t = ::ShowInvoiceTotals(supply, tax);
+    Totmy->setText(t.Totmy);
+    gTotEdt->setText(t.Totmy);
+    gMnyEdt->setText(t.gMnyEdt);
+    gVatEdt->setText(t.gVatEdt);
+    if (digitBoxes_.isEmpty()) {
+        for (int i = 1; i <= 12; ++i)
+            digitBoxes_ << findChild<QLabel *>(QStringLiteral("La%1").arg(i));
+        for (int i = 1; i <= 10; ++i)
+            digitBoxes_ << findChild<QLabel *>(QStringLiteral("Lb%1").arg(i));
+    }
+    // A sum with more digits than boxes shows "#" in red in every box, never a part of its digits.
+    auto show = [](QLabel *box, const QString &text, bool overflow) {
+        if (!box)
+            return;
+        if (box->text() != text)
+            box->setText(text);
+        const QColor colour = overflow ? QColor(Qt::red) : QColor(Qt::black);
+        if (box->palette().color(QPalette::WindowText) != colour) {
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            box->setPalette(palette);
+            box->setToolTip(overflow ? QStringLiteral("합계가 칸의 자릿수를 넘습니다.") : QString());
+        }
+    };
+    for (int i = 0; i < 12; ++i)
+        show(digitBoxes_.at(i), t.La.value(i), t.supplyOverflow);
+    for (int i = 0; i < 10; ++i)
+        show(digitBoxes_.at(12 + i), t.Lb.value(i), t.taxOverflow);
 }

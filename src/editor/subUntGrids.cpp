@@ -1,9 +1,13 @@
 // The item grids' set-up: column widths, header row texts (blanks counted exactly), alignments, heights,
 // and the empty lines of a new document.
 #include "subUnt.h"
+#include "subUntGridCells.h"
 
 #include "HStrGrid.h"
+#include "arithmetic.h"
 #include "money.h"
+
+#include <QStackedWidget>
 
 #include <QHeaderView>
 #include <QStyle>
@@ -104,19 +108,26 @@ void clearRows(THStringGrid *grid, const QList<Column> &columns, bool lineNumber
 
 } // namespace
 
+// The grid's keys, clicks and cell editor, and the header fields' behaviour, come with the set-up.
 void TsubUntf::setUpInvoiceGrid() {
     setUpColumns(dGrid, invoiceColumns());
     dGrid->setFixedSize(fittingWidth(dGrid, invoiceColumns(), 130), 130);
+    installGridBehaviour(dGrid, GridKind::TaxInvoice);
+    installFieldBehaviour();
 }
 
 void TsubUntf::setUpStatementGrid() {
     setUpColumns(gGrid, statementColumns());
     gGrid->setFixedSize(fittingWidth(gGrid, statementColumns(), 298), 298);
+    installGridBehaviour(gGrid, GridKind::Statement);
+    installFieldBehaviour();
 }
 
 void TsubUntf::setUpQuotationGrid() {
     setUpColumns(kGrid, quotationColumns());
     kGrid->setFixedWidth(657);
+    installGridBehaviour(kGrid, GridKind::Quotation);
+    installFieldBehaviour();
 }
 
 void TsubUntf::ClearItemGrids() {
@@ -126,4 +137,88 @@ void TsubUntf::ClearItemGrids() {
     case DocumentKind::Quotation: clearRows(kGrid, quotationColumns(), true); break;
     case DocumentKind::Registration: break;
     }
+}
+
+void TsubUntf::ReformatAmountColumns() {
+    const bool statement = sPage->currentIndex() == 1;
+    THStringGrid *grid = statement ? gGrid : dGrid;
+    const GridKind kind = statement ? GridKind::Statement : GridKind::TaxInvoice;
+    const InvoiceColumns c = ColumnsOf(kind);
+    QList<QStringList> rows = ItemRowsNow(grid, kind);
+    for (QStringList &row : rows) {
+        row[c.unitPrice] = AmountCellText(ParseAmount(row[c.unitPrice]), kUnitPriceWidth);
+        row[c.supply] = AmountCellText(ParseAmount(row[c.supply]), kSupplyWidth);
+        row[c.tax] = AmountCellText(ParseAmount(row[c.tax]), kTaxWidth);
+    }
+    WriteItemRows(grid, rows);
+}
+
+// --- Cell texts as the computations read and write them ---
+
+namespace {
+
+// The cell under edit, or (-1, -1).
+QPair<int, int> cellUnderEdit(const THStringGrid *grid) {
+    if (grid->inplaceEditor())
+        return {grid->currentRow(), grid->currentColumn()};
+    return {-1, -1};
+}
+
+} // namespace
+
+QString CellNow(const THStringGrid *grid, int row, int col) {
+    if (const THInplaceEdit *editor = grid->inplaceEditor())
+        if (row == grid->currentRow() && col == grid->currentColumn())
+            return editor->text();
+    return grid->cellText(row, col);
+}
+
+QList<QStringList> ItemRowsNow(const THStringGrid *grid, GridKind kind) {
+    const int rowCount = ItemRowCount(kind), colCount = ColumnCount(kind);
+    QList<QStringList> rows;
+    rows.reserve(rowCount);
+    for (int r = 1; r <= rowCount; ++r) {
+        QStringList cells;
+        cells.reserve(colCount);
+        for (int c = 0; c < colCount; ++c)
+            cells << grid->cellText(r, c);
+        rows << cells;
+    }
+    if (const THInplaceEdit *editor = grid->inplaceEditor()) {
+        const int r = grid->currentRow(), c = grid->currentColumn();
+        if (r >= 1 && r <= rowCount && c >= 0 && c < colCount)
+            rows[r - 1][c] = editor->text();
+    }
+    return rows;
+}
+
+void WriteItemRows(THStringGrid *grid, const QList<QStringList> &rows) {
+    const QPair<int, int> editing = cellUnderEdit(grid);
+    for (int r = 1; r <= rows.size(); ++r) {
+        const QStringList &cells = rows.at(r - 1);
+        for (int c = 0; c < cells.size(); ++c)
+            if (r != editing.first || c != editing.second)
+                grid->setCellText(r, c, cells.at(c));
+    }
+}
+
+int AmountWidthOf(GridKind kind, int col) {
+    if (kind == GridKind::Quotation) {
+        switch (col) {
+        case kcol::quantity: return kQuantityWidth;
+        case kcol::unitPrice: return kUnitPriceWidth;
+        case kcol::amount: return kQuotationAmountWidth;
+        default: return 0;
+        }
+    }
+    const InvoiceColumns c = ColumnsOf(kind);
+    if (col == c.quantity)
+        return kQuantityWidth;
+    if (col == c.unitPrice)
+        return kUnitPriceWidth;
+    if (col == c.supply)
+        return kSupplyWidth;
+    if (col == c.tax)
+        return kTaxWidth;
+    return 0;
 }

@@ -24,7 +24,7 @@ TEST(EditorSnapshot, InvoiceRoundTripsThroughTheControls) {
     in.bSangho = s("김개인");
     in.bAddr = s("부산광역시 해운대구");
     in.DayEdt = s("2024.05.20");
-    in.grDay = s("2024.05.21");
+    in.grDay = s("2024.05.20"); // the statement and the tax invoice carry one date
     in.grEdit = s("사무용품");
     in.DtysNo = s("00-1234");
     in.receipt = false;

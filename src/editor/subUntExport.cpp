@@ -1,0 +1,24 @@
+// The tool buttons "엑셀전송": the document on screen handed to the spreadsheet program as a finished
+// paper form. The export only reads the editor; the document, its name and its changed flag stay as they
+// are whatever happens.
+//
+// The seal picture follows the supplier record: none when "djnousr" is set (or absent), else the picture
+// "dojImge" (by default "dojang.bmp" in the application folder). The export reads that choice itself as
+// it builds the sheet, so a change made in the registration page or the print dialog counts at once.
+#include "subUnt.h"
+
+#include "spreadsheet_export.h"
+
+#include <QStackedWidget>
+
+void TsubUntf::ExlBtnClick() {
+    if (mPage->currentIndex() == 1)
+        ExlBtn0Click();
+    else if (mPage->currentIndex() == 2)
+        ExlBtn2Click();
+}
+
+// Tax invoice or transaction statement, by the page of sPage shown.
+void TsubUntf::ExlBtn0Click() { ExportInvoiceSheet(invoiceSnapshot(), this); }
+
+void TsubUntf::ExlBtn2Click() { ExportQuotationSheet(quotationSnapshot(), this); }

@@ -1,0 +1,193 @@
+// The editor's "엑셀전송" buttons: the sheet of the page shown is written and handed to the spreadsheet
+// program; the seal follows the supplier record; a missing spreadsheet program or a failing export leaves
+// the editor as it was.
+#include "HStrGrid.h"
+#include "money.h"
+#include "settings_keys.h"
+#include "spreadsheet_export.h"
+#include "subUnt.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+
+class FakeOpener : public SpreadsheetOpener {
+public:
+    bool answer = true;
+    QStringList opened;
+    bool open(const QString &path) override {
+        opened << path;
+        return answer;
+    }
+};
+
+struct ExportButtons : ::testing::Test {
+    QTemporaryDir tmp;
+    QByteArray oldTmp;
+    ScratchAppFolder app;
+    ScriptedPrompts prompts;
+    FakeOpener opener;
+    QWidget mainWindow;
+    std::unique_ptr<TsubUntf> editor;
+
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        // The exports write into the temporary folder: a fresh one per test.
+        oldTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        setSpreadsheetOpener(&opener);
+        mainWindow.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        mainWindow.setGeometry(100, 50, 712, 613);
+    }
+    void TearDown() override {
+        editor.reset();
+        setSpreadsheetOpener(nullptr);
+        if (oldTmp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", oldTmp);
+    }
+    void open(int pageKind, bool statement = false) {
+        editor = std::make_unique<TsubUntf>(&mainWindow, pageKind, statement, 0);
+        editor->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+    }
+    void click(const char *button) {
+        auto *b = editor->findChild<QToolButton *>(QString::fromLatin1(button));
+        ASSERT_NE(b, nullptr) << button;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QLineEdit *edit(const char *name) { return editor->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    THStringGrid *grid(const char *name) { return editor->findChild<THStringGrid *>(QString::fromLatin1(name)); }
+    QStringList filesLeft() const { return QDir(tmp.path()).entryList(QDir::Files); }
+    // A seal picture registered and chosen for use.
+    void registerSeal() {
+        QImage seal(40, 40, QImage::Format_RGB32);
+        seal.fill(Qt::red);
+        ASSERT_TRUE(seal.save(app.file(QStringLiteral("dojang.bmp")), "BMP"));
+        keys::write(keys::djnousr, false);
+    }
+};
+
+// Whether the written workbook holds a picture: its parts are named in the zip directory in plain text.
+bool holdsPicture(const QString &xlsx) {
+    QFile f(xlsx);
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains("xl/media/");
+}
+
+// The document fields an export must never change.
+struct InvoiceState {
+    QString name;
+    bool modified;
+    QList<QStringList> dGrid, gGrid;
+    QString bSangho, Totmy;
+};
+InvoiceState stateOf(const TsubUntf &e) {
+    const InvoiceSnapshot s = e.invoiceSnapshot();
+    return {e.CurFileName(), e.Modified(), s.dGrid, s.gGrid, s.bSangho, s.Totmy};
+}
+void expectSame(const InvoiceState &a, const InvoiceState &b) {
+    EXPECT_EQ(a.name, b.name);
+    EXPECT_EQ(a.modified, b.modified);
+    EXPECT_EQ(a.dGrid, b.dGrid);
+    EXPECT_EQ(a.gGrid, b.gGrid);
+    EXPECT_EQ(a.bSangho, b.bSangho);
+    EXPECT_EQ(a.Totmy, b.Totmy);
+}
+
+} // namespace
+
+TEST_F(ExportButtons, TaxInvoiceSheetIsOpenedAndTheEditorUnchanged) {
+    open(1, false);
+    edit("bSangho")->setText(s("하늘문구"));
+    grid("dGrid")->setCellText(1, 1, s("복사용지"));
+    editor->SetCurFileName(QStringLiteral("/docs/a.Dy5"));
+    editor->SetModified(true);
+    const InvoiceState before = stateOf(*editor);
+
+    click("ExlBtn0");
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
+    ASSERT_EQ(opener.opened.size(), 1);
+    const QFileInfo written(opener.opened[0]);
+    EXPECT_TRUE(written.exists());
+    EXPECT_TRUE(written.fileName().startsWith(s("세금계산서_"))) << written.fileName().toStdString();
+    // No seal registered for use on a fresh installation.
+    EXPECT_FALSE(holdsPicture(written.filePath()));
+    expectSame(stateOf(*editor), before);
+}
+
+TEST_F(ExportButtons, StatementPageExportsTheStatementSheet) {
+    open(1, true);
+    grid("gGrid")->setCellText(1, 1, s("볼펜"));
+    click("ExlBtn0");
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_TRUE(QFileInfo(opener.opened[0]).fileName().startsWith(s("거래명세서_")));
+}
+
+TEST_F(ExportButtons, QuotationPageExportsTheQuotationSheet) {
+    open(2);
+    edit("SangHoEdt")->setText(s("다라상사"));
+    editor->SetModified(true);
+    click("ExlBtn2");
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_TRUE(QFileInfo(opener.opened[0]).fileName().startsWith(s("견적서_")));
+    EXPECT_EQ(edit("SangHoEdt")->text(), s("다라상사"));
+    EXPECT_TRUE(editor->Modified());
+}
+
+TEST_F(ExportButtons, SealChosenInTheSupplierRecordIsPlaced) {
+    registerSeal();
+    open(1, false);
+    click("ExlBtn0");
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_TRUE(holdsPicture(opener.opened[0]));
+
+    // "사용 안함": no picture, even with the file there.
+    keys::write(keys::djnousr, true);
+    open(2);
+    click("ExlBtn2");
+    ASSERT_EQ(opener.opened.size(), 2);
+    EXPECT_FALSE(holdsPicture(opener.opened[1]));
+}
+
+TEST_F(ExportButtons, NoSpreadsheetProgramIsReportedAndNothingIsLeftBehind) {
+    opener.answer = false;
+    open(1, false);
+    edit("bSangho")->setText(s("하늘문구"));
+    const InvoiceState before = stateOf(*editor);
+    click("ExlBtn0");
+    EXPECT_EQ(prompts.shown, QStringList{s("Excel.exe 를 찾을 수 없습니다")});
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u',').toStdString();
+    expectSame(stateOf(*editor), before);
+
+    open(2);
+    prompts.shown.clear();
+    click("ExlBtn2");
+    EXPECT_EQ(prompts.shown, QStringList{s("Excel.exe 를 찾을 수 없습니다")});
+}
+
+TEST_F(ExportButtons, AmountThatIsNotANumberStopsTheExportWithAMessage) {
+    open(1, false);
+    edit("Cashmy")->setText(s("현금"));
+    const InvoiceState before = stateOf(*editor);
+    click("ExlBtn0");
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("현금"))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(filesLeft().isEmpty());
+    expectSame(stateOf(*editor), before);
+}

@@ -1,0 +1,622 @@
+// The editor's file commands with scripted dialogs and answers: open, save, save as and new of the tax
+// invoice, the statement and the quotation, their questions, failures and the work folder.
+#include "HStrGrid.h"
+#include "invoice_file.h"
+#include "money.h"
+#include "quotation_file.h"
+#include "settings.h"
+#include "settings_keys.h"
+#include "subUnt.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+QString amount(long long won, int width) { return FormatAmountText(Money::fromWon(won), width); }
+
+const QString kAskSave = s("자료내용이 변경되었습니다 저장할 까요??");
+const QString kAskSaveQuotation = s("자료내용이 변경되었습니다.\r저장하시겠습니까?");
+const QString kInvoiceOpenFilter =
+    s("세금계산서파일V5.7 (*.Dy5);;거래명세서파일V5.7 (*.Gy5);;세금계산서파일V3.5~5.5 (*.Dnt);;"
+      "거래명세서파일V3.5~5.5 (*.Gnt);;세금계산서파일V3.1 (*.Dty);;거래명세서파일V3.1 (*.Gty)");
+const QString kInvoiceSaveFilter = s("세금계산서파일 (*.Dy5);;거래명세서파일 (*.Gy5)");
+
+QByteArray fileBytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A current-format file as the "V3.5~5.5" generation stores it: 220-byte records without the unit slot,
+// record type at 212 and buyer kind at 216.
+QByteArray asV35(const QByteArray &current) {
+    QByteArray out;
+    for (qsizetype at = 0; at < current.size(); at += kInvoiceRecordSize)
+        out += current.mid(at, 212) + current.mid(at + 220, 8);
+    return out;
+}
+
+struct FilesFixture : ::testing::Test {
+    ScratchAppFolder app;
+    ScriptedPrompts prompts;
+    QWidget mainWindow;
+    std::unique_ptr<TsubUntf> editor;
+    QString savedCurrent = QDir::currentPath();
+
+    void SetUp() override {
+        mainWindow.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        mainWindow.setGeometry(100, 50, 712, 613);
+    }
+    void TearDown() override {
+        editor.reset();
+        // Saving enters the saved file's folder; leave the scratch folder before it goes.
+        QDir::setCurrent(savedCurrent);
+    }
+    void open(int pageKind, bool statement = false) {
+        editor = std::make_unique<TsubUntf>(&mainWindow, pageKind, statement, 0);
+        editor->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+    }
+    QString work() const { return app.path() + QStringLiteral("Work/"); }
+    QString inWork(const QString &name) const { return work() + name; }
+    template <typename T = QWidget> T *child(const char *name) {
+        T *w = editor->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit *edit(const char *name) { return child<QLineEdit>(name); }
+    THStringGrid *grid(const char *name) { return child<THStringGrid>(name); }
+    // A keyboard command, run as the window runs it (errors shown by the general handler).
+    void press(const QKeySequence &key) {
+        for (QAction *a : editor->actions())
+            if (a->shortcut() == key) {
+                a->trigger();
+                return;
+            }
+        ADD_FAILURE() << "no keyboard command " << key.toString().toStdString();
+    }
+    void pressOpen() { press(QKeySequence(Qt::ALT | Qt::Key_O)); }
+    void pressSave() { press(QKeySequence(Qt::ALT | Qt::Key_S)); }
+
+    // Two item lines and a buyer on the tax invoice page.
+    void fillInvoice() {
+        edit("bSangho")->setText(s("하늘문구"));
+        edit("bName")->setText(s("이영희"));
+        edit("bAddr")->setText(s("부산광역시 해운대구 센텀로 45"));
+        THStringGrid *g = grid("dGrid");
+        g->setCellText(1, 0, QStringLiteral("03/07"));
+        g->setCellText(1, 1, s("복사용지 A4"));
+        g->setCellText(1, 3, amount(10, kQuantityWidth));
+        g->setCellText(1, 4, amount(23400, kUnitPriceWidth));
+        g->setCellText(1, 5, amount(234000, kSupplyWidth));
+        g->setCellText(1, 6, amount(23400, kTaxWidth));
+        g->setCellText(1, 7, s("박스"));
+        g->setCellText(2, 1, s("레이저 토너"));
+        g->setCellText(2, 3, amount(4, kQuantityWidth));
+        g->setCellText(2, 4, amount(250000, kUnitPriceWidth));
+        g->setCellText(2, 5, amount(1000000, kSupplyWidth));
+        g->setCellText(2, 6, amount(100000, kTaxWidth));
+        edit("Totmy")->setText(QStringLiteral("1,357,400"));
+    }
+    // A named tax invoice with amounts and changes: the question before leaving it is asked.
+    QString namedChangedInvoice() {
+        fillInvoice();
+        const QString path = inWork(QStringLiteral("named.Dy5"));
+        prompts.fileAnswers = {path};
+        editor->SaveBtnClick();
+        prompts.fileRequests.clear();
+        editor->SetModified(true);
+        return path;
+    }
+};
+
+// Row r of a grid as its cell texts.
+QStringList rowOf(THStringGrid *g, int r) {
+    QStringList cells;
+    for (int c = 0; c < g->columnCount(); ++c)
+        cells << g->cellText(r, c);
+    return cells;
+}
+
+} // namespace
+
+TEST(FileFilters, TranslateIntoTheDialogForm) {
+    EXPECT_EQ(TsubUntf::QtFileFilter(s("세금계산서파일V5.7|*.Dy5|거래명세서파일V5.7|*.Gy5|세금계산서파일V3.5~5.5|*.Dnt|"
+                                       "거래명세서파일V3.5~5.5|*.Gnt|세금계산서파일V3.1|*.Dty|거래명세서파일V3.1|*.Gty")),
+              kInvoiceOpenFilter);
+    EXPECT_EQ(TsubUntf::QtFileFilter(s("세금계산서파일|*.Dy5|거래명세서파일|*.Gy5")), kInvoiceSaveFilter);
+    EXPECT_EQ(TsubUntf::QtFileFilter(s("견적서화일|*.Prc")), s("견적서화일 (*.Prc)"));
+    // The description is kept as written, trailing blank included.
+    EXPECT_EQ(TsubUntf::QtFileFilter(s("견적서화일 |*.Prc")), s("견적서화일  (*.Prc)"));
+    // Several patterns of one entry, and a dangling description without patterns.
+    EXPECT_EQ(TsubUntf::QtFileFilter(QStringLiteral("Docs|*.Dy5;*.Gy5|Orphan")), QStringLiteral("Docs (*.Dy5 *.Gy5)"));
+    EXPECT_EQ(TsubUntf::QtFileFilter(QString()), QString());
+}
+
+// --- Tax invoice and statement: save ---
+
+TEST_F(FilesFixture, UnnamedInvoiceSavesThroughSaveAsInTheCurrentFormat) {
+    open(1, false);
+    fillInvoice();
+    editor->SetModified(true);
+    const QString path = inWork(QStringLiteral("a.Dy5"));
+    prompts.fileAnswers = {path};
+    pressSave();
+
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    const FileDialogRequest &r = prompts.fileRequests[0];
+    EXPECT_EQ(r.title, s("다른 이름으로 저장"));
+    EXPECT_EQ(r.folder, work());
+    EXPECT_EQ(r.fileName, s("이름없음"));
+    EXPECT_EQ(r.filter, kInvoiceSaveFilter);
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("Dy5"));
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
+
+    const QByteArray bytes = fileBytes(path);
+    EXPECT_EQ(bytes.size(), 8 * 228);
+    EXPECT_EQ(bytes, WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: ") + path);
+    EXPECT_FALSE(editor->Modified());
+
+    // Saving again writes under the name without a dialog.
+    edit("bName")->setText(s("박민수"));
+    editor->SetModified(true);
+    pressSave();
+    EXPECT_EQ(prompts.fileRequests.size(), 1);
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_FALSE(editor->Modified());
+}
+
+TEST_F(FilesFixture, StatementDialogsUseItsExtensionAndFilterIndex) {
+    open(1, true);
+    grid("gGrid")->setCellText(2, 1, s("볼펜"));
+    grid("gGrid")->setCellText(2, 6, amount(5000, kSupplyWidth));
+    const QString path = inWork(QStringLiteral("s.Gy5"));
+    prompts.fileAnswers = {path, QString()};
+    editor->RnameBtnClick();
+    EXPECT_EQ(fileBytes(path).size(), 33 * 228);
+    editor->fOpenClick(); // cancelled
+    ASSERT_EQ(prompts.fileRequests.size(), 2);
+    for (const FileDialogRequest &r : prompts.fileRequests) {
+        EXPECT_EQ(r.filterIndex, 2);
+        EXPECT_EQ(r.defaultSuffix, QStringLiteral("Gy5"));
+    }
+    EXPECT_EQ(prompts.fileRequests[1].filter, kInvoiceOpenFilter);
+    EXPECT_EQ(prompts.fileRequests[1].folder, work());
+    EXPECT_EQ(editor->CurFileName(), path);
+}
+
+TEST_F(FilesFixture, SaveAsStartsWithTheNameAndCancelSavesNothing) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    const QByteArray before = fileBytes(path);
+    edit("bName")->setText(s("박민수"));
+
+    prompts.fileAnswers = {QString()};
+    editor->RnameBtnClick();
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    EXPECT_EQ(prompts.fileRequests[0].fileName, path);
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_TRUE(editor->Modified());
+
+    // Confirmed: the new name is the document's, the old file stays as it was.
+    const QString other = inWork(QStringLiteral("b.Dy5"));
+    prompts.fileAnswers = {other};
+    editor->RnameBtnClick();
+    EXPECT_EQ(editor->CurFileName(), other);
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(fileBytes(other), WriteInvoiceFile(editor->invoiceSnapshot()));
+}
+
+TEST_F(FilesFixture, SavingIntoAnotherFolderMakesItTheWorkFolder) {
+    open(1, false);
+    fillInvoice();
+    const QString elsewhere = app.path() + QStringLiteral("Customers/2005/");
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    prompts.fileAnswers = {elsewhere + QStringLiteral("c.Dy5"), QString()};
+    editor->SaveBtnClick();
+    EXPECT_EQ(keys::read(keys::wPath), elsewhere);
+    editor->fOpenClick(); // the next dialog starts there
+    ASSERT_EQ(prompts.fileRequests.size(), 2);
+    EXPECT_EQ(prompts.fileRequests[1].folder, elsewhere);
+}
+
+TEST_F(FilesFixture, AmountThatIsNotANumberStopsTheSaveAndKeepsTheOldFile) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    const QByteArray before = fileBytes(path);
+    grid("dGrid")->setCellText(2, 3, QStringLiteral("4개"));
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(QStringLiteral("4개"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(editor->Modified());
+    EXPECT_EQ(editor->CurFileName(), path);
+}
+
+TEST_F(FilesFixture, FileThatCannotBeWrittenIsReportedAndTheDocumentStaysChanged) {
+    open(1, false);
+    fillInvoice();
+    const QString path = app.path() + QStringLiteral("missing-folder/x.Dy5");
+    prompts.fileAnswers = {path};
+    editor->SetModified(true);
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(path))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(editor->Modified());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// --- Tax invoice and statement: open ---
+
+TEST_F(FilesFixture, SavedInvoiceReopensIntoItsRowsAndIsNamed) {
+    open(1, false);
+    fillInvoice();
+    const QString path = inWork(QStringLiteral("round.Dy5"));
+    prompts.fileAnswers = {path};
+    editor->SaveBtnClick();
+    const QStringList row1 = rowOf(grid("dGrid"), 1), row2 = rowOf(grid("dGrid"), 2);
+
+    editor->NewfileClick();
+    ASSERT_EQ(edit("bSangho")->text(), QString());
+    prompts.fileAnswers = {path};
+    editor->SetModified(true);
+    pressOpen();
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
+
+    const FileDialogRequest &r = prompts.fileRequests.back();
+    EXPECT_EQ(r.filter, kInvoiceOpenFilter);
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("Dy5"));
+    EXPECT_EQ(r.folder, work());
+
+    EXPECT_EQ(edit("bSangho")->text(), s("하늘문구"));
+    EXPECT_EQ(edit("bAddr")->text(), s("부산광역시 해운대구 센텀로 45"));
+    EXPECT_EQ(rowOf(grid("dGrid"), 1).mid(0, 3), row1.mid(0, 3));
+    EXPECT_EQ(grid("dGrid")->cellText(1, 7), s("박스"));
+    EXPECT_EQ(grid("dGrid")->cellText(2, 1), row2[1]);
+    EXPECT_EQ(ParseAmount(grid("dGrid")->cellText(2, 5)), Money::fromWon(1000000));
+    for (int r3 = 3; r3 <= 5; ++r3)
+        EXPECT_EQ(rowOf(grid("dGrid"), r3), EmptyItemRow(GridKind::TaxInvoice, r3)) << "row " << r3;
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: ") + path);
+    EXPECT_FALSE(editor->Modified());
+    EXPECT_EQ(grid("dGrid")->currentRow(), 1);
+    EXPECT_EQ(grid("dGrid")->currentColumn(), 0);
+
+    // What was loaded saves back to the same bytes.
+    const QByteArray before = fileBytes(path);
+    editor->SaveBtnClick();
+    EXPECT_EQ(fileBytes(path), before);
+}
+
+TEST_F(FilesFixture, OlderGenerationIsSavedUnderTheCurrentExtensionLeavingTheOldFile) {
+    open(1, false);
+    fillInvoice();
+    edit("DtysNo")->setText(QStringLiteral("12-3456"));
+    const QByteArray current = WriteInvoiceFile(editor->invoiceSnapshot());
+    // Extensions in any case choose the same reader.
+    const QString old = inWork(QStringLiteral("legacy.dnt"));
+    writeBytes(old, asV35(current));
+    const QString upper = inWork(QStringLiteral("UPPER.DY5"));
+    writeBytes(upper, current);
+    editor->NewfileClick();
+
+    prompts.fileAnswers = {upper, old};
+    editor->fOpenClick();
+    EXPECT_EQ(edit("bSangho")->text(), s("하늘문구"));
+    EXPECT_EQ(editor->CurFileName(), upper);
+    editor->NewfileClick();
+    editor->fOpenClick();
+    const QString renamed = inWork(QStringLiteral("legacy.DY5"));
+    EXPECT_EQ(editor->CurFileName(), renamed);
+    EXPECT_EQ(grid("dGrid")->cellText(1, 1), s("복사용지 A4"));
+
+    editor->SaveBtnClick();
+    EXPECT_EQ(fileBytes(old), asV35(current));
+    EXPECT_EQ(fileBytes(renamed).size(), 8 * 228);
+    EXPECT_EQ(prompts.fileRequests.size(), 2); // saved without a dialog
+}
+
+TEST_F(FilesFixture, StatementOpenedOnTheTaxInvoiceBecomesOneUnnamedSummaryLine) {
+    // A statement written as the statement page writes it.
+    InvoiceSnapshot st;
+    st.statement = true;
+    st.aSangho = s("푸른바다상사");
+    st.bSangho = s("하늘문구");
+    st.DtyfNo = QStringLiteral("0");
+    st.DtyeNo = QStringLiteral("0");
+    st.grDay = QStringLiteral("2005.03.07");
+    st.grEdit = s("사무용품");
+    st.gGrid[0][1] = s("볼펜");
+    st.gGrid[0][6] = amount(10000, kSupplyWidth);
+    st.gGrid[0][7] = amount(1000, kTaxWidth);
+    st.gGrid[1][1] = s("공책");
+    st.gGrid[1][6] = amount(20000, kSupplyWidth);
+    st.gGrid[1][7] = amount(2000, kTaxWidth);
+    const QString path = inWork(QStringLiteral("st.Gy5"));
+    writeBytes(path, WriteInvoiceFile(st));
+
+    open(1, false);
+    prompts.fileAnswers = {path};
+    editor->fOpenClick();
+    THStringGrid *g = grid("dGrid");
+    EXPECT_EQ(g->cellText(1, 0), QStringLiteral("03/07"));
+    EXPECT_EQ(g->cellText(1, 1), s("사무용품외"));
+    EXPECT_EQ(ParseAmount(g->cellText(1, 5)), Money::fromWon(30000));
+    EXPECT_EQ(ParseAmount(g->cellText(1, 6)), Money::fromWon(3000));
+    EXPECT_EQ(rowOf(g, 2), EmptyItemRow(GridKind::TaxInvoice, 2));
+    EXPECT_EQ(edit("bSangho")->text(), s("하늘문구"));
+    EXPECT_EQ(editor->CurFileName(), s("이름없음"));
+
+    // Saving asks for a new name; cancelled, the statement is untouched.
+    const QByteArray before = fileBytes(path);
+    prompts.fileAnswers = {QString()};
+    editor->SaveBtnClick();
+    EXPECT_EQ(prompts.fileRequests.back().title, s("다른 이름으로 저장"));
+    EXPECT_EQ(fileBytes(path), before);
+}
+
+TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    edit("Totmy")->setText(QStringLiteral("0")); // no question before leaving
+    edit("bName")->setText(s("바뀐 이름"));
+    const InvoiceSnapshot before = editor->invoiceSnapshot();
+
+    struct Case {
+        QString file;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {inWork(QStringLiteral("short.Dy5")), fileBytes(path).left(300)}, // last record cut short
+        {inWork(QStringLiteral("empty.Dy5")), QByteArray()},
+        {inWork(QStringLiteral("text.Dy5")), QByteArray(228, 'x')}, // not a document
+    };
+    for (const Case &c : cases) {
+        writeBytes(c.file, c.bytes);
+        prompts.shown.clear();
+        prompts.fileAnswers = {c.file};
+        pressOpen();
+        ASSERT_EQ(prompts.shown.size(), 1) << c.file.toStdString();
+        EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(c.file))) << prompts.shown[0].toStdString();
+        EXPECT_EQ(editor->CurFileName(), path);
+        EXPECT_TRUE(editor->Modified());
+        const InvoiceSnapshot now = editor->invoiceSnapshot();
+        EXPECT_EQ(now.bName, before.bName);
+        EXPECT_EQ(now.DayEdt, before.DayEdt);
+        EXPECT_EQ(now.dGrid, before.dGrid);
+    }
+    // A file that is not there.
+    prompts.shown.clear();
+    prompts.fileAnswers = {inWork(QStringLiteral("gone.Dy5"))};
+    pressOpen();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(QStringLiteral("gone.Dy5")));
+    EXPECT_EQ(editor->CurFileName(), path);
+}
+
+TEST_F(FilesFixture, QuestionBeforeOpeningANamedChangedDocument) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    const QByteArray saved = fileBytes(path);
+
+    // No: nothing saved, the dialog follows; cancelled, the document stays.
+    prompts.yesNoAnswers = {false};
+    prompts.fileAnswers = {QString()};
+    edit("bName")->setText(s("박민수"));
+    editor->fOpenClick();
+    EXPECT_EQ(prompts.shown, QStringList{kAskSave});
+    EXPECT_EQ(prompts.fileRequests.size(), 1);
+    EXPECT_EQ(fileBytes(path), saved);
+    EXPECT_EQ(edit("bName")->text(), s("박민수"));
+    EXPECT_EQ(editor->CurFileName(), path);
+
+    // Yes: saved before the dialog.
+    prompts.yesNoAnswers = {true};
+    prompts.fileAnswers = {QString()};
+    editor->SetModified(true);
+    editor->fOpenClick();
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_NE(fileBytes(path), saved);
+
+    // Unchanged: nothing asked.
+    prompts.shown.clear();
+    editor->SetModified(false);
+    prompts.fileAnswers = {QString()};
+    editor->fOpenClick();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+// --- Quotation ---
+
+namespace {
+
+void fillQuotation(FilesFixture &f) {
+    f.edit("SangHoEdt")->setText(s("다라상사"));
+    f.edit("NameEdt")->setText(s("최담당"));
+    f.edit("AddrEdt")->setText(s("대전광역시 유성구"));
+    f.child<QPlainTextEdit>("fMemo")->setPlainText(s("납기 협의"));
+    THStringGrid *g = f.grid("kGrid");
+    g->setCellText(1, kcol::item, s("의자"));
+    g->setCellText(1, kcol::quantity, QStringLiteral("2.5"));
+    g->setCellText(1, kcol::unitPrice, QStringLiteral("1,001"));
+    g->setCellText(2, kcol::item, s("책상"));
+    g->setCellText(2, kcol::quantity, QStringLiteral("1"));
+    g->setCellText(2, kcol::unitPrice, QStringLiteral("150,000"));
+}
+
+} // namespace
+
+TEST_F(FilesFixture, QuotationSavesAndReopens) {
+    open(2);
+    fillQuotation(*this);
+    editor->SetModified(true);
+    const QString path = inWork(QStringLiteral("q.Prc"));
+    prompts.fileAnswers = {path};
+    pressSave();
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    const FileDialogRequest &r = prompts.fileRequests[0];
+    EXPECT_EQ(r.title, s("저장할 새이름을 입력하세요"));
+    EXPECT_EQ(r.filter, s("견적서화일  (*.Prc)"));
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("Prc"));
+    EXPECT_EQ(r.folder, work());
+    EXPECT_EQ(r.fileName, s("이름없음"));
+    EXPECT_EQ(fileBytes(path).size(), 31 * 171);
+    EXPECT_EQ(fileBytes(path), WriteQuotationFile(editor->quotationSnapshot()));
+    EXPECT_EQ(child<QLabel>("kNameLabl")->text(), s("파일명:") + path);
+    EXPECT_FALSE(editor->Modified());
+
+    editor->NewkfileClick();
+    ASSERT_EQ(edit("SangHoEdt")->text(), QString());
+    prompts.fileAnswers = {path};
+    pressOpen();
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
+    EXPECT_EQ(prompts.fileRequests.back().filter, s("견적서화일 (*.Prc)"));
+    EXPECT_EQ(prompts.fileRequests.back().defaultSuffix, QStringLiteral("Prc"));
+
+    THStringGrid *g = grid("kGrid");
+    EXPECT_EQ(edit("SangHoEdt")->text(), s("다라상사"));
+    EXPECT_EQ(edit("NameEdt")->text(), s("최담당"));
+    EXPECT_EQ(g->cellText(1, kcol::item), s("의자"));
+    EXPECT_EQ(g->cellText(1, kcol::quantity), QStringLiteral("2.5"));
+    EXPECT_EQ(ParseAmount(g->cellText(1, kcol::unitPrice)), Money::fromWon(1001));
+    EXPECT_EQ(ParseAmount(g->cellText(1, kcol::amount)), Money::fromWon(2502));
+    EXPECT_EQ(g->cellText(2, kcol::item), s("책상"));
+    auto *memo = child<QPlainTextEdit>("fMemo");
+    EXPECT_EQ(memo->toPlainText().split(u'\n').value(0), s("납기 협의"));
+    EXPECT_EQ(memo->textCursor().selectedText(), s("납기 협의"));
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_EQ(child<QLabel>("kNameLabl")->text(), s("파일명:") + path);
+    EXPECT_FALSE(editor->Modified());
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->currentColumn(), 1);
+    EXPECT_EQ(keys::read(keys::wPath), work());
+}
+
+TEST_F(FilesFixture, QuotationOpenQuestionCancelStopsAndClearsTheChangedFlag) {
+    open(2);
+    fillQuotation(*this);
+    const QString path = inWork(QStringLiteral("q.Prc"));
+    prompts.fileAnswers = {path};
+    editor->SavekBtnClick();
+    prompts.fileRequests.clear();
+    edit("SangHoEdt")->setText(s("바뀐상사"));
+    editor->SetModified(true);
+
+    prompts.yesNoCancelAnswers = {SaveAnswer::Cancel};
+    editor->kOpenClick();
+    EXPECT_EQ(prompts.shown, QStringList{kAskSaveQuotation});
+    EXPECT_TRUE(prompts.fileRequests.isEmpty());
+    EXPECT_EQ(edit("SangHoEdt")->text(), s("바뀐상사"));
+    EXPECT_FALSE(editor->Modified());
+
+    // The second open asks nothing and goes to the dialog.
+    prompts.fileAnswers = {QString()};
+    editor->kOpenClick();
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.fileRequests.size(), 1);
+
+    // Yes saves before the dialog.
+    editor->SetModified(true);
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
+    prompts.fileAnswers = {QString()};
+    editor->kOpenClick();
+    EXPECT_EQ(LoadQuotationFile(path, QuotationSnapshot()).SangHoEdt, s("바뀐상사"));
+}
+
+TEST_F(FilesFixture, QuotationQuantityThatIsNotANumberKeepsTheOldFile) {
+    open(2);
+    fillQuotation(*this);
+    const QString path = inWork(QStringLiteral("q.Prc"));
+    prompts.fileAnswers = {path};
+    editor->SavekBtnClick();
+    const QByteArray before = fileBytes(path);
+
+    grid("kGrid")->setCellText(2, kcol::quantity, s("한개"));
+    editor->SetModified(true);
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("한개"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(editor->Modified());
+}
+
+TEST_F(FilesFixture, QuotationFileThatCannotBeReadLeavesTheDocument) {
+    open(2);
+    fillQuotation(*this);
+    editor->SetCurFileName(inWork(QStringLiteral("mine.Prc")));
+    editor->SetModified(false);
+    const QuotationSnapshot before = editor->quotationSnapshot();
+    const QString bad = inWork(QStringLiteral("bad.Prc"));
+    writeBytes(bad, QByteArray(171 * 2 + 5, '\0'));
+    prompts.fileAnswers = {bad};
+    pressOpen();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(bad)));
+    const QuotationSnapshot now = editor->quotationSnapshot();
+    EXPECT_EQ(now.SangHoEdt, before.SangHoEdt);
+    EXPECT_EQ(now.fMemo, before.fMemo);
+    EXPECT_EQ(now.kGrid, before.kGrid);
+    EXPECT_EQ(editor->CurFileName(), inWork(QStringLiteral("mine.Prc")));
+}
+
+TEST_F(FilesFixture, NewQuotationAfterSavingAsksAndYesSaves) {
+    open(2);
+    fillQuotation(*this);
+    const QString path = inWork(QStringLiteral("q.Prc"));
+    prompts.fileAnswers = {path};
+    editor->SavekBtnClick();
+    edit("NameEdt")->setText(s("새담당"));
+    editor->SetModified(true);
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
+    editor->NewkfileClick();
+    EXPECT_EQ(LoadQuotationFile(path, QuotationSnapshot()).NameEdt, s("새담당"));
+    EXPECT_EQ(editor->CurFileName(), s("이름없음"));
+    EXPECT_EQ(child<QLabel>("kNameLabl")->text(), s("파일명:이름없음"));
+}
+
+// --- Work folder reset ---
+
+TEST_F(FilesFixture, WorkFolderResetAsksAndStoresTheDefaultOnYes) {
+    open(1, false);
+    const QString reset = app.path() + QStringLiteral("Work/");
+    const auto question = [&](const QString &current) {
+        return s("현재 파일 입/출력 경로 ") + current + s("를\n\n") + reset + s("로 변경하겠습니까??");
+    };
+    // Never set: shown as "A:"; No changes nothing.
+    prompts.yesNoAnswers = {false};
+    press(QKeySequence(Qt::ALT | Qt::Key_R));
+    EXPECT_EQ(prompts.shown, QStringList{question(QStringLiteral("A:"))});
+    EXPECT_EQ(keys::read(keys::wPath, QStringLiteral("unset")), QStringLiteral("unset"));
+
+    keys::write(keys::wPath, QStringLiteral("/elsewhere/docs/"));
+    prompts.shown.clear();
+    prompts.yesNoAnswers = {true};
+    press(QKeySequence(Qt::ALT | Qt::Key_R));
+    EXPECT_EQ(prompts.shown, QStringList{question(QStringLiteral("/elsewhere/docs/"))});
+    EXPECT_EQ(keys::read(keys::wPath), reset);
+}

@@ -1,0 +1,456 @@
+// The item grids typed into with keys: line amounts, totals, digit boxes, the amount line of the quotation,
+// the keys of each column, Alt+D, F11, the double-click splits, and amounts that cannot stand.
+#include "arithmetic.h"
+#include "behaviour_fixture.h"
+#include "money.h"
+
+#include <QDir>
+#include <QStackedWidget>
+
+namespace {
+
+// Columns of the tax invoice grid and of the statement grid (one higher).
+constexpr int dQty = 3, dPrice = 4, dSupply = 5, dTax = 6, dRemark = 7;
+constexpr int gQty = 4, gPrice = 5, gSupply = 6, gTax = 7, gRemark = 8;
+constexpr int kQty = 4, kPrice = 5, kAmount = 6, kRemark = 7;
+
+QString boxes(BehaviourFixture &f, const char *prefix, int count) {
+    QString out;
+    for (int i = count; i >= 1; --i)
+        out += f.text(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i).toLatin1());
+    return out;
+}
+
+} // namespace
+
+struct Grids : BehaviourFixture {};
+
+// --- Line amounts and totals ---
+
+TEST_F(Grids, NewTaxInvoiceShowsZeroTotalsAndTenBlanks) {
+    open(1, false);
+    EXPECT_EQ(boxes(*this, "La", 11), QString(10, u' ') + u'0');
+    EXPECT_EQ(text("La12"), u8("⑩"));
+    EXPECT_EQ(boxes(*this, "Lb", 10), QString(9, u' ') + u'0');
+    EXPECT_EQ(text("Totmy"), QStringLiteral("0"));
+}
+
+TEST_F(Grids, QuantityTimesPriceGivesSupplyTaxAndDigitBoxes) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dQty, QStringLiteral("3"));
+    EXPECT_EQ(g->currentColumn(), dPrice);
+    type(g, 1, dPrice, QStringLiteral("333"));
+    EXPECT_EQ(g->cellText(1, dPrice), FormatAmountText(Money::fromWon(333), 15));
+    EXPECT_EQ(g->cellText(1, dSupply), FormatAmountText(Money::fromWon(999), 16));
+    EXPECT_EQ(g->cellText(1, dTax), FormatAmountText(Money::fromWon(99), 15));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("1,098"));
+    EXPECT_EQ(boxes(*this, "La", 11), QString(8, u' ') + QStringLiteral("999"));
+    EXPECT_EQ(text("La12"), u8("⑧"));
+    EXPECT_EQ(boxes(*this, "Lb", 10), QString(8, u' ') + QStringLiteral("99"));
+    EXPECT_TRUE(editor->Modified());
+
+    // A decimal quantity: 2.5 x 1,001 = 2,502.5, truncated.
+    type(g, 2, dQty, QStringLiteral("2.5"));
+    type(g, 2, dPrice, QStringLiteral("1001"));
+    EXPECT_EQ(cell(g, 2, dSupply), QStringLiteral("2,502"));
+    EXPECT_EQ(cell(g, 2, dTax), QStringLiteral("250"));
+    // A negative price: negative supply and tax, truncated toward zero.
+    type(g, 3, dQty, QStringLiteral("2.5"));
+    type(g, 3, dPrice, QStringLiteral("-1001"));
+    EXPECT_EQ(cell(g, 3, dSupply), QStringLiteral("-2,502"));
+    EXPECT_EQ(cell(g, 3, dTax), QStringLiteral("-250"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("1,098"));
+    // Quantity and price that add up to zero still make a line: 1 x -1.
+    g->setCellText(4, dQty, QStringLiteral("1"));
+    g->setCellText(4, dPrice, QStringLiteral("-1"));
+    g->setCellText(4, dSupply, QStringLiteral("500"));
+    select(g, 4, dPrice);
+    pressEnter(g);
+    EXPECT_EQ(cell(g, 4, dSupply), QStringLiteral("-1"));
+    EXPECT_EQ(cell(g, 4, dTax), QStringLiteral("0"));
+}
+
+TEST_F(Grids, StatementTotalsFollowTheLines) {
+    open(1, true);
+    THStringGrid *g = grid("gGrid");
+    type(g, 30, gQty, QStringLiteral("3"));
+    type(g, 30, gPrice, QStringLiteral("333"));
+    type(g, 1, gSupply, QStringLiteral("10000"));
+    EXPECT_EQ(cell(g, 1, gTax), QStringLiteral("1,000"));
+    EXPECT_EQ(text("gMnyEdt"), QStringLiteral("10,999"));
+    EXPECT_EQ(text("gVatEdt"), QStringLiteral("1,099"));
+    EXPECT_EQ(text("gTotEdt"), QStringLiteral("12,098"));
+}
+
+TEST_F(Grids, PriceFollowsWhileTypedAndTheTaxCheckKeepsTwoWon) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dQty, QStringLiteral("2"));
+    // Typing the price without Enter: the supply follows each released key.
+    type(g, 1, dPrice, QStringLiteral("500"), false);
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("1,000"));
+    pressEnter(g);
+    // Escape drops an edit together with what its keys derived.
+    type(g, 1, dPrice, QStringLiteral("900"), false);
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("1,800"));
+    key(g, Qt::Key_Escape);
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("500"));
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("1,000"));
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("100"));
+
+    // The supply typed, the tax typed 2 won off: kept after a key in the supply column, and added.
+    type(g, 1, dSupply, QStringLiteral("10000"));
+    type(g, 1, dTax, QStringLiteral("1002"));
+    select(g, 1, dSupply);
+    key(g, Qt::Key_Shift);
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("1,002"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("11,002"));
+    type(g, 1, dTax, QStringLiteral("998"));
+    select(g, 1, dSupply);
+    key(g, Qt::Key_Shift);
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("998"));
+    // 3 won off is replaced by 10 % of the supply.
+    type(g, 1, dTax, QStringLiteral("1003"));
+    select(g, 1, dSupply);
+    key(g, Qt::Key_Shift);
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("1,000"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("11,000"));
+}
+
+TEST_F(Grids, LeavingACellOrTheGridRewritesTheAmounts) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    g->setCellText(2, dSupply, QStringLiteral("5000"));
+    g->setCellText(2, dTax, QString());
+    select(g, 3, 1);
+    EXPECT_EQ(g->cellText(2, dSupply), FormatAmountText(Money::fromWon(5000), 16));
+    EXPECT_EQ(g->cellText(2, dTax), FormatAmountText(Money(), 15));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("5,000"));
+    // Leaving the grid for a field does the same.
+    g->setCellText(1, dSupply, QStringLiteral("2500"));
+    edit("bSangho")->setFocus();
+    EXPECT_EQ(g->cellText(1, dSupply), FormatAmountText(Money::fromWon(2500), 16));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("7,500"));
+}
+
+// --- Double click ---
+
+TEST_F(Grids, DoubleClickSplitsTheTaxOutAndWritesTheDate) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    auto doubleClick = [&](int row, int col) {
+        select(g, row, col);
+        const QPoint at = g->visualRect(g->model()->index(row, col)).center();
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
+    };
+    type(g, 1, dQty, QStringLiteral("1"));
+    type(g, 1, dPrice, QStringLiteral("11000"));
+    editor->SetModified(false);
+    doubleClick(1, dPrice);
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("10,000"));
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("10,000"));
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("1,000"));
+    EXPECT_EQ(g->inplaceEditor(), nullptr);
+    EXPECT_TRUE(editor->Modified());
+
+    type(g, 2, dSupply, QStringLiteral("11000"));
+    doubleClick(2, dSupply);
+    EXPECT_EQ(cell(g, 2, dSupply), QStringLiteral("10,000"));
+    EXPECT_EQ(cell(g, 2, dTax), QStringLiteral("1,000"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("22,000"));
+
+    edit("DayEdt")->setText(QStringLiteral("2001.05.27"));
+    doubleClick(3, 0);
+    EXPECT_EQ(g->cellText(3, 0), QStringLiteral("05/27"));
+
+    // The statement's date box gives the statement's dates.
+    open(1, true);
+    g = grid("gGrid");
+    edit("grDay")->setText(QStringLiteral("2024.12.03"));
+    doubleClick(4, 0);
+    EXPECT_EQ(g->cellText(4, 0), QStringLiteral("12/03"));
+}
+
+// --- Keys of the columns ---
+
+TEST_F(Grids, AmountColumnsTakeOnlyTheirCharacters) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dQty, QStringLiteral("a1x.5"));
+    EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("1.5"));
+    type(g, 1, dPrice, QStringLiteral("-2.0b0"));
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("-200"));
+    type(g, 1, 1, QStringLiteral("Pen-1.5"));
+    EXPECT_EQ(g->cellText(1, 1), QStringLiteral("Pen-1.5"));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    type(k, 1, kQty, QStringLiteral("-1.5"));
+    EXPECT_EQ(cell(k, 1, kQty), QStringLiteral("1.5"));
+    type(k, 1, kPrice, QStringLiteral("-1.5"));
+    EXPECT_EQ(cell(k, 1, kPrice), QStringLiteral("15"));
+    // The amount column takes digits only, not even Backspace.
+    select(k, 1, kAmount);
+    key(k, Qt::Key_F2);
+    ASSERT_NE(k->inplaceEditor(), nullptr);
+    k->inplaceEditor()->end(false);
+    key(k, Qt::Key_Backspace);
+    EXPECT_EQ(k->inplaceEditor()->text().trimmed(), QStringLiteral("22"));
+}
+
+TEST_F(Grids, EnterInTheLastColumnReturnsToTheFirstTextColumn) {
+    open(1, false);
+    THStringGrid *d = grid("dGrid");
+    type(d, 2, dRemark, QStringLiteral("x"));
+    EXPECT_EQ(d->currentRow(), 2);
+    EXPECT_EQ(d->currentColumn(), 1);
+    type(d, 2, 0, QStringLiteral("1"));
+    EXPECT_EQ(d->currentColumn(), 1);
+
+    open(1, true);
+    THStringGrid *g = grid("gGrid");
+    type(g, 5, gRemark, QStringLiteral("x"));
+    EXPECT_EQ(g->currentRow(), 5);
+    EXPECT_EQ(g->currentColumn(), 1);
+    type(g, 5, 3, QStringLiteral("EA"));
+    EXPECT_EQ(g->currentColumn(), gQty);
+
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    type(k, 3, kRemark, QStringLiteral("x"));
+    EXPECT_EQ(k->currentRow(), 3);
+    EXPECT_EQ(k->currentColumn(), 1);
+}
+
+TEST_F(Grids, EnterWithoutEditingOpensTheNextCell) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    select(g, 1, 1);
+    editor->SetModified(false);
+    pressEnter(g);
+    EXPECT_EQ(g->currentColumn(), 2);
+    EXPECT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_TRUE(editor->Modified());
+}
+
+// --- Quotation ---
+
+TEST_F(Grids, QuotationAmountLineAndQuantityZero) {
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    type(k, 1, kQty, QStringLiteral("3"));
+    type(k, 1, kPrice, QStringLiteral("333"));
+    EXPECT_EQ(k->cellText(1, kAmount), FormatAmountText(Money::fromWon(999), 16));
+    EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(999)));
+    EXPECT_TRUE(text("MsgLabel").startsWith(u8(" 一金 : ")));
+
+    // Quantity 0: the typed amount is replaced by 0.
+    type(k, 2, kPrice, QStringLiteral("500"));
+    type(k, 2, kAmount, QStringLiteral("777"));
+    EXPECT_EQ(cell(k, 2, kAmount), QStringLiteral("0"));
+    EXPECT_EQ(k->currentColumn(), kRemark);
+    EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(999)));
+}
+
+// --- Alt+D ---
+
+TEST_F(Grids, AltDDeletesALineAndKeepsTheLineCount) {
+    open(1, true);
+    THStringGrid *g = grid("gGrid");
+    for (int r = 1; r <= 3; ++r) {
+        g->setCellText(r, 1, QStringLiteral("item %1").arg(r));
+        type(g, r, gSupply, QString::number(r * 1000));
+    }
+    g->setCellText(30, 1, QStringLiteral("last"));
+    editor->SetModified(false);
+    select(g, 2, 1);
+    key(g, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(g->rowCount(), 31);
+    EXPECT_EQ(g->currentRow(), 2);
+    EXPECT_EQ(g->cellText(2, 1), QStringLiteral("item 3"));
+    EXPECT_EQ(g->cellText(29, 1), QStringLiteral("last"));
+    EXPECT_EQ(g->cellText(30, 1), QString());
+    EXPECT_EQ(g->cellText(30, gSupply), QStringLiteral("0"));
+    EXPECT_EQ(g->cellText(30, 3), QString());
+    EXPECT_EQ(text("gMnyEdt"), QStringLiteral("4,000"));
+    EXPECT_TRUE(editor->Modified());
+
+    open(1, false);
+    THStringGrid *d = grid("dGrid");
+    type(d, 5, dSupply, QStringLiteral("700"));
+    select(d, 5, dSupply);
+    key(d, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(d->rowCount(), 6);
+    EXPECT_EQ(d->currentRow(), 5);
+    for (int c : {0, 1, 2, dRemark, 8})
+        EXPECT_EQ(d->cellText(5, c), QString()) << c;
+    for (int c : {dQty, dPrice, dSupply, dTax})
+        EXPECT_EQ(d->cellText(5, c), QStringLiteral("0")) << c;
+    EXPECT_EQ(text("Totmy"), QStringLiteral("0"));
+
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    k->setCellText(1, 1, QStringLiteral("first"));
+    type(k, 2, kQty, QStringLiteral("2"));
+    type(k, 2, kPrice, QStringLiteral("50"));
+    select(k, 1, 1);
+    key(k, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(k->rowCount(), 21);
+    EXPECT_EQ(cell(k, 1, kAmount), QStringLiteral("100"));
+    for (int r = 1; r <= 20; ++r)
+        EXPECT_EQ(k->cellText(r, 0), QStringLiteral("%1").arg(r, 2));
+    EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(100)));
+}
+
+// --- F11 ---
+
+TEST_F(Grids, SpecialCharacterGoesToTheEndOfATextCell) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    g->setCellText(1, 1, QStringLiteral("Box"));
+    select(g, 1, 1);
+    pickerResult = u8("★");
+    key(g, Qt::Key_F11);
+    EXPECT_EQ(g->cellText(1, 1), u8("Box★"));
+    // Cancelled in the picker: unchanged.
+    pickerResult = QStringLiteral("Non");
+    key(g, Qt::Key_F11);
+    EXPECT_EQ(g->cellText(1, 1), u8("Box★"));
+    // Not in an amount column.
+    pickerResult = u8("※");
+    select(g, 1, dPrice);
+    key(g, Qt::Key_F11);
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("0"));
+    // In an open cell editor, at the end of what is typed.
+    type(g, 2, 2, QStringLiteral("A4"), false);
+    key(g, Qt::Key_F11);
+    pressEnter(g);
+    EXPECT_EQ(g->cellText(2, 2), u8("A4※"));
+    EXPECT_EQ(pickerRuns, 4);
+}
+
+// --- Amounts that cannot stand ---
+
+TEST_F(Grids, AnAmountTooLargeForItsColumnIsRefusedAndTheCellKeepsItsValue) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dPrice, QStringLiteral("1500"));
+    const QString before = g->cellText(1, dPrice);
+    type(g, 1, dPrice, QStringLiteral("1234567890"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(u8("999,999,999"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(g->cellText(1, dPrice), before);
+    EXPECT_EQ(g->currentColumn(), dPrice);
+
+    // A product too large for the supply column: the line stays as it was.
+    type(g, 1, dQty, QStringLiteral("999999"));
+    const QString supply = g->cellText(1, dSupply), quantity = g->cellText(1, dQty);
+    prompts.shown.clear();
+    type(g, 1, dPrice, QStringLiteral("999999999"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(g->cellText(1, dPrice), before);
+    EXPECT_EQ(g->cellText(1, dSupply), supply);
+    EXPECT_EQ(g->cellText(1, dQty), quantity);
+    EXPECT_FALSE(cell(g, 1, dSupply).isEmpty());
+    EXPECT_EQ(text("Totmy"), TotalText(ParseAmount(supply) + ParseAmount(g->cellText(1, dTax))));
+}
+
+TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dQty, QStringLiteral("2"));
+    // Pasted text that is no number: refused, the cell keeps its value.
+    QGuiApplication::clipboard()->setText(u8("열두 개 12,-3"));
+    select(g, 1, dQty);
+    key(g, Qt::Key_F2);
+    key(g, Qt::Key_V, Qt::ControlModifier);
+    pressEnter(g);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+    // Pasted, then left by a click elsewhere: refused as well, once the focus has settled.
+    select(g, 1, dQty);
+    key(g, Qt::Key_F2);
+    key(g, Qt::Key_V, Qt::ControlModifier);
+    g->setCurrentCell(2, 1);
+    QTest::qWait(10);
+    EXPECT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+
+    // A lone "-" reads as 0; a lone "." is refused.
+    prompts.shown.clear();
+    type(g, 2, dPrice, QStringLiteral("-"));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(cell(g, 2, dPrice), QStringLiteral("0"));
+    type(g, 2, dQty, QStringLiteral("."));
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(cell(g, 2, dQty), QStringLiteral("0"));
+    // Minus signs typed while the line is computed as keys are released.
+    prompts.shown.clear();
+    type(g, 3, dQty, QStringLiteral("-"));
+    type(g, 3, dPrice, QStringLiteral("--5"), false);
+    key(g, Qt::Key_Escape);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    const QString longText(5000, u'가');
+    g->setCellText(4, 1, longText);
+    select(g, 4, 2);
+    EXPECT_EQ(g->cellText(4, 1), longText);
+    EXPECT_EQ(text("Totmy"), TotalText(ParseAmount(g->cellText(1, dSupply)) + ParseAmount(g->cellText(1, dTax))));
+}
+
+TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
+    open(1, true);
+    THStringGrid *g = grid("gGrid");
+    for (int r = 1; r <= 30; ++r) {
+        g->setCellText(r, gSupply, FormatAmountText(Money::fromWon(9'999'999'999), 16));
+        g->setCellText(r, gTax, FormatAmountText(Money::fromWon(999'999'999), 15));
+    }
+    editor->Recalculate(true);
+    EXPECT_EQ(text("gMnyEdt"), QStringLiteral("299,999,999,970"));
+    EXPECT_EQ(text("gVatEdt"), QStringLiteral("29,999,999,970"));
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(text(QStringLiteral("La%1").arg(i).toLatin1()), QStringLiteral("#")) << i;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(text(QStringLiteral("Lb%1").arg(i).toLatin1()), QStringLiteral("#")) << i;
+    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Back within the boxes: digits again, in black.
+    for (int r = 2; r <= 30; ++r)
+        g->setCellText(r, gSupply, QStringLiteral("0"));
+    editor->Recalculate(true);
+    EXPECT_EQ(boxes(*this, "La", 11), QStringLiteral(" 9999999999"));
+    EXPECT_EQ(text("La12"), u8("①"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+// Pictures of the pages with lines typed in, for a person to look at (screenshots/editor/ in the build).
+TEST_F(Grids, FilledPagesArePictured) {
+    const QString folder = QStringLiteral(ZARU_SCREENSHOT_DIR "/");
+    QDir().mkpath(folder);
+    open(1, false);
+    THStringGrid *d = grid("dGrid");
+    d->setCellText(1, 1, u8("A4 복사용지"));
+    type(d, 1, dQty, QStringLiteral("3"));
+    type(d, 1, dPrice, QStringLiteral("23000"));
+    d->setCellText(2, 1, u8("볼펜 (흑색)"));
+    type(d, 2, dQty, QStringLiteral("2.5"));
+    type(d, 2, dPrice, QStringLiteral("-1001"));
+    select(d, 3, 1);
+    EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("tax_invoice_filled.png")));
+
+    open(1, true);
+    THStringGrid *g = grid("gGrid");
+    for (int r = 1; r <= 30; ++r)
+        g->setCellText(r, gSupply, FormatAmountText(Money::fromWon(9'999'999'999), 16));
+    editor->Recalculate(true);
+    EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("statement_overflow.png")));
+
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    k->setCellText(1, 1, u8("노트북"));
+    type(k, 1, kQty, QStringLiteral("2"));
+    type(k, 1, kPrice, QStringLiteral("1250000"));
+    EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("quotation_filled.png")));
+}

@@ -1,0 +1,101 @@
+// The registration page: the supplier record from the settings file and back, the seal preview, and the
+// page's keys.
+#include "behaviour_fixture.h"
+#include "codec.h"
+#include "settings_keys.h"
+#include "texts.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+
+struct Registration : BehaviourFixture {
+    QRadioButton *radio(const char *name) { return child<QRadioButton>(QString::fromLatin1(name)); }
+    void click(const char *button) { QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton); }
+};
+
+// A fresh installation's page is checked with the editor's pages (test_editor.cpp).
+
+TEST_F(Registration, ApplyWritesTheRecordInOrderAndUsingTheSealClearsTheFlag) {
+    open(0);
+    edit("SanghoEdit")->setText(u8("마바상사"));
+    edit("NameEdit")->setText(QString());
+    edit("TelEdit")->setText(QStringLiteral("031-123-4567"));
+    radio("dojOk")->setChecked(true);
+    click("msOk0");
+    EXPECT_FALSE(editor->isVisible());
+
+    const QString ini = cp949::decode(app.read(QStringLiteral("ZaruZiz.ini")));
+    const QStringList keys{QStringLiteral("fSangho="), QStringLiteral("fName="),  QStringLiteral("fTel="),
+                           QStringLiteral("fUptea="),  QStringLiteral("fUpjong="), QStringLiteral("fSaNo="),
+                           QStringLiteral("fAddr="),   QStringLiteral("djnousr="), QStringLiteral("dojImge=")};
+    qsizetype at = -1;
+    for (const QString &key : keys) {
+        const qsizetype next = ini.indexOf(key);
+        EXPECT_GT(next, at) << key.toStdString();
+        at = next;
+    }
+    EXPECT_TRUE(ini.contains(QStringLiteral("djnousr=0")));
+    EXPECT_TRUE(ini.contains(QStringLiteral("fName=\r\n"))) << "an empty field is written empty";
+    EXPECT_EQ(keys::read(keys::fTel), PhoneStoredText(QStringLiteral("031-123-4567"), 4));
+
+    open(0);
+    EXPECT_TRUE(radio("dojOk")->isChecked());
+    EXPECT_EQ(edit("SanghoEdit")->text(), u8("마바상사"));
+    EXPECT_EQ(edit("TelEdit")->text(), QStringLiteral("031- 123-4567"));
+}
+
+TEST_F(Registration, CancelLeavesTheSettingsFileByteForByte) {
+    const QByteArray original = cp("; 설정\r\n[등록]\r\nfSangho=가나상사\r\ndjnousr=1\r\n\r\n[여백]\r\nfdTop=3\r\n");
+    app.write(QStringLiteral("ZaruZiz.ini"), original);
+    open(0);
+    EXPECT_EQ(edit("SanghoEdit")->text(), u8("가나상사"));
+    edit("SanghoEdit")->setText(u8("바뀐상사"));
+    edit("AddrEdit")->setText(u8("부산"));
+    radio("dojOk")->setChecked(true);
+    click("mVoide0");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(app.read(QStringLiteral("ZaruZiz.ini")), original);
+}
+
+TEST_F(Registration, KeysOfThePage) {
+    open(0);
+    const char *order[] = {"SanghoEdit", "NameEdit", "TelEdit", "UpteaEdit", "UpjongEdit", "SanoEdit", "AddrEdit"};
+    edit("SanghoEdit")->setFocus();
+    for (const char *name : order) {
+        ASSERT_EQ(QApplication::focusWidget(), edit(name)) << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), child(QStringLiteral("mPage")));
+    EXPECT_FALSE(editor->Modified());
+
+    // The telephone takes "-" and digits only.
+    QLineEdit *tel = edit("TelEdit");
+    tel->setFocus();
+    tel->clear();
+    QTest::keyClicks(tel, QStringLiteral("o2-l23-4S67"));
+    EXPECT_EQ(tel->text(), QStringLiteral("2-23-467"));
+
+    // F11 in the company name.
+    pickerResult = u8("㈜");
+    edit("SanghoEdit")->setFocus();
+    edit("SanghoEdit")->end(false);
+    QTest::keyClick(edit("SanghoEdit"), Qt::Key_F11);
+    EXPECT_EQ(edit("SanghoEdit")->text(), QString::fromUtf16(sample::kSangho) + u8("㈜"));
+}
+
+TEST_F(Registration, AnOversizedSealIsScaledIntoThePreviewBox) {
+    QImage seal(200, 100, QImage::Format_RGB32);
+    seal.fill(Qt::red);
+    ASSERT_TRUE(seal.save(app.file(QStringLiteral("dojang.bmp"))));
+    open(0);
+    auto *preview = child<QLabel>(QStringLiteral("dojmge"));
+    ASSERT_FALSE(preview->pixmap().isNull());
+    EXPECT_EQ(preview->pixmap().size(), QSize(66, 33));
+    EXPECT_EQ(preview->size(), QSize(66, 33));
+    // Inside the "사용도장" box.
+    EXPECT_TRUE(preview->parentWidget()->rect().contains(preview->geometry()));
+    QDir().mkpath(QStringLiteral(ZARU_SCREENSHOT_DIR));
+    EXPECT_TRUE(editor->grab().save(QStringLiteral(ZARU_SCREENSHOT_DIR "/registration_seal.png")));
+}

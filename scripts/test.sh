@@ -14,6 +14,14 @@ export QT_QPA_PLATFORM=offscreen
 status=0
 ctest --test-dir "$build" --output-on-failure -j"${ZARU_JOBS:-2}" || status=$?
 
+echo "== the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer =="
+asan="${ZARU_ASAN_BUILD_DIR:-$root/build-asan}"
+cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARU_SANITIZE=ON -DZARU_BUILD_BENCH=OFF >/dev/null
+cmake --build "$asan" -j"${ZARU_JOBS:-2}"
+# Leak reports are left out: the windowing libraries keep caches until exit that read as leaks.
+ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  ctest --test-dir "$asan" --output-on-failure -j"${ZARU_JOBS:-2}" --timeout 600 || status=$?
+
 echo "== fuzz targets (5 s each) =="
 bash "$root/scripts/fuzz.sh" "${ZARU_FUZZ_SECONDS:-5}" || status=$?
 exit "$status"

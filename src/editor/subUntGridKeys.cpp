@@ -77,7 +77,7 @@ QString bare(const QString &text) { return RemoveBlanks(text); }
 class GridBehaviour : public THGridDelegate {
 public:
     GridBehaviour(TsubUntf *editor, THStringGrid *grid, GridKind kind)
-        : THGridDelegate(grid), editor_(editor), grid_(grid), kind_(kind) {
+        : THGridDelegate(grid), editor_(editor), grid_(grid), viewport_(grid->viewport()), kind_(kind) {
         if (kind != GridKind::Quotation)
             c_ = ColumnsOf(kind);
         grid->installEventFilter(this);
@@ -121,7 +121,8 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == grid_)
             return gridEvent(event);
-        if (watched == grid_->viewport())
+        // The viewport kept from the start: while the grid is being destroyed it is no grid any more.
+        if (watched == viewport_)
             return viewportEvent(event);
         if (auto *edit = qobject_cast<QLineEdit *>(watched)) {
             if (cellEditorEvent(edit, event))
@@ -539,6 +540,7 @@ private:
 
     TsubUntf *editor_;
     THStringGrid *grid_;
+    QObject *viewport_;
     GridKind kind_;
     InvoiceColumns c_{};
     mutable Rows editStart_;

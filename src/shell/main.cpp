@@ -1,5 +1,6 @@
 // Program entry: one copy at a time, the process-wide formats and fonts, the main window.
 
+#include "application.h"
 #include "editor_launch.h"
 #include "fonts.h"
 #include "mainU.h"
@@ -14,7 +15,7 @@
 #include <memory>
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
@@ -172,4 +173,26 @@ TEST(GeneralErrorHandler, ErrorOfACommandIsShownAndTheProgramGoesOn) {
     ASSERT_EQ(prompts.shown.size(), 2);
     EXPECT_EQ(prompts.shown[0], s("파일을 쓸 수 없습니다."));
     EXPECT_TRUE(prompts.shown[1].contains(s("boom")));
+}
+
+TEST(GeneralErrorHandler, ErrorEscapingAnyEventHandlerIsShownAndTheProgramGoesOn) {
+    ScratchAppFolder app;
+    ScriptedPrompts prompts;
+    QPushButton button(s("저장"));
+    int clicks = 0;
+    // A handler that is not wrapped in RunCommand: the application object catches what escapes it.
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ++clicks;
+        IniWriteStr(QStringLiteral("ZaruZiz.ini"), s("등록"), s("fName"), s("첫값"));
+        if (clicks == 1)
+            throw IoError(s("파일을 쓸 수 없습니다."));
+    });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(prompts.shown, QStringList{s("파일을 쓸 수 없습니다.")});
+    // What the command wrote before it failed is whole, and the next click runs normally.
+    EXPECT_EQ(app.read(QStringLiteral("ZaruZiz.ini")), cp("[등록]\r\nfName=첫값\r\n"));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(prompts.shown.size(), 1);
 }

@@ -1,4 +1,5 @@
 // Every test program runs inside a QApplication on the offscreen platform, with the Korean fonts mapped.
+#include "application.h"
 #include "fonts.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

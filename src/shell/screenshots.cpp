@@ -1,16 +1,22 @@
-// Writes PNG pictures of the program's windows, as a person sees them, into the folder given as the only
-// argument: the main window and the editor on each of its pages. Runs offscreen; opens no dialog.
+// Writes PNG pictures of the program as a person sees it into the folder given as the only argument: the
+// main window, the editor on each of its pages (the tax invoice also filled with a sample document), and
+// that sample tax invoice as printed. Runs offscreen with an empty settings folder; opens no dialog.
 
 #include "editor_launch.h"
 #include "fonts.h"
 #include "mainU.h"
 #include "prompts.h"
+#include "money.h"
+#include "print_fill.h"
+#include "report_renderer.h"
+#include "settings.h"
 #include "subUnt.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -24,6 +30,38 @@ bool save(QWidget *w, const QString &folder, const QString &name) {
     return ok;
 }
 
+// A sample tax invoice: a buyer and three lines, amounts as the grid shows them.
+void fillSample(InvoiceSnapshot &doc) {
+    doc.bSaNo = QStringLiteral("105-81-67890");
+    doc.bSangho = QStringLiteral("(주)대한상사");
+    doc.bName = QStringLiteral("김대한");
+    doc.bAddr = QStringLiteral("경기도 성남시 분당구 판교역로 235");
+    doc.bUpTea = QStringLiteral("제조");
+    doc.bUpJong = QStringLiteral("전자부품");
+    doc.DayEdt = QStringLiteral("2026.12.08");
+    doc.DtyfNo = QStringLiteral("1");
+    doc.DtyeNo = QStringLiteral("12");
+    doc.DtysNo = QStringLiteral("00-0012");
+    const struct {
+        const char16_t *date, *item, *spec, *qty;
+        qint64 price;
+    } lines[] = {{u"12/08", u"A4 복사용지 80g", u"500매/권", u"3", 25000},
+                 {u"12/08", u"볼펜 0.7mm 흑색", u"12자루", u"10", 6000},
+                 {u"12/08", u"레이저 토너 카트리지", u"정품", u"2", 89000}};
+    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
+    for (int i = 0; i < 3; ++i) {
+        QStringList &row = doc.dGrid[i];
+        const Money supply = Money::fromWon(lines[i].price * QString::fromUtf16(lines[i].qty).toLongLong());
+        row[c.date] = QString::fromUtf16(lines[i].date);
+        row[c.item] = QString::fromUtf16(lines[i].item);
+        row[c.spec] = QString::fromUtf16(lines[i].spec);
+        row[c.quantity] = FormatAmountText(ParseAmount(QString::fromUtf16(lines[i].qty)), kQuantityWidth);
+        row[c.unitPrice] = FormatAmountText(Money::fromWon(lines[i].price), kUnitPriceWidth);
+        row[c.supply] = FormatAmountText(supply, kSupplyWidth);
+        row[c.tax] = FormatAmountText(Money::fromWon(supply.won() / 10), kTaxWidth);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -35,6 +73,8 @@ int main(int argc, char *argv[]) {
     QFont appFont(QStringLiteral("굴림"));
     appFont.setPixelSize(12);
     QApplication::setFont(appFont);
+    QTemporaryDir settingsFolder; // the sample business, default print options
+    SetApplicationFolderForTesting(settingsFolder.path());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
@@ -53,6 +93,23 @@ int main(int argc, char *argv[]) {
     for (const auto &p : pages) {
         TsubUntf editor(&mainf, p.pageKind, p.statement, mainf.CaptionAdj());
         ok &= save(&editor, folder, QString::fromLatin1(p.file));
+        editor.close();
+    }
+    {
+        TsubUntf editor(&mainf, 1, false, mainf.CaptionAdj());
+        editor.show();
+        InvoiceSnapshot doc = editor.invoiceSnapshot();
+        fillSample(doc);
+        editor.showInvoiceSnapshot(doc);
+        editor.Recalculate(true);
+        ok &= save(&editor, folder, QStringLiteral("editor-tax-invoice-filled.png"));
+        PrintOptions options;
+        auto form = printjobs::FillTaxInvoice(editor.invoiceSnapshot(), options);
+        const report::RenderedReport pages = report::Render(*form);
+        const QString path = QDir(folder).filePath(QStringLiteral("printed-tax-invoice.png"));
+        const bool printed = !pages.isEmpty() && report::PageImage(pages.pages.front(), 100).save(path);
+        QTextStream(stdout) << (printed ? "wrote " : "FAILED ") << path << '\n';
+        ok &= printed;
         editor.close();
     }
     return ok ? 0 : 1;

@@ -7,6 +7,8 @@
 #include "report_forms.h"
 #include "settings_keys.h"
 
+#include <functional>
+
 using namespace Qt::Literals::StringLiterals;
 using report::ReportForm;
 
@@ -32,6 +34,21 @@ QString buyerNumber(const InvoiceSnapshot &doc) {
     return doc.Gbn == BuyerKind::Business ? doc.bSaNo : doc.JuMinNo;
 }
 
+// The supplier's and the buyer's six party fields. The forms name each field's element after its stem
+// ("SaNo", "Sangho", "Name", "Addr", "UpTea", "UpJong"), each form in its own way.
+void fillPartyBlocks(ReportForm &f, const InvoiceSnapshot &doc, const std::function<QString(const QString &)> &supplier,
+                     const std::function<QString(const QString &)> &buyer) {
+    static const char16_t *const kStems[6] = {u"SaNo", u"Sangho", u"Name", u"Addr", u"UpTea", u"UpJong"};
+    const QString supplierTexts[6] = {SupplierNumberText(doc.aSaNo), doc.aSangho, doc.aName,
+                                      doc.aAddr,                     doc.aUpTea,  doc.aUpJong};
+    const QString buyerTexts[6] = {buyerNumber(doc), doc.bSangho, doc.bName, doc.bAddr, doc.bUpTea, doc.bUpJong};
+    for (int i = 0; i < 6; ++i) {
+        const QString stem = QString::fromUtf16(kStems[i]);
+        f.setText(supplier(stem), supplierTexts[i]);
+        f.setText(buyer(stem), buyerTexts[i]);
+    }
+}
+
 std::unique_ptr<ReportForm> create(const QString &className) { return report::CreateReportForm(className); }
 
 // --- Tax invoice ---
@@ -52,18 +69,8 @@ void fillTaxCopy(ReportForm &f, const InvoiceSnapshot &doc, const PrintOptions &
     const QString word = doc.receipt ? u"(영수)"_s : u"(청구)"_s;
     f.setText(upper ? u"BtnA"_s : u"BtnB"_s, upper ? word : word + u' ');
 
-    f.setText(sup + u"SaNo"_s, SupplierNumberText(doc.aSaNo));
-    f.setText(sup + u"Sangho"_s, doc.aSangho);
-    f.setText(sup + u"Name"_s, doc.aName);
-    f.setText(sup + u"Addr"_s, doc.aAddr);
-    f.setText(sup + u"UpTea"_s, doc.aUpTea);
-    f.setText(sup + u"UpJong"_s, doc.aUpJong);
-    f.setText(buy + u"SaNo"_s, buyerNumber(doc));
-    f.setText(buy + u"Sangho"_s, doc.bSangho);
-    f.setText(buy + u"Name"_s, doc.bName);
-    f.setText(buy + u"Addr"_s, doc.bAddr);
-    f.setText(buy + u"UpTea"_s, doc.bUpTea);
-    f.setText(buy + u"UpJong"_s, doc.bUpJong);
+    fillPartyBlocks(f, doc, [&](const QString &stem) { return sup + stem; },
+                    [&](const QString &stem) { return buy + stem; });
 
     f.setText(p + u"LDtyEtc"_s, QString());
     const bool dates = !o.noDate;
@@ -104,18 +111,8 @@ void fillTaxCopy(ReportForm &f, const InvoiceSnapshot &doc, const PrintOptions &
 
 void fillStatementParties(ReportForm &f, const InvoiceSnapshot &doc, QChar prefix) {
     const QString p(prefix);
-    f.setText(p + u"SaNo"_s, SupplierNumberText(doc.aSaNo));
-    f.setText(p + u"Sangho"_s, doc.aSangho);
-    f.setText(p + u"Name"_s, doc.aName);
-    f.setText(p + u"Addr"_s, doc.aAddr);
-    f.setText(p + u"UpTea"_s, doc.aUpTea);
-    f.setText(p + u"UpJong"_s, doc.aUpJong);
-    f.setText(p + u"SaNob"_s, buyerNumber(doc));
-    f.setText(p + u"Sanghob"_s, doc.bSangho);
-    f.setText(p + u"Nameb"_s, doc.bName);
-    f.setText(p + u"Addrb"_s, doc.bAddr);
-    f.setText(p + u"UpTeab"_s, doc.bUpTea);
-    f.setText(p + u"UpJongb"_s, doc.bUpJong);
+    fillPartyBlocks(f, doc, [&](const QString &stem) { return p + stem; },
+                    [&](const QString &stem) { return p + stem + u'b'; });
     f.setText(p + u"LDate"_s, u"작성일자 "_s + LongDateText(doc.grDay));
 }
 

@@ -122,6 +122,9 @@ public:
     void RnamekBtnClick();
     void ExlBtnClick();
     void OpenRClick();
+    // Opens the file on the page shown, as the open command does after its file dialog (the register's
+    // double click).
+    void OpenDocumentFile(const QString &path);
 
     // file and export commands
     // The export of page 1 (tax invoice or statement, by sPage) and of page 2 (quotation); ExlBtnClick,
@@ -167,6 +170,9 @@ private:
     // subUntDocument.cpp
     void fillRegistrationPage();
     void showFileName();
+    // subUntFiles.cpp: loading a chosen file onto the page shown.
+    void openInvoicePath(const QString &path);
+    void openQuotationPath(const QString &path);
     // subUnt.cpp
     void place(DocumentKind kind);
     // Runs a command through the application's error handler when a button or a key triggers it.

@@ -105,7 +105,10 @@ void TsubUntf::fOpenClick() {
     const QString path = prompts().openFile(this, request);
     if (path.isEmpty())
         return;
+    openInvoicePath(path);
+}
 
+void TsubUntf::openInvoicePath(const QString &path) {
     // The page shown, not the file's extension, decides how the file is loaded.
     const bool statement = sPage->currentIndex() == 1;
     const GridKind page = statement ? GridKind::Statement : GridKind::TaxInvoice;
@@ -169,7 +172,10 @@ void TsubUntf::kOpenClick() {
     const QString path = prompts().openFile(this, request);
     if (path.isEmpty())
         return;
+    openQuotationPath(path);
+}
 
+void TsubUntf::openQuotationPath(const QString &path) {
     const QuotationSnapshot loaded = LoadQuotationFile(path, clearedQuotation(quotationSnapshot()));
 
     showQuotationSnapshot(loaded);
@@ -206,6 +212,13 @@ void TsubUntf::RnamekBtnClick() {
         return;
     curFileName_ = path;
     SavekBtnClick();
+}
+
+void TsubUntf::OpenDocumentFile(const QString &path) {
+    if (CurrentKind() == DocumentKind::Quotation)
+        openQuotationPath(path);
+    else if (CurrentKind() != DocumentKind::Registration)
+        openInvoicePath(path);
 }
 
 // --- Work folder ---

@@ -6,6 +6,7 @@
 #include "mainU.h"
 #include "prompts.h"
 #include "recording_prompts.h"
+#include "register_launch.h"
 #include "frameless.h"
 #include "single_instance.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char *argv[]) {
     }
 
     Tmainf mainf(&OpenEditor);
+    mainf.setRegisterLauncher(&OpenRegister);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainf, [&] {
         BringToFront(&mainf);
         if (recording)

@@ -114,6 +114,14 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
                              QStringLiteral("거래명세서|거래명세서를 발행합니다."));
     duty3Btn = makeDocButton("duty3Btn", 3, 190, QStringLiteral("견적서작업"),
                              QStringLiteral("견적서작업|견적서를 발행합니다"));
+    // The register of every document of the work folder; not one of the grouped document buttons.
+    RegBtn = makeButton("RegBtn", QStringLiteral("문서목록|작업폴더의 모든 문서를 목록으로 봅니다 (Alt+L)"), TopPnl);
+    RegBtn->setText(QStringLiteral("문서목록"));
+    RegBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    RegBtn->setAutoRaise(false);
+    RegBtn->setGeometry(283, 2, 92, 25);
+    connect(RegBtn, &QToolButton::clicked, this, &Tmainf::RegBtnClick);
+
     // Outside the panel and never seen: putting it down releases the document buttons.
     TmpBtn = new QToolButton(this);
     TmpBtn->setObjectName(QStringLiteral("TmpBtn"));
@@ -189,6 +197,7 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
     addKey("mHelp", QStringLiteral("도 움 말 보기"), QKeySequence(Qt::Key_F1), 1, &Tmainf::HelpBtnClick);
     addKey("KMR1", QStringLiteral("KMR 계 산 기"), QKeySequence(Qt::ALT | Qt::Key_C), 3, &Tmainf::KMR1Click);
     addKey("HInfo", QStringLiteral("켈모르소프트"), QKeySequence(Qt::ALT | Qt::Key_I), 4, &Tmainf::Hinfo1Click);
+    addKey("mRegister", QStringLiteral("문 서 목 록"), QKeySequence(Qt::ALT | Qt::Key_L), 5, &Tmainf::RegBtnClick);
     addKey("N14", QStringLiteral("작 업 종 료"), QKeySequence(Qt::ALT | Qt::Key_X), 0, &Tmainf::QuitBtnClick);
 
     FormResize();
@@ -306,4 +315,11 @@ void Tmainf::wsMinbtnClick() { showMinimized(); }
 
 void Tmainf::KMR1Click() {
     RunCommand(this, [] { RunCalculator(); });
+}
+
+void Tmainf::RegBtnClick() {
+    RunCommand(this, [this] {
+        if (registerLauncher_)
+            registerLauncher_(this, captionAdj_);
+    });
 }

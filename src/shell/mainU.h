@@ -22,6 +22,10 @@ public:
 
     explicit Tmainf(EditorLauncher launcher, QWidget *parent = nullptr);
 
+    // Opens the register of documents (문서목록) modally over the main window.
+    using RegisterLauncher = std::function<void(QWidget *mainWindow, int captionAdj)>;
+    void setRegisterLauncher(RegisterLauncher launcher) { registerLauncher_ = std::move(launcher); }
+
     int PageKind() const { return pageKind_; }
     int CaptionAdj() const { return captionAdj_; }
 
@@ -42,6 +46,7 @@ public slots:
     void dDTZIPClick();
     void wsMinbtnClick();
     void KMR1Click();
+    void RegBtnClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,6 +61,7 @@ private:
     void showHint(const QString &longHint);
 
     EditorLauncher launcher_;
+    RegisterLauncher registerLauncher_;
     int pageKind_ = 0;
     int captionAdj_ = 0;
     bool quitConfirmed_ = false;
@@ -63,6 +69,7 @@ private:
     QFrame *TopPnl = nullptr;
     QButtonGroup *group_ = nullptr;
     QToolButton *duty1Btn = nullptr, *duty2Btn = nullptr, *duty3Btn = nullptr, *TmpBtn = nullptr;
+    QToolButton *RegBtn = nullptr;
     QToolButton *UserBtn = nullptr, *HelpBtn = nullptr, *PrtStup = nullptr, *dDTZIP = nullptr;
     QToolButton *KelBtn = nullptr, *Hinfo1 = nullptr, *QuitBtn = nullptr;
     QToolButton *mExit0 = nullptr, *wsMinbtn = nullptr;

@@ -1,0 +1,176 @@
+#include "register_entry.h"
+
+#include "arithmetic.h"
+#include "errors.h"
+#include "invoice_file.h"
+#include "quotation_file.h"
+
+#include <QFileInfo>
+
+namespace reg {
+
+namespace {
+
+QString digitsOf(const QString &text) {
+    QString out;
+    for (QChar c : text)
+        if (c.isDigit())
+            out += c;
+    return out;
+}
+
+QDate dateOf(const QString &text) {
+    // "yyyy.MM.dd" as the date fields show it; blanks or an impossible day give no date.
+    return QDate::fromString(text.trimmed(), QStringLiteral("yyyy.MM.dd"));
+}
+
+bool rowHasContent(const QStringList &row) {
+    for (const QString &cell : row) {
+        const QString t = cell.trimmed();
+        if (!t.isEmpty() && t != QStringLiteral("0"))
+            return true;
+    }
+    return false;
+}
+
+// Rows with content as item lines: item, spec and unit price columns of the page.
+QList<ItemLine> itemLinesOf(const QList<QStringList> &rows, int item, int spec, int unit, int price) {
+    QList<ItemLine> lines;
+    for (const QStringList &row : rows) {
+        if (item >= row.size() || row.at(item).trimmed().isEmpty())
+            continue;
+        lines.append({row.at(item).trimmed(), row.value(spec).trimmed(), row.value(unit).trimmed(),
+                      row.value(price).trimmed()});
+    }
+    return lines;
+}
+
+void readInvoice(RegisterEntry &e, const QByteArray &bytes, DocKind kind) {
+    const QString name = e.fileName();
+    InvoiceSnapshot cleared;
+    cleared.DayEdt.clear();
+    cleared.grDay.clear();
+    GridKind page = kind == DocKind::Statement ? GridKind::Statement : GridKind::TaxInvoice;
+    InvoiceLoadResult loaded = ReadInvoiceFile(bytes, name, page, cleared);
+    if (page == GridKind::TaxInvoice && loaded.fromStatement) {
+        // Saved from the statement page under a tax invoice name: it is a statement, listed with its lines.
+        page = GridKind::Statement;
+        kind = DocKind::Statement;
+        cleared.statement = true;
+        loaded = ReadInvoiceFile(bytes, name, page, cleared);
+    }
+    const InvoiceSnapshot &s = loaded.snapshot;
+    e.kind = kind;
+    e.olderFormat = loaded.generation != InvoiceFileGeneration::Current;
+    e.date = dateOf(kind == DocKind::Statement ? s.grDay : s.DayEdt);
+    if (kind == DocKind::TaxInvoice) {
+        const int volume = s.DtyfNo.trimmed().toInt(), number = s.DtyeNo.trimmed().toInt();
+        if (volume != 0 || number != 0)
+            e.book = QStringLiteral("%1권 %2호").arg(volume).arg(number);
+        if (!digitsOf(s.DtysNo).isEmpty())
+            e.serial = s.DtysNo.trimmed();
+    }
+    e.buyerKind = s.Gbn;
+    e.buyerNumber = digitsOf(s.Gbn == BuyerKind::Individual ? s.JuMinNo : s.bSaNo);
+    e.buyerName = s.bSangho.trimmed();
+    e.buyerRep = s.bName.trimmed();
+    e.buyerAddr = s.bAddr.trimmed();
+    e.buyerUpTea = s.bUpTea.trimmed();
+    e.buyerUpJong = s.bUpJong.trimmed();
+
+    QList<QStringList> rows = s.rows();
+    const InvoiceTotals totals = RecalculateInvoice(rows, s.kind(), 0, true);
+    e.supply = totals.supply.won();
+    e.tax = totals.tax.won();
+    e.itemCount = 0;
+    for (const QStringList &row : rows)
+        e.itemCount += rowHasContent(row) ? 1 : 0;
+    const InvoiceColumns c = ColumnsOf(s.kind());
+    e.items = itemLinesOf(rows, c.item, c.spec, c.unit, c.unitPrice);
+}
+
+void readQuotation(RegisterEntry &e, const QByteArray &bytes) {
+    QuotationSnapshot cleared;
+    QuotationSnapshot q = ReadQuotationFile(bytes, e.fileName(), cleared);
+    e.kind = DocKind::Quotation;
+    e.date = dateOf(q.Day1Edt);
+    e.buyerName = q.SangHoEdt.trimmed();
+    e.buyerRep = q.NameEdt.trimmed();
+    e.buyerAddr = q.AddrEdt.trimmed();
+    const QuotationTotals totals = RecalculateQuotation(q.kGrid);
+    e.supply = totals.total.won();
+    e.tax = 0;
+    e.itemCount = 0;
+    for (const QStringList &row : q.kGrid)
+        e.itemCount += row.value(kcol::item).trimmed().isEmpty() && ParseAmount(row.value(kcol::amount)) == Money() ? 0 : 1;
+    e.items = itemLinesOf(q.kGrid, kcol::item, kcol::spec, kcol::unit, kcol::unitPrice);
+}
+
+} // namespace
+
+QString RegisterEntry::fileName() const { return QFileInfo(path).fileName(); }
+
+QString RegisterEntry::buyerNumberText() const { return FormatRegistrationNumber(buyerNumber); }
+
+bool RegisterEntry::inTaxInvoiceSummary() const {
+    switch (summary) {
+    case SummaryChoice::TaxInvoice: return true;
+    case SummaryChoice::TaxFree: return false;
+    case SummaryChoice::Automatic: break;
+    }
+    return tax != 0;
+}
+
+std::optional<DocKind> KindOfFileName(const QString &fileName) {
+    const QString ext = QFileInfo(fileName).suffix().toLower();
+    if (ext == QLatin1String("dy5") || ext == QLatin1String("dnt") || ext == QLatin1String("dty"))
+        return DocKind::TaxInvoice;
+    if (ext == QLatin1String("gy5") || ext == QLatin1String("gnt") || ext == QLatin1String("gty"))
+        return DocKind::Statement;
+    if (ext == QLatin1String("prc"))
+        return DocKind::Quotation;
+    return std::nullopt;
+}
+
+RegisterEntry ReadRegisterEntry(const QByteArray &bytes, const QString &path) {
+    RegisterEntry e;
+    e.path = path;
+    const std::optional<DocKind> kind = KindOfFileName(path);
+    try {
+        if (!kind)
+            throw AppError(QStringLiteral("문서 파일의 확장자가 아닙니다."));
+        if (*kind == DocKind::Quotation)
+            readQuotation(e, bytes);
+        else
+            readInvoice(e, bytes, *kind);
+    } catch (const std::exception &ex) {
+        RegisterEntry failed;
+        failed.path = path;
+        failed.kind = kind.value_or(DocKind::TaxInvoice);
+        const auto *app = dynamic_cast<const AppError *>(&ex);
+        failed.error = (app ? app->message() : QString::fromLocal8Bit(ex.what())).simplified();
+        if (failed.error.isEmpty())
+            failed.error = QStringLiteral("읽을 수 없는 파일입니다.");
+        return failed;
+    }
+    return e;
+}
+
+QString FormatRegistrationNumber(const QString &digits) {
+    if (digits.size() == 10)
+        return digits.left(3) + u'-' + digits.mid(3, 2) + u'-' + digits.mid(5);
+    if (digits.size() == 13)
+        return digits.left(6) + u'-' + digits.mid(6);
+    return digits;
+}
+
+QString KindName(DocKind kind) {
+    switch (kind) {
+    case DocKind::TaxInvoice: return QStringLiteral("세금계산서");
+    case DocKind::Statement: return QStringLiteral("거래명세서");
+    case DocKind::Quotation: return QStringLiteral("견적서");
+    }
+    return {};
+}
+
+} // namespace reg

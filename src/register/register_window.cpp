@@ -1,0 +1,425 @@
+#include "register_window.h"
+
+#include "arithmetic.h"
+#include "commands.h"
+#include "money.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace reg {
+
+namespace {
+
+enum Column {
+    ColKind, ColDate, ColNumber, ColBuyer, ColBuyerNumber, ColSupply, ColTax, ColTotal, ColItems, ColFile,
+    ColModified, ColNote, ColumnCount
+};
+
+QString wonText(qint64 won) { return TotalText(Money::fromWon(won)); }
+
+QString numberText(const RegisterEntry &e) {
+    if (e.book.isEmpty())
+        return e.serial;
+    if (e.serial.isEmpty())
+        return e.book;
+    return e.book + QStringLiteral(" / ") + e.serial;
+}
+
+QString noteText(const RegisterEntry &e) {
+    if (!e.readable())
+        return QStringLiteral("읽을 수 없음: ") + e.error;
+    QString note;
+    if (e.kind == DocKind::TaxInvoice && e.summary != SummaryChoice::Automatic)
+        note = e.summary == SummaryChoice::TaxInvoice ? QStringLiteral("세금계산서합계표에 넣음")
+                                                      : QStringLiteral("계산서합계표에 넣음");
+    if (e.olderFormat)
+        note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("이전 형식");
+    return note;
+}
+
+} // namespace
+
+// The shown entries as table rows; sorting reorders the shown indexes.
+class RegisterModel : public QAbstractTableModel {
+public:
+    explicit RegisterModel(const QVector<RegisterEntry> &entries, QObject *parent)
+        : QAbstractTableModel(parent), entries_(entries) {}
+
+    void setShown(QVector<int> shown) {
+        beginResetModel();
+        shown_ = std::move(shown);
+        sortShown();
+        endResetModel();
+    }
+    const QVector<int> &shown() const { return shown_; }
+    const RegisterEntry &entryAt(int row) const { return entries_.at(shown_.at(row)); }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(shown_.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        static const QStringList titles{QStringLiteral("종류"),     QStringLiteral("작성일자"),
+                                        QStringLiteral("책번호/일련번호"), QStringLiteral("공급받는자 상호"),
+                                        QStringLiteral("등록번호"), QStringLiteral("공급가액"),
+                                        QStringLiteral("세액"),     QStringLiteral("합계"),
+                                        QStringLiteral("품목수"),   QStringLiteral("파일명"),
+                                        QStringLiteral("수정시각"), QStringLiteral("비고")};
+        return titles.value(section);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (!index.isValid())
+            return {};
+        const RegisterEntry &e = entryAt(index.row());
+        if (role == Qt::TextAlignmentRole) {
+            const bool number = index.column() >= ColSupply && index.column() <= ColItems;
+            return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        }
+        if (role == Qt::ForegroundRole && !e.readable())
+            return QColor(Qt::red);
+        if (role == Qt::ToolTipRole && index.column() == ColFile)
+            return QDir::toNativeSeparators(e.path);
+        if (role != Qt::DisplayRole)
+            return {};
+        const bool known = e.readable();
+        switch (index.column()) {
+        case ColKind: return KindName(e.kind);
+        case ColDate: return e.date.isValid() ? e.date.toString(QStringLiteral("yyyy.MM.dd")) : QString();
+        case ColNumber: return numberText(e);
+        case ColBuyer: return e.buyerName;
+        case ColBuyerNumber: return e.buyerNumberText();
+        case ColSupply: return known ? wonText(e.supply) : QString();
+        case ColTax: return known && e.kind != DocKind::Quotation ? wonText(e.tax) : QString();
+        case ColTotal: return known ? wonText(e.total()) : QString();
+        case ColItems: return known ? QString::number(e.itemCount) : QString();
+        case ColFile: return e.fileName();
+        case ColModified:
+            return QDateTime::fromMSecsSinceEpoch(e.modified).toString(QStringLiteral("yyyy.MM.dd HH:mm"));
+        case ColNote: return noteText(e);
+        }
+        return {};
+    }
+
+    void sort(int column, Qt::SortOrder order) override {
+        sortColumn_ = column;
+        sortOrder_ = order;
+        emit layoutAboutToBeChanged();
+        sortShown();
+        emit layoutChanged();
+    }
+
+private:
+    void sortShown() {
+        if (sortColumn_ < 0)
+            return;
+        const int column = sortColumn_;
+        auto less = [this, column](int a, int b) {
+            const RegisterEntry &x = entries_.at(a), &y = entries_.at(b);
+            switch (column) {
+            case ColKind: return x.kind < y.kind;
+            case ColDate: return x.date < y.date;
+            case ColNumber: return numberText(x) < numberText(y);
+            case ColBuyer: return x.buyerName.localeAwareCompare(y.buyerName) < 0;
+            case ColBuyerNumber: return x.buyerNumber < y.buyerNumber;
+            case ColSupply: return x.supply < y.supply;
+            case ColTax: return x.tax < y.tax;
+            case ColTotal: return x.total() < y.total();
+            case ColItems: return x.itemCount < y.itemCount;
+            case ColFile: return x.fileName().localeAwareCompare(y.fileName()) < 0;
+            case ColModified: return x.modified < y.modified;
+            case ColNote: return noteText(x) < noteText(y);
+            }
+            return false;
+        };
+        if (sortOrder_ == Qt::AscendingOrder)
+            std::stable_sort(shown_.begin(), shown_.end(), less);
+        else
+            std::stable_sort(shown_.begin(), shown_.end(), [&less](int a, int b) { return less(b, a); });
+    }
+
+    const QVector<RegisterEntry> &entries_;
+    QVector<int> shown_;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+};
+
+RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
+    : QDialog(parent), index_(index), folder_(folder), opener_(std::move(opener)) {
+    setObjectName(QStringLiteral("RegisterWindow"));
+    setWindowTitle(QStringLiteral("문서목록"));
+    setModal(true);
+    resize(1100, 640);
+    buildControls();
+    reload();
+}
+
+RegisterWindow::~RegisterWindow() = default;
+
+void RegisterWindow::buildControls() {
+    auto *layout = new QVBoxLayout(this);
+
+    folderLabel_ = new QLabel(QStringLiteral("작업폴더: ") + QDir::toNativeSeparators(folder_), this);
+    folderLabel_->setObjectName(QStringLiteral("folderLabel"));
+    layout->addWidget(folderLabel_);
+
+    auto *filters = new QHBoxLayout;
+    auto *periodLabel = new QLabel(QStringLiteral("기간(&P)"), this);
+    periodCombo_ = new QComboBox(this);
+    periodCombo_->setObjectName(QStringLiteral("periodCombo"));
+    periodCombo_->addItems({QStringLiteral("전체 기간"), QStringLiteral("1기 예정 (1~3월)"),
+                            QStringLiteral("1기 확정 (4~6월)"), QStringLiteral("1기 (1~6월)"),
+                            QStringLiteral("2기 예정 (7~9월)"), QStringLiteral("2기 확정 (10~12월)"),
+                            QStringLiteral("2기 (7~12월)")});
+    for (int m = 1; m <= 12; ++m)
+        periodCombo_->addItem(QStringLiteral("%1월").arg(m));
+    periodCombo_->addItems({QStringLiteral("연간"), QStringLiteral("기간 지정")});
+    periodLabel->setBuddy(periodCombo_);
+    yearSpin_ = new QSpinBox(this);
+    yearSpin_->setObjectName(QStringLiteral("yearSpin"));
+    yearSpin_->setRange(1990, 2199);
+    yearSpin_->setSuffix(QStringLiteral("년"));
+    yearSpin_->setValue(QDate::currentDate().year());
+    fromDate_ = new QDateEdit(this);
+    fromDate_->setObjectName(QStringLiteral("fromDate"));
+    toDate_ = new QDateEdit(this);
+    toDate_->setObjectName(QStringLiteral("toDate"));
+    for (QDateEdit *d : {fromDate_, toDate_}) {
+        d->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+        d->setCalendarPopup(true);
+        d->setDate(QDate::currentDate());
+    }
+    auto *kindLabel = new QLabel(QStringLiteral("종류(&K)"), this);
+    kindCombo_ = new QComboBox(this);
+    kindCombo_->setObjectName(QStringLiteral("kindCombo"));
+    kindCombo_->addItems({QStringLiteral("모든 문서"), KindName(DocKind::TaxInvoice), KindName(DocKind::Statement),
+                          KindName(DocKind::Quotation)});
+    kindLabel->setBuddy(kindCombo_);
+    auto *searchLabel = new QLabel(QStringLiteral("찾기(&F)"), this);
+    searchEdit_ = new QLineEdit(this);
+    searchEdit_->setObjectName(QStringLiteral("searchEdit"));
+    searchEdit_->setPlaceholderText(QStringLiteral("상호, 등록번호, 품명, 파일명"));
+    searchEdit_->setClearButtonEnabled(true);
+    searchLabel->setBuddy(searchEdit_);
+    filters->addWidget(periodLabel);
+    filters->addWidget(yearSpin_);
+    filters->addWidget(periodCombo_);
+    filters->addWidget(fromDate_);
+    filters->addWidget(new QLabel(QStringLiteral("~"), this));
+    filters->addWidget(toDate_);
+    filters->addSpacing(12);
+    filters->addWidget(kindLabel);
+    filters->addWidget(kindCombo_);
+    filters->addSpacing(12);
+    filters->addWidget(searchLabel);
+    filters->addWidget(searchEdit_, 1);
+    layout->addLayout(filters);
+
+    model_ = new RegisterModel(entries_, this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("docTable"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(ColDate, Qt::AscendingOrder);
+    table_->verticalHeader()->setDefaultSectionSize(22);
+    table_->verticalHeader()->hide();
+    table_->setAlternatingRowColors(true);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    const int widths[ColumnCount] = {80, 82, 130, 170, 110, 110, 100, 110, 50, 150, 120, 200};
+    for (int c = 0; c < ColumnCount; ++c)
+        table_->setColumnWidth(c, widths[c]);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table_, 1);
+
+    auto *bottom = new QHBoxLayout;
+    totalsLabel_ = new QLabel(this);
+    totalsLabel_->setObjectName(QStringLiteral("totalsLabel"));
+    totalsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bottom->addWidget(totalsLabel_, 1);
+    auto *reloadBtn = new QPushButton(QStringLiteral("새로 읽기(&R)"), this);
+    reloadBtn->setObjectName(QStringLiteral("reloadBtn"));
+    reloadBtn->setAutoDefault(false);
+    auto *closeBtn = new QPushButton(QStringLiteral("닫기"), this);
+    closeBtn->setObjectName(QStringLiteral("closeBtn"));
+    closeBtn->setAutoDefault(false);
+    bottom->addWidget(reloadBtn);
+    bottom->addWidget(closeBtn);
+    layout->addLayout(bottom);
+
+    connect(periodCombo_, &QComboBox::currentIndexChanged, this, &RegisterWindow::periodChosen);
+    connect(yearSpin_, &QSpinBox::valueChanged, this, &RegisterWindow::periodChosen);
+    connect(fromDate_, &QDateEdit::dateChanged, this, &RegisterWindow::datesEdited);
+    connect(toDate_, &QDateEdit::dateChanged, this, &RegisterWindow::datesEdited);
+    connect(kindCombo_, &QComboBox::currentIndexChanged, this, &RegisterWindow::applyFilter);
+    connect(searchEdit_, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
+    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex &i) { openRow(i.row()); });
+    connect(table_, &QTableView::customContextMenuRequested, this, &RegisterWindow::showContextMenu);
+    connect(reloadBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { reload(); }); });
+    connect(closeBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *openKey = new QAction(this);
+    openKey->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    openKey->setShortcutContext(Qt::WidgetShortcut);
+    table_->addAction(openKey);
+    connect(openKey, &QAction::triggered, this, [this] {
+        if (table_->currentIndex().isValid())
+            openRow(table_->currentIndex().row());
+    });
+    periodChosen();
+}
+
+void RegisterWindow::choosePeriod(int year, int choice) {
+    yearSpin_->setValue(year);
+    periodCombo_->setCurrentIndex(choice);
+    periodChosen();
+}
+
+void RegisterWindow::periodChosen() {
+    const int choice = periodCombo_->currentIndex();
+    const int year = yearSpin_->value();
+    std::optional<DateRange> range;
+    switch (choice) {
+    case AllTime: break;
+    case FirstPreliminary: range = VatPeriod(year, VatHalf::First, VatPart::Preliminary); break;
+    case FirstFinal: range = VatPeriod(year, VatHalf::First, VatPart::Final); break;
+    case FirstWhole: range = VatPeriod(year, VatHalf::First, VatPart::Whole); break;
+    case SecondPreliminary: range = VatPeriod(year, VatHalf::Second, VatPart::Preliminary); break;
+    case SecondFinal: range = VatPeriod(year, VatHalf::Second, VatPart::Final); break;
+    case SecondWhole: range = VatPeriod(year, VatHalf::Second, VatPart::Whole); break;
+    case WholeYear: range = DateRange{QDate(year, 1, 1), QDate(year, 12, 31)}; break;
+    case CustomRange: break;
+    default: range = MonthPeriod(year, choice - January + 1); break;
+    }
+    const bool custom = choice == CustomRange;
+    yearSpin_->setEnabled(choice != AllTime && !custom);
+    fromDate_->setEnabled(choice != AllTime);
+    toDate_->setEnabled(choice != AllTime);
+    if (range) {
+        settingDates_ = true;
+        fromDate_->setDate(range->from);
+        toDate_->setDate(range->to);
+        settingDates_ = false;
+    }
+    applyFilter();
+}
+
+void RegisterWindow::datesEdited() {
+    if (settingDates_)
+        return;
+    if (periodCombo_->currentIndex() != CustomRange) {
+        const QSignalBlocker block(periodCombo_);
+        periodCombo_->setCurrentIndex(CustomRange);
+        yearSpin_->setEnabled(false);
+    }
+    applyFilter();
+}
+
+RegisterFilter RegisterWindow::currentFilter() const {
+    RegisterFilter f;
+    if (periodCombo_->currentIndex() != AllTime)
+        f.period = {fromDate_->date(), toDate_->date()};
+    if (kindCombo_->currentIndex() > 0)
+        f.kind = DocKind(kindCombo_->currentIndex() - 1);
+    f.text = searchEdit_->text();
+    return f;
+}
+
+void RegisterWindow::applyFilter() {
+    if (!model_)
+        return;
+    model_->setShown(FilterEntries(entries_, currentFilter()));
+    showTotals();
+}
+
+RegisterTotals RegisterWindow::shownTotals() const { return TotalsOf(entries_, model_->shown()); }
+
+void RegisterWindow::showTotals() {
+    const RegisterTotals t = shownTotals();
+    QString text = QStringLiteral("  %1건   공급가액 %2   세액 %3   합계 %4")
+                       .arg(t.documents)
+                       .arg(wonText(t.supply), wonText(t.tax), wonText(t.total()));
+    if (t.unreadable > 0)
+        text += QStringLiteral("   (읽을 수 없는 파일 %1개)").arg(t.unreadable);
+    totalsLabel_->setText(text);
+}
+
+void RegisterWindow::reload() {
+    QVector<RegisterEntry> fresh = index_.refresh(folder_);
+    model_->setShown({});
+    entries_ = std::move(fresh);
+    applyFilter();
+}
+
+QVector<RegisterEntry> RegisterWindow::shownEntries() const {
+    QVector<RegisterEntry> out;
+    for (int i : model_->shown())
+        out.append(entries_.at(i));
+    return out;
+}
+
+void RegisterWindow::openRow(int row) {
+    if (row < 0 || row >= model_->rowCount() || !opener_)
+        return;
+    const RegisterEntry entry = model_->entryAt(row);
+    opener_(this, entry);
+    // The document may have been saved, renamed or saved elsewhere meanwhile.
+    RunCommand(this, [this] { reload(); });
+}
+
+void RegisterWindow::showContextMenu(const QPoint &pos) {
+    const QModelIndex at = table_->indexAt(pos);
+    if (!at.isValid())
+        return;
+    const RegisterEntry entry = model_->entryAt(at.row());
+    QMenu menu(this);
+    QAction *open = menu.addAction(QStringLiteral("열기"));
+    QAction *toTax = nullptr, *toFree = nullptr, *automatic = nullptr;
+    if (entry.readable() && entry.kind == DocKind::TaxInvoice) {
+        menu.addSeparator();
+        toTax = menu.addAction(QStringLiteral("세금계산서합계표에 넣기"));
+        toFree = menu.addAction(QStringLiteral("계산서합계표에 넣기"));
+        automatic = menu.addAction(QStringLiteral("세액에 따라 넣기 (기본)"));
+    }
+    QAction *chosen = menu.exec(table_->viewport()->mapToGlobal(pos));
+    if (!chosen)
+        return;
+    if (chosen == open) {
+        openRow(at.row());
+        return;
+    }
+    const SummaryChoice choice = chosen == toTax ? SummaryChoice::TaxInvoice
+                                 : chosen == toFree ? SummaryChoice::TaxFree
+                                                    : SummaryChoice::Automatic;
+    Q_UNUSED(automatic);
+    RunCommand(this, [&] {
+        index_.setSummaryChoice(entry.path, choice);
+        for (RegisterEntry &e : entries_)
+            if (e.path == entry.path)
+                e.summary = choice;
+        applyFilter();
+    });
+}
+
+} // namespace reg

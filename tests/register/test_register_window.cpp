@@ -1,0 +1,142 @@
+// The register window as the user meets it: Alt+L in the main window opens it, a period narrows the list,
+// a header click sorts it, and a double click opens the document in the editor on its page.
+#include "document_index.h"
+#include "editor_launch.h"
+#include "mainU.h"
+#include "register_fixtures.h"
+#include "register_window.h"
+#include "subUnt.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace reg;
+
+namespace {
+
+// Runs act on the first window find() returns once it is visible, while open() runs a modal loop.
+bool WhenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act,
+               const std::function<void()> &open) {
+    bool found = false;
+    int tries = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *w = find();
+        if (!w || !w->isVisible()) {
+            if (++tries > 500) {
+                poll.stop();
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            }
+            return;
+        }
+        poll.stop();
+        found = true;
+        act(w);
+    });
+    poll.start();
+    open();
+    return found;
+}
+
+TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor) {
+    ScratchAppFolder app;
+    QTemporaryDir data;
+    const QString work = app.path() + QStringLiteral("Work");
+    regfx::Write(work, QStringLiteral("jan.Dy5"),
+                 {QDate(2026, 1, 1), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                  {{QStringLiteral("복사지"), 100000, 10000}}});
+    regfx::Write(work, QStringLiteral("mar.Gy5"),
+                 {QDate(2026, 3, 31), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
+                  {{QStringLiteral("볼트"), 250000, 25000}, {QStringLiteral("너트"), 1000, 100}}, true});
+    regfx::Write(work, QStringLiteral("apr.Dy5"),
+                 {QDate(2026, 4, 1), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                  {{QStringLiteral("토너"), 9, 0}}});
+    DocumentIndex index(data.path() + QStringLiteral("/register.sqlite"));
+
+    QStringList opened;
+    Tmainf mainf([](QWidget *, int, bool, int) {});
+    mainf.setRegisterLauncher([&](QWidget *mainWindow, int captionAdj) {
+        RegisterWindow window(index, work,
+                              [&, captionAdj](QWidget *parent, const RegisterEntry &e) {
+                                  opened << e.fileName();
+                                  OpenEditorOnFile(parent, pkInvoiceOrStatement, e.kind == DocKind::Statement,
+                                                   captionAdj, e.path);
+                              },
+                              mainWindow);
+        window.exec();
+    });
+    mainf.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainf));
+
+    InvoiceSnapshot seenInEditor;
+    DocumentKind seenKind = DocumentKind::Registration;
+    const bool shown = WhenShown(
+        [] { return qobject_cast<RegisterWindow *>(QApplication::activeModalWidget()); },
+        [&](QWidget *w) {
+            auto *window = static_cast<RegisterWindow *>(w);
+            auto *table = window->findChild<QTableView *>(QStringLiteral("docTable"));
+            auto *totals = window->findChild<QLabel *>(QStringLiteral("totalsLabel"));
+            EXPECT_EQ(table->model()->rowCount(), 3);
+
+            window->choosePeriod(2026, RegisterWindow::FirstPreliminary);
+            ASSERT_EQ(table->model()->rowCount(), 2);
+            EXPECT_TRUE(totals->text().contains(QStringLiteral("2건"))) << totals->text().toStdString();
+            EXPECT_TRUE(totals->text().contains(QStringLiteral("공급가액 351,000"))) << totals->text().toStdString();
+            EXPECT_TRUE(totals->text().contains(QStringLiteral("합계 386,100"))) << totals->text().toStdString();
+
+            // Sorted by the supply column, largest first after the second click.
+            const int supplyColumn = 5;
+            QHeaderView *header = table->horizontalHeader();
+            const QPoint at(header->sectionViewportPosition(supplyColumn) + 10, header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+            if (header->sortIndicatorOrder() == Qt::AscendingOrder)
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+            EXPECT_EQ(table->model()->index(0, supplyColumn).data().toString(), QStringLiteral("251,000"));
+            EXPECT_EQ(table->model()->index(0, 9).data().toString(), QStringLiteral("mar.Gy5"));
+
+            // The text filter finds a document by an item name.
+            auto *search = window->findChild<QLineEdit *>(QStringLiteral("searchEdit"));
+            search->insert(QStringLiteral("복사"));
+            ASSERT_EQ(table->model()->rowCount(), 1);
+            search->clear();
+
+            const QRect cell = table->visualRect(table->model()->index(0, 3));
+            const bool editorShown = WhenShown(
+                [] { return qobject_cast<TsubUntf *>(QApplication::activeModalWidget()); },
+                [&](QWidget *e) {
+                    auto *editor = static_cast<TsubUntf *>(e);
+                    QTest::qWait(50); // the file is loaded once the editor runs
+                    seenInEditor = editor->invoiceSnapshot();
+                    seenKind = editor->CurrentKind();
+                    EXPECT_EQ(editor->CurFileName(), QFileInfo(work + QStringLiteral("/mar.Gy5")).absoluteFilePath());
+                    editor->close();
+                },
+                [&] {
+                    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
+                    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, cell.center());
+                    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+                });
+            EXPECT_TRUE(editorShown);
+            window->close();
+        },
+        [&] { QTest::keyClick(&mainf, Qt::Key_L, Qt::AltModifier); });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(opened, QStringList{QStringLiteral("mar.Gy5")});
+    EXPECT_EQ(seenKind, DocumentKind::Statement);
+    EXPECT_EQ(seenInEditor.bSangho, QStringLiteral("다라물산"));
+    EXPECT_EQ(seenInEditor.gGrid.at(0).at(1), QStringLiteral("볼트"));
+}
+
+} // namespace

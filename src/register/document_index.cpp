@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -15,6 +14,8 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <atomic>
 
 namespace reg {
@@ -242,21 +243,33 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder) {
     QVector<bool> seen(cached.size(), false);
     lastRead_ = 0;
 
-    QDirIterator it(prefix, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        if (!KindOfFileName(info.fileName()))
+    // Walked with std::filesystem: its times need no conversion through the local time zone, which would
+    // cost more than the rest of opening the register.
+    namespace fs = std::filesystem;
+    std::error_code walkError;
+    fs::recursive_directory_iterator it(fs::path(prefix.toStdString()), fs::directory_options::skip_permission_denied,
+                                        walkError);
+    for (; !walkError && it != fs::recursive_directory_iterator(); it.increment(walkError)) {
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError))
             continue;
-        const QString path = info.absoluteFilePath();
-        const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-        const qint64 size = info.size();
+        const QString path = QString::fromStdString(it->path().string());
+        if (!KindOfFileName(path))
+            continue;
+        const auto time = it->last_write_time(fileError);
+        const auto bytes = it->file_size(fileError);
+        if (fileError)
+            continue; // gone while the folder was walked
+        const qint64 modified = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::file_clock::to_sys(time).time_since_epoch())
+                                    .count();
+        const qint64 size = qint64(bytes);
         const auto hit = byPath.constFind(path);
         if (hit != byPath.constEnd()) {
             seen[*hit] = true;
-            const RegisterEntry &old = cached.at(*hit);
+            RegisterEntry &old = cached[*hit];
             if (old.modified == modified && old.size == size) {
-                result.append(old);
+                result.append(std::move(old));
                 continue;
             }
         }

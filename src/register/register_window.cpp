@@ -2,6 +2,11 @@
 
 #include "arithmetic.h"
 #include "commands.h"
+#include "current_printer.h"
+#include "prevUnt.h"
+#include "prompts.h"
+#include "summary_form.h"
+#include "summary_sheet.h"
 #include "money.h"
 
 #include <QAbstractTableModel>
@@ -258,6 +263,22 @@ void RegisterWindow::buildControls() {
     totalsLabel_->setObjectName(QStringLiteral("totalsLabel"));
     totalsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     bottom->addWidget(totalsLabel_, 1);
+    summaryCombo_ = new QComboBox(this);
+    summaryCombo_->setObjectName(QStringLiteral("summaryCombo"));
+    summaryCombo_->addItems({QStringLiteral("세금계산서합계표"), QStringLiteral("계산서합계표")});
+    summaryCombo_->setToolTip(QStringLiteral("선택한 기간의 매출처별 합계표"));
+    auto *previewBtn = new QPushButton(QStringLiteral("합계표 미리보기(&V)"), this);
+    previewBtn->setObjectName(QStringLiteral("summaryPreviewBtn"));
+    previewBtn->setAutoDefault(false);
+    auto *sheetBtn = new QPushButton(QStringLiteral("합계표 엑셀전송(&E)"), this);
+    sheetBtn->setObjectName(QStringLiteral("summarySheetBtn"));
+    sheetBtn->setAutoDefault(false);
+    bottom->addWidget(summaryCombo_);
+    bottom->addWidget(previewBtn);
+    bottom->addWidget(sheetBtn);
+    bottom->addSpacing(12);
+    connect(previewBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { previewSummary(); }); });
+    connect(sheetBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { exportSummary(); }); });
     auto *reloadBtn = new QPushButton(QStringLiteral("새로 읽기(&R)"), this);
     reloadBtn->setObjectName(QStringLiteral("reloadBtn"));
     reloadBtn->setAutoDefault(false);
@@ -420,6 +441,33 @@ void RegisterWindow::showContextMenu(const QPoint &pos) {
                 e.summary = choice;
         applyFilter();
     });
+}
+
+std::optional<SalesSummary> RegisterWindow::summaryOfPeriod(SummaryKind kind) {
+    const DateRange period = currentFilter().period;
+    if (!period.from.isValid() || !period.to.isValid()) {
+        ShowInfo(QStringLiteral("합계표를 만들 기간을 먼저 선택하세요."), this);
+        return std::nullopt;
+    }
+    return BuildSalesSummary(entries_, period, kind, RegisteredSubmitter(), QDate::currentDate());
+}
+
+void RegisterWindow::previewSummary() {
+    const auto summary = summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
+    if (!summary)
+        return;
+    // A window of this dialog, so that the dialog's modality leaves it usable.
+    auto *preview = new report::TprevUntf(this);
+    preview->setPrinter(&CurrentPrinter());
+    preview->resize(860, std::max(600, height()));
+    preview->showReport(RenderSalesSummary(*summary));
+    preview->waitUntilClosed();
+}
+
+void RegisterWindow::exportSummary() {
+    const auto summary = summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
+    if (summary)
+        ExportSalesSummarySheet(*summary, this);
 }
 
 } // namespace reg

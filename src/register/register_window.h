@@ -5,6 +5,7 @@
 
 #include "document_index.h"
 #include "register_filter.h"
+#include "sales_summary.h"
 
 #include <QDialog>
 
@@ -50,6 +51,13 @@ public:
     };
     void choosePeriod(int year, int choice);
 
+    // The VAT-return summary of the chosen period (all tax invoices of the period, whatever the kind and
+    // text filters show); none when no period is chosen (the user is told).
+    std::optional<SalesSummary> summaryOfPeriod(SummaryKind kind);
+    // The summary chosen in the window in the preview (print, PDF) or as a sheet.
+    void previewSummary();
+    void exportSummary();
+
 private:
     void buildControls();
     void periodChosen();
@@ -73,6 +81,7 @@ private:
     QTableView *table_ = nullptr;
     QLabel *totalsLabel_ = nullptr;
     QLabel *folderLabel_ = nullptr;
+    QComboBox *summaryCombo_ = nullptr;
 };
 
 } // namespace reg

@@ -39,6 +39,7 @@ TsubUntf::TsubUntf(QWidget *mainWindow, int pageKind, bool statementButtonDown, 
     f.setPixelSize(12);
     setFont(f);
     buildFrame();
+    installBuyerBook();
     buildKeyboardMenu();
     EnableDragByBarePoints(this);
 }

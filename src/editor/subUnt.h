@@ -250,6 +250,9 @@ public:
 private:
     friend class GridBehaviour;
     friend class FieldBehaviour;
+    // subUntBuyerBook.cpp: buyer fields and item names offered from earlier documents.
+    friend class BuyerBookBehaviour;
+    void installBuyerBook();
     void installGridBehaviour(THStringGrid *grid, GridKind kind);
     void installFieldBehaviour();
     bool fieldBehaviourInstalled_ = false;

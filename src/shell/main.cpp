@@ -1,6 +1,7 @@
 // Program entry: one copy at a time, the process-wide formats and fonts, the main window.
 
 #include "application.h"
+#include "buyer_book.h"
 #include "editor_launch.h"
 #include "fonts.h"
 #include "mainU.h"
@@ -8,7 +9,9 @@
 #include "recording_prompts.h"
 #include "register_launch.h"
 #include "frameless.h"
+#include "settings.h"
 #include "single_instance.h"
+#include "workpath.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -39,6 +42,10 @@ int main(int argc, char *argv[]) {
         return 0;
     }
 
+    // Buyers and item names of earlier documents, from the register's index of the work folder.
+    reg::IndexedBuyerBook buyerBook(reg::DefaultIndexPath(), [] { return GetWorkPath(kIniFileName); });
+    reg::setBuyerBook(&buyerBook);
+
     Tmainf mainf(&OpenEditor);
     mainf.setRegisterLauncher(&OpenRegister);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainf, [&] {
@@ -51,5 +58,6 @@ int main(int argc, char *argv[]) {
         recording->record(QStringLiteral("started"));
     const int rc = QApplication::exec();
     setPrompts(nullptr);
+    reg::setBuyerBook(nullptr);
     return rc;
 }

@@ -1,0 +1,159 @@
+// The buyer book in the editor: a buyer number whose check passes fills the buyer's fields that are still
+// empty from the latest earlier document to that number; the item column of every grid completes item
+// names from earlier documents. The Enter order and the checks of the fields are those of the fields
+// themselves; nothing here takes part in them. A completion changes a cell only when the user accepts it.
+#include "subUnt.h"
+
+#include "HStrGrid.h"
+#include "arithmetic.h"
+#include "buyer_book.h"
+#include "commands.h"
+#include "money.h"
+#include "regnum.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+class BuyerBookBehaviour : public QObject {
+public:
+    explicit BuyerBookBehaviour(TsubUntf *editor) : QObject(editor), e_(editor) {
+        connect(e_->bSaNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->bSaNo, TChkKind::ceBussiness, 10); });
+        connect(e_->JuMinNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->JuMinNo, TChkKind::ceCitizen, 13); });
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { attachCompleter(now); });
+    }
+
+private:
+    static QString digitsOf(const QString &text) {
+        QString out;
+        for (QChar c : text)
+            if (c.isDigit())
+                out += c;
+        return out;
+    }
+
+    // Only once the whole number is typed and its check passes; only into fields still empty.
+    void offerBuyer(QLineEdit *field, TChkKind kind, int length) {
+        reg::BuyerBook *book = reg::buyerBook();
+        const QString digits = digitsOf(field->text());
+        if (!book || digits.size() != length || !CheckRegistrationNumber(kind, field->text()).valid)
+            return;
+        RunCommand(e_, [&] {
+            const std::optional<reg::RegisterEntry> known = book->buyer(digits);
+            if (!known)
+                return;
+            const std::pair<QLineEdit *, QString> fields[] = {{e_->bSangho, known->buyerName},
+                                                              {e_->bName, known->buyerRep},
+                                                              {e_->bAddr, known->buyerAddr},
+                                                              {e_->bUpTea, known->buyerUpTea},
+                                                              {e_->bUpJong, known->buyerUpJong}};
+            for (const auto &[edit, text] : fields) {
+                if (edit->text().trimmed().isEmpty() && !text.isEmpty()) {
+                    edit->setText(text);
+                    edit->setCursorPosition(0);
+                }
+            }
+        });
+    }
+
+    struct ItemColumns {
+        int item = -1, spec = -1, unitPrice = -1;
+    };
+    ItemColumns columnsOf(THStringGrid *grid) const {
+        if (grid == e_->kGrid)
+            return {kcol::item, kcol::spec, kcol::unitPrice};
+        if (grid == e_->dGrid || grid == e_->gGrid) {
+            const InvoiceColumns c = ColumnsOf(grid == e_->dGrid ? GridKind::TaxInvoice : GridKind::Statement);
+            return {c.item, c.spec, c.unitPrice};
+        }
+        return {};
+    }
+
+    QStandardItemModel *itemModel() {
+        if (model_)
+            return model_;
+        reg::BuyerBook *book = reg::buyerBook();
+        if (!book)
+            return nullptr;
+        QList<reg::ItemLine> lines;
+        if (!RunCommand(e_, [&] { lines = book->items(); }) || lines.isEmpty())
+            return nullptr;
+        model_ = new QStandardItemModel(this);
+        for (const reg::ItemLine &line : lines) {
+            auto *name = new QStandardItem(line.name);
+            QString offer = line.spec;
+            if (!line.unitPrice.isEmpty() && ParseAmountOrZero(line.unitPrice) != Money())
+                offer += (offer.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("단가 ") + line.unitPrice;
+            auto *details = new QStandardItem(offer);
+            name->setData(line.spec, SpecRole);
+            name->setData(line.unitPrice, UnitPriceRole);
+            model_->appendRow({name, details});
+        }
+        return model_;
+    }
+
+    static Money ParseAmountOrZero(const QString &text) {
+        try {
+            return ParseAmount(text);
+        } catch (const std::exception &) {
+            return Money();
+        }
+    }
+
+    // The cell editor of an item column gets the completer of the earlier item names.
+    void attachCompleter(QWidget *now) {
+        auto *edit = qobject_cast<THInplaceEdit *>(now);
+        if (!edit || edit->completer())
+            return;
+        THStringGrid *grid = nullptr;
+        for (QWidget *w = edit->parentWidget(); w && !grid; w = w->parentWidget())
+            grid = qobject_cast<THStringGrid *>(w);
+        const ItemColumns columns = grid ? columnsOf(grid) : ItemColumns{};
+        if (columns.item < 0 || grid->currentColumn() != columns.item)
+            return;
+        QStandardItemModel *model = itemModel();
+        if (!model)
+            return;
+        auto *completer = new QCompleter(model, edit);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setFilterMode(Qt::MatchStartsWith);
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+        auto *popup = new QTreeView;
+        popup->setHeaderHidden(true);
+        popup->setRootIsDecorated(false);
+        popup->setObjectName(QStringLiteral("itemCompleterPopup"));
+        completer->setPopup(popup);
+        popup->setMinimumWidth(320);
+        popup->header()->resizeSection(0, 180);
+        edit->setCompleter(completer);
+        // Accepting a name offers its latest spec and unit price in the row's cells that are still empty.
+        const int row = grid->currentRow();
+        QPointer<THStringGrid> target(grid);
+        connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+                [target, row, columns](const QModelIndex &index) {
+                    if (!target)
+                        return;
+                    const QString spec = index.siblingAtColumn(0).data(SpecRole).toString();
+                    const QString price = index.siblingAtColumn(0).data(UnitPriceRole).toString();
+                    if (!spec.isEmpty() && target->cellText(row, columns.spec).trimmed().isEmpty())
+                        target->setCellText(row, columns.spec, spec);
+                    const Money value = ParseAmountOrZero(price);
+                    if (value != Money() && ParseAmountOrZero(target->cellText(row, columns.unitPrice)) == Money() &&
+                        FitsAmountCell(value, kUnitPriceWidth))
+                        target->setCellText(row, columns.unitPrice, FormatAmountText(value, kUnitPriceWidth));
+                });
+    }
+
+    static constexpr int SpecRole = Qt::UserRole + 1;
+    static constexpr int UnitPriceRole = Qt::UserRole + 2;
+
+    TsubUntf *e_;
+    QStandardItemModel *model_ = nullptr;
+};
+
+void TsubUntf::installBuyerBook() { new BuyerBookBehaviour(this); }

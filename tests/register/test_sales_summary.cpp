@@ -4,9 +4,11 @@
 #include "register_fixtures.h"
 #include "sales_summary.h"
 #include "summary_form.h"
+#include "spreadsheet_export.h"
 #include "summary_sheet.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -207,6 +209,24 @@ TEST(SalesSummarySheet, TotalsAndBuyersInTheirCells) {
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 3)), QStringLiteral("거래처 3"));
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 7)), QStringLiteral("99,999,999,999"));
     EXPECT_FALSE(sh.hasCell(b + 3, 1));
+
+    // Written as a workbook and handed to the spreadsheet program.
+    struct Recording : SpreadsheetOpener {
+        QStringList opened;
+        bool open(const QString &path) override {
+            opened << path;
+            return true;
+        }
+    } opener;
+    setSpreadsheetOpener(&opener);
+    const QString path = ExportSalesSummarySheet(manyBuyers(60, SummaryKind::TaxFree), nullptr);
+    setSpreadsheetOpener(nullptr);
+    ASSERT_EQ(opener.opened, QStringList{path});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(2) == "PK"); // a zip container, as .xlsx files are
+    file.close();
+    QFile::remove(path);
 }
 
 } // namespace

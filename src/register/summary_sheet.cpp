@@ -52,7 +52,7 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
     const QString paperName = withTax ? QStringLiteral("세금계산서") : QStringLiteral("계산서");
     sheet::Sheet s(withTax ? QStringLiteral("세금계산서합계표") : QStringLiteral("계산서합계표"));
     s.setSheetFont(QStringLiteral("굴림"), 10, sheet::kBlack);
-    const double widths[7] = {7, 16, 18, 12, 9, 18, 16};
+    const double widths[7] = {7, 16, 26, 12, 9, 18, 16};
     for (int c = 1; c <= 7; ++c)
         s.setColumnWidth(Range{1, c, 1, c}, widths[c - 1]);
 
@@ -79,6 +79,7 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
         const int row = 5 + i;
         label(s, Range{row, 1, row, 2}, pairs[i][0]);
         value(s, Range{row, 3, row, 3}, pairs[i][1], HAlign::Left);
+        s.setWrap(Range{row, 3, row, 3}, true);
         label(s, Range{row, 4, row, 5}, pairs[i][2]);
         value(s, Range{row, 6, row, last}, pairs[i][3], HAlign::Left);
         s.setWrap(Range{row, 6, row, last}, true);

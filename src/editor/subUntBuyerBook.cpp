@@ -7,7 +7,6 @@
 #include "HStrGrid.h"
 #include "arithmetic.h"
 #include "buyer_book.h"
-#include "commands.h"
 #include "money.h"
 #include "regnum.h"
 
@@ -43,22 +42,26 @@ private:
         const QString digits = digitsOf(field->text());
         if (!book || digits.size() != length || !CheckRegistrationNumber(kind, field->text()).valid)
             return;
-        RunCommand(e_, [&] {
-            const std::optional<reg::RegisterEntry> known = book->buyer(digits);
-            if (!known)
-                return;
-            const std::pair<QLineEdit *, QString> fields[] = {{e_->bSangho, known->buyerName},
-                                                              {e_->bName, known->buyerRep},
-                                                              {e_->bAddr, known->buyerAddr},
-                                                              {e_->bUpTea, known->buyerUpTea},
-                                                              {e_->bUpJong, known->buyerUpJong}};
-            for (const auto &[edit, text] : fields) {
-                if (edit->text().trimmed().isEmpty() && !text.isEmpty()) {
-                    edit->setText(text);
-                    edit->setCursorPosition(0);
-                }
+        // An offer, not a command: when the index cannot be read, nothing is offered and typing goes on.
+        std::optional<reg::RegisterEntry> known;
+        try {
+            known = book->buyer(digits);
+        } catch (const std::exception &) {
+            return;
+        }
+        if (!known)
+            return;
+        const std::pair<QLineEdit *, QString> fields[] = {{e_->bSangho, known->buyerName},
+                                                          {e_->bName, known->buyerRep},
+                                                          {e_->bAddr, known->buyerAddr},
+                                                          {e_->bUpTea, known->buyerUpTea},
+                                                          {e_->bUpJong, known->buyerUpJong}};
+        for (const auto &[edit, text] : fields) {
+            if (edit->text().trimmed().isEmpty() && !text.isEmpty()) {
+                edit->setText(text);
+                edit->setCursorPosition(0);
             }
-        });
+        }
     }
 
     struct ItemColumns {
@@ -75,13 +78,19 @@ private:
     }
 
     QStandardItemModel *itemModel() {
-        if (model_)
+        if (model_ || unavailable_)
             return model_;
         reg::BuyerBook *book = reg::buyerBook();
         if (!book)
             return nullptr;
         QList<reg::ItemLine> lines;
-        if (!RunCommand(e_, [&] { lines = book->items(); }) || lines.isEmpty())
+        try {
+            lines = book->items();
+        } catch (const std::exception &) {
+            unavailable_ = true; // asked once per editor; the grid works as ever without it
+            return nullptr;
+        }
+        if (lines.isEmpty())
             return nullptr;
         model_ = new QStandardItemModel(this);
         for (const reg::ItemLine &line : lines) {
@@ -154,6 +163,7 @@ private:
 
     TsubUntf *e_;
     QStandardItemModel *model_ = nullptr;
+    bool unavailable_ = false;
 };
 
 void TsubUntf::installBuyerBook() { new BuyerBookBehaviour(this); }

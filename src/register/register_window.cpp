@@ -16,6 +16,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -387,6 +388,11 @@ void RegisterWindow::showTotals() {
 }
 
 void RegisterWindow::reload() {
+    // The first reading of a large folder takes a few seconds.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
     QVector<RegisterEntry> fresh = index_.refresh(folder_);
     model_->setShown({});
     entries_ = std::move(fresh);

@@ -29,6 +29,7 @@ def journey(d):
     d.click(main, 356, 150)  # a bare point: the main window takes the keyboard
     d.key("alt+l")
     register = d.wait_window("^문서목록$")
+    d.wait_until(lambda: d.focused() == register, "the register takes the keyboard", timeout=5)
     d.screenshot("register")
 
     d.key("alt+p")      # the period box

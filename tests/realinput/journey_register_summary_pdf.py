@@ -32,6 +32,7 @@ def journey(d):
     d.click(main, 356, 150)
     d.key("alt+l")
     register = d.wait_window("^문서목록")
+    d.wait_until(lambda: d.focused() == register, "the register takes the keyboard", timeout=5)
     d.key("alt+p")
     d.key("Down")  # 1기 예정 (1~3월)
     d.key("alt+v")  # 합계표 미리보기: the tax invoice summary is chosen

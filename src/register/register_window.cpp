@@ -410,6 +410,13 @@ void RegisterWindow::openRow(int row) {
     if (row < 0 || row >= model_->rowCount() || !opener_)
         return;
     const RegisterEntry entry = model_->entryAt(row);
+    if (!entry.readable()) {
+        // The editor would only report the same: say why, and leave the list as it is.
+        ShowInfo(QStringLiteral("이 파일은 열 수 없습니다.\n%1\n\n%2")
+                     .arg(QDir::toNativeSeparators(entry.path), entry.error),
+                 this);
+        return;
+    }
     opener_(this, entry);
     // The document may have been saved, renamed or saved elsewhere meanwhile.
     RunCommand(this, [this] { reload(); });

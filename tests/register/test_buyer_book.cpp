@@ -6,6 +6,7 @@
 #include "regnum.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QTemporaryDir>
 
@@ -33,6 +34,11 @@ struct BuyerBookTest : BehaviourFixture {
         latest.upjong = QStringLiteral("문구");
         regfx::Write(work, QStringLiteral("sub/new.Gy5"), {latest.date, number, latest.buyerName, latest.lines, true,
                                                           false, latest.rep, latest.addr, latest.uptea, latest.upjong});
+        regfx::Invoice person{QDate(2026, 3, 1), QStringLiteral("800101-1000008"), QStringLiteral("홍길동"),
+                              {{QStringLiteral("상담"), 30000, 3000}}};
+        person.individual = true;
+        person.addr = QStringLiteral("대전광역시 서구");
+        regfx::Write(work, QStringLiteral("person.Dy5"), person);
         book = std::make_unique<reg::IndexedBuyerBook>(data.path() + QStringLiteral("/register.sqlite"),
                                                        [work] { return work; });
         reg::setBuyerBook(book.get());
@@ -72,6 +78,17 @@ TEST_F(BuyerBookTest, AKnownNumberFillsOnlyTheEmptyBuyerFieldsOnceItsCheckPasses
     no->setCursorPosition(0);
     QTest::keyClicks(no, QStringLiteral("1234567890"));
     EXPECT_EQ(text("bSangho"), QString());
+
+    // The resident number of an individual buyer is known the same way. (Leaving the rejected business
+    // number asks whether to keep it.)
+    prompts.yesNoAnswers.push_back(true);
+    child<QComboBox>(QStringLiteral("Gbn"))->setCurrentIndex(1);
+    QLineEdit *resident = edit("JuMinNo");
+    resident->setFocus();
+    resident->setCursorPosition(0);
+    QTest::keyClicks(resident, QStringLiteral("8001011000008"));
+    EXPECT_EQ(text("bSangho"), QStringLiteral("홍길동"));
+    EXPECT_EQ(text("bAddr"), QStringLiteral("대전광역시 서구"));
 }
 
 TEST_F(BuyerBookTest, ItemNamesCompleteOnlyWhenAccepted) {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -63,7 +64,12 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
     regfx::Write(work, QStringLiteral("apr.Dy5"),
                  {QDate(2026, 4, 1), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
                   {{QStringLiteral("토너"), 9, 0}}});
+    QFile broken(work + QStringLiteral("/broken.Dy5"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a document");
+    broken.close();
     DocumentIndex index(data.path() + QStringLiteral("/register.sqlite"));
+    ScriptedPrompts prompts;
 
     QStringList opened;
     Tmainf mainf([](QWidget *, int, bool, int) {});
@@ -88,11 +94,19 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
             auto *window = static_cast<RegisterWindow *>(w);
             auto *table = window->findChild<QTableView *>(QStringLiteral("docTable"));
             auto *totals = window->findChild<QLabel *>(QStringLiteral("totalsLabel"));
-            EXPECT_EQ(table->model()->rowCount(), 3);
+            EXPECT_EQ(table->model()->rowCount(), 4);
 
             window->choosePeriod(2026, RegisterWindow::FirstPreliminary);
-            ASSERT_EQ(table->model()->rowCount(), 2);
+            ASSERT_EQ(table->model()->rowCount(), 3); // the unreadable file stays listed
+            // Opening it only says why it cannot be opened.
+            for (int r = 0; r < table->model()->rowCount(); ++r)
+                if (table->model()->index(r, 9).data().toString() == QStringLiteral("broken.Dy5"))
+                    window->openRow(r);
+            ASSERT_EQ(prompts.shown.size(), 1);
+            EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("이 파일은 열 수 없습니다."))) << prompts.shown.at(0).toStdString();
+            EXPECT_TRUE(opened.isEmpty());
             EXPECT_TRUE(totals->text().contains(QStringLiteral("2건"))) << totals->text().toStdString();
+            EXPECT_TRUE(totals->text().contains(QStringLiteral("읽을 수 없는 파일 1개"))) << totals->text().toStdString();
             EXPECT_TRUE(totals->text().contains(QStringLiteral("공급가액 351,000"))) << totals->text().toStdString();
             EXPECT_TRUE(totals->text().contains(QStringLiteral("합계 386,100"))) << totals->text().toStdString();
 
@@ -101,6 +115,7 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
             QHeaderView *header = table->horizontalHeader();
             const QPoint at(header->sectionViewportPosition(supplyColumn) + 10, header->height() / 2);
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+            EXPECT_EQ(table->model()->index(0, 9).data().toString(), QStringLiteral("broken.Dy5")); // no amount
             if (header->sortIndicatorOrder() == Qt::AscendingOrder)
                 QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
             EXPECT_EQ(table->model()->index(0, supplyColumn).data().toString(), QStringLiteral("251,000"));
@@ -109,7 +124,7 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
             // The text filter finds a document by an item name.
             auto *search = window->findChild<QLineEdit *>(QStringLiteral("searchEdit"));
             search->insert(QStringLiteral("복사"));
-            ASSERT_EQ(table->model()->rowCount(), 1);
+            ASSERT_EQ(table->model()->rowCount(), 2); // and the unreadable file
             search->clear();
 
             const QRect cell = table->visualRect(table->model()->index(0, 3));

@@ -1,19 +1,24 @@
 // Writes PNG pictures of the program as a person sees it into the folder given as the only argument: the
-// main window, the editor on each of its pages (the tax invoice also filled with a sample document), and
-// that sample tax invoice as printed. Runs offscreen with an empty settings folder; opens no dialog.
+// main window, the editor on each of its pages (the tax invoice also filled with a sample document), that
+// sample tax invoice as printed, and the register of a folder of sample documents with its VAT summary. Runs offscreen with an empty settings folder; opens no dialog.
 
+#include "document_index.h"
 #include "editor_launch.h"
+#include "invoice_file.h"
 #include "fonts.h"
 #include "mainU.h"
 #include "prompts.h"
 #include "money.h"
 #include "print_fill.h"
+#include "register_window.h"
 #include "report_renderer.h"
 #include "settings.h"
 #include "subUnt.h"
+#include "summary_form.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -59,6 +64,33 @@ void fillSample(InvoiceSnapshot &doc) {
         row[c.unitPrice] = FormatAmountText(Money::fromWon(lines[i].price), kUnitPriceWidth);
         row[c.supply] = FormatAmountText(supply, kSupplyWidth);
         row[c.tax] = FormatAmountText(Money::fromWon(supply.won() / 10), kTaxWidth);
+    }
+}
+
+// A work folder of sample documents for the register: tax invoices and statements to a few buyers.
+void writeSampleDocuments(const QString &work) {
+    QDir().mkpath(work);
+    const struct {
+        const char16_t *number, *name;
+    } buyers[] = {{u"105-81-67890", u"(주)대한상사"}, {u"220-81-62517", u"한빛문구"}, {u"314-86-12345", u"서해물산"}};
+    for (int i = 0; i < 12; ++i) {
+        InvoiceSnapshot doc;
+        doc.statement = i % 4 == 3;
+        const QDate day = QDate(2026, 1, 3).addDays(i * 15);
+        doc.DayEdt = doc.grDay = day.toString(QStringLiteral("yyyy.MM.dd"));
+        doc.bSaNo = QString::fromUtf16(buyers[i % 3].number);
+        doc.bSangho = QString::fromUtf16(buyers[i % 3].name);
+        doc.DtyfNo = QStringLiteral("1");
+        doc.DtyeNo = QString::number(i + 1);
+        const InvoiceColumns c = ColumnsOf(doc.kind());
+        QStringList &row = doc.rows()[0];
+        const Money supply = Money::fromWon(150000 + 37000 * i);
+        row[c.item] = i % 2 ? QStringLiteral("A4 복사용지 80g") : QStringLiteral("레이저 토너 카트리지");
+        row[c.supply] = FormatAmountText(supply, kSupplyWidth);
+        row[c.tax] = FormatAmountText(i == 5 ? Money() : Money::fromWon(supply.won() / 10), kTaxWidth);
+        QFile f(QDir(work).filePath(QStringLiteral("%1-%2.%3").arg(day.toString(QStringLiteral("MMdd"))).arg(i).arg(doc.statement ? "Gy5" : "Dy5")));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(WriteInvoiceFile(doc));
     }
 }
 
@@ -111,6 +143,22 @@ int main(int argc, char *argv[]) {
         QTextStream(stdout) << (printed ? "wrote " : "FAILED ") << path << '\n';
         ok &= printed;
         editor.close();
+    }
+    {
+        QTemporaryDir data;
+        const QString work = data.path() + QStringLiteral("/Work");
+        writeSampleDocuments(work);
+        reg::DocumentIndex index(data.path() + QStringLiteral("/register.sqlite"));
+        reg::RegisterWindow window(index, work, {}, &mainf);
+        window.choosePeriod(2026, reg::RegisterWindow::FirstPreliminary);
+        ok &= save(&window, folder, QStringLiteral("register.png"));
+        const auto summary = window.summaryOfPeriod(reg::SummaryKind::TaxInvoice);
+        const report::RenderedReport pages = reg::RenderSalesSummary(*summary);
+        const QString path = QDir(folder).filePath(QStringLiteral("vat-summary.png"));
+        const bool printed = !pages.isEmpty() && report::PageImage(pages.pages.front(), 100).save(path);
+        QTextStream(stdout) << (printed ? "wrote " : "FAILED ") << path << '\n';
+        ok &= printed;
+        window.close();
     }
     return ok ? 0 : 1;
 }

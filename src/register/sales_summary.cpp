@@ -1,5 +1,6 @@
 #include "sales_summary.h"
 
+#include "regnum.h"
 #include "settings_keys.h"
 
 #include <QHash>
@@ -80,7 +81,9 @@ QString SummaryTitle(SummaryKind kind) {
 }
 
 Submitter RegisteredSubmitter() {
-    return {keys::read(keys::fSaNo), keys::read(keys::fSangho), keys::read(keys::fName), keys::read(keys::fAddr)};
+    // Until the business registers, the reminder stands where the sample record's number would.
+    return {SupplierNumberText(keys::read(keys::fSaNo)), keys::read(keys::fSangho), keys::read(keys::fName),
+            keys::read(keys::fAddr)};
 }
 
 } // namespace reg

@@ -2,10 +2,12 @@
 // of which invoice goes where, and the printed form and sheet that carry them.
 #include "document_index.h"
 #include "register_fixtures.h"
+#include "regnum.h"
 #include "sales_summary.h"
 #include "summary_form.h"
 #include "spreadsheet_export.h"
 #include "summary_sheet.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,6 +147,12 @@ TEST(SalesSummary, LatestNameResidentsInOneLineAndTheUsersChoiceOfSummary) {
     ASSERT_EQ(s.buyers.size(), 2);
     EXPECT_EQ(s.buyers[0].number, QStringLiteral("0987654321"));
     EXPECT_TRUE(BuildSalesSummary(entries, period, SummaryKind::TaxFree, kSubmitter, {}).buyers.isEmpty());
+}
+
+TEST(SalesSummary, TheUnregisteredSampleBusinessNeverSubmitsItsNumber) {
+    ScratchAppFolder app; // no settings: the sample business stands in
+    EXPECT_EQ(RegisteredSubmitter().number, SupplierNumberText(SampleSupplierNumber()));
+    EXPECT_NE(RegisteredSubmitter().number, SampleSupplierNumber());
 }
 
 SalesSummary manyBuyers(int count, SummaryKind kind) {

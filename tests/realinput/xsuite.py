@@ -247,9 +247,17 @@ class Desktop:
 
     # --- input, only through the X server -------------------------------------------------------------
 
+    def pointer(self):
+        out = self.x("xdotool", "getmouselocation", "--shell")
+        g = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(g["X"]), int(g["Y"])
+
     def move(self, wid, x, y):
         gx, gy, _, _ = self.geometry(wid)
-        self.x("xdotool", "mousemove", "--sync", str(gx + x), str(gy + y))
+        target = (gx + x, gy + y)
+        # "--sync" waits for the pointer to move, which it never does when it is there already.
+        if self.pointer() != target:
+            self.x("xdotool", "mousemove", "--sync", str(target[0]), str(target[1]))
 
     def click(self, wid, x, y, button=1, double=False, settle=0.25):
         """A click at (x, y) inside window `wid`."""

@@ -39,9 +39,9 @@ def journey(d):
     placeholder = os.path.join(d.work_dir, "이름없음.Dy5")
     check(dialog in d.windows() and not os.path.exists(placeholder),
           "Enter without a name saves nothing and keeps the dialog open")
-    d.type("첫거래")
+    d.type("first")
     d.key("Return")
-    path = os.path.join(d.work_dir, "첫거래.Dy5")
+    path = os.path.join(d.work_dir, "first.Dy5")
     d.wait_until(lambda: os.path.exists(path), "the document saved under the typed name")
     d.wait_gone(dialog)
     check(not os.path.exists(placeholder), "no file named after the placeholder")

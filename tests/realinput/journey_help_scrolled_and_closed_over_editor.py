@@ -1,5 +1,5 @@
 """Help opened with F1 from an open editor takes the mouse and the keyboard: its page scrolls and its 닫기
-button closes it, while the editor stays open and usable underneath."""
+button closes it, while the editor stays open and usable underneath. The same from the print dialog."""
 
 import xsuite
 from xsuite import check
@@ -24,6 +24,16 @@ def journey(d):
     d.click(help_window, *places.HELP_CLOSE)
     d.wait_gone(help_window)
     check(editor in d.windows(), "the editor is still open")
+
+    # From the print dialog of the same editor: help comes and goes by its own button.
+    dialog = places.open_print_dialog(d, editor)
+    d.key("F1")
+    help_window = d.wait_window("^도움말")
+    d.click(help_window, *places.HELP_CLOSE)
+    d.wait_gone(help_window)
+    d.click(dialog, *places.DIALOG_CLOSE_X)
+    d.wait_gone(dialog)
+
     # The editor takes input again: its close button ends it.
     d.click(editor, *places.EDITOR_CLOSE)
     d.wait_gone(editor)

@@ -126,6 +126,9 @@ void TsubUntf::setUpStatementGrid() {
 void TsubUntf::setUpQuotationGrid() {
     setUpColumns(kGrid, quotationColumns());
     kGrid->setFixedWidth(657);
+    // The header row and all twenty lines in view at once, none cut off or hidden below the window.
+    const int rows = ItemRowCount(GridKind::Quotation) + 1;
+    kGrid->setFixedHeight(rows * kGrid->verticalHeader()->defaultSectionSize() + 2 * kGrid->frameWidth());
     installGridBehaviour(kGrid, GridKind::Quotation);
     installFieldBehaviour();
 }

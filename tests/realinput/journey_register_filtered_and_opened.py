@@ -35,7 +35,7 @@ def journey(d):
     d.key("alt+p")      # the period box
     d.key("Down")       # 1기 예정 (1~3월) of this year
     d.key("alt+f")      # the text filter
-    d.type("다라")
+    d.type("220-81")   # part of the buyer's number
     d.key("Tab")        # into the list: its first row, the unreadable file (listed, with no date)
     d.key("Down")       # the statement
     d.screenshot("filtered")

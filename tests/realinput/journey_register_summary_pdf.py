@@ -43,9 +43,9 @@ def journey(d):
     d.click(preview, *PREVIEW_PDF_BUTTON)
     dialog = d.wait_window("PDF로 저장")
     d.wait_until(lambda: d.focused() == dialog, "the save dialog takes the keyboard", timeout=5)
-    d.type("합계표1")
+    d.type("summary1")
     d.key("Return")
-    pdf = os.path.join(work, "합계표1.pdf")
+    pdf = os.path.join(work, "summary1.pdf")
     d.wait_until(lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 0, "the PDF saved", timeout=20)
     d.wait_gone(dialog)
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout

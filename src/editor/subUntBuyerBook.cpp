@@ -13,11 +13,38 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStandardItemModel>
 #include <QTreeView>
+
+// Looking through the offered names shows each in the cell editor; unless one is accepted (Enter or a
+// click), what the user typed comes back when the list closes.
+class CompletionGuard : public QObject {
+public:
+    CompletionGuard(QLineEdit *edit, QCompleter *completer) : QObject(completer), edit_(edit) {
+        typed_ = edit->text();
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) { typed_ = text; });
+        connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this, [this] { accepted_ = true; });
+        completer->popup()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            accepted_ = false;
+        else if (event->type() == QEvent::Hide && !accepted_ && edit_ && edit_->text() != typed_)
+            edit_->setText(typed_);
+        return false;
+    }
+
+private:
+    QPointer<QLineEdit> edit_;
+    QString typed_;
+    bool accepted_ = false;
+};
 
 class BuyerBookBehaviour : public QObject {
 public:
@@ -140,6 +167,7 @@ private:
         popup->setMinimumWidth(320);
         popup->header()->resizeSection(0, 180);
         edit->setCompleter(completer);
+        new CompletionGuard(edit, completer);
         // Accepting a name offers its latest spec and unit price in the row's cells that are still empty.
         const int row = grid->currentRow();
         QPointer<THStringGrid> target(grid);

@@ -111,12 +111,14 @@ TEST_F(BuyerBookTest, ItemNamesCompleteOnlyWhenAccepted) {
     EXPECT_EQ(g->cellText(1, c.spec), QStringLiteral("80g"));
     EXPECT_EQ(g->cellText(1, c.unitPrice).trimmed(), QStringLiteral("25,000"));
 
-    // Not accepted: Enter with nothing chosen leaves what was typed.
+    // Not accepted: a name looked at in the list and left with Escape leaves what was typed.
     type(g, 2, c.item, QStringLiteral("a"), false);
     ASSERT_TRUE(g->inplaceEditor());
     ASSERT_TRUE(g->inplaceEditor()->completer()->popup()->isVisible());
     EXPECT_EQ(g->inplaceEditor()->completer()->completionCount(), 2);
+    QTest::keyClick(g->inplaceEditor()->completer()->popup(), Qt::Key_Down);
     QTest::keyClick(g->inplaceEditor()->completer()->popup(), Qt::Key_Escape);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("a"));
     pressEnter(g);
     EXPECT_EQ(g->cellText(2, c.item), QStringLiteral("a"));
     EXPECT_EQ(g->cellText(2, c.spec), QString());

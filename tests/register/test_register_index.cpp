@@ -47,12 +47,16 @@ TEST_F(RegisterIndexTest, ListsEveryKindWithItsFieldsAndTheUnreadableWithTheirRe
                   {{QStringLiteral("상담"), 30000, 0}}, false, true});
     regfx::WriteQuotation(work(), QStringLiteral("q.Prc"), QDate(2026, 6, 30), QStringLiteral("마바건설"),
                           QStringLiteral("철근"), 3, 12500);
+    // Saved from the statement page under a tax invoice's name: a statement, listed with its own lines.
+    regfx::Write(work(), QStringLiteral("named-wrong.Dy5"),
+                 {QDate(2026, 4, 2), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
+                  {{QStringLiteral("볼트"), 7000, 700}, {QStringLiteral("너트"), 3000, 300}}, true});
     regfx::WriteBytes(work() + QStringLiteral("/broken.Dy5"), QByteArray("not a document at all"));
     regfx::WriteBytes(work() + QStringLiteral("/notes.txt"), QByteArray("ignored"));
 
     DocumentIndex index(indexPath());
     const QVector<RegisterEntry> entries = index.refresh(work());
-    ASSERT_EQ(entries.size(), 5); // the text file is no document
+    ASSERT_EQ(entries.size(), 6); // the text file is no document
 
     const RegisterEntry *a = byName(entries, QStringLiteral("a.Dy5"));
     ASSERT_TRUE(a && a->readable()) << (a ? a->error.toStdString() : "");
@@ -72,6 +76,12 @@ TEST_F(RegisterIndexTest, ListsEveryKindWithItsFieldsAndTheUnreadableWithTheirRe
     EXPECT_EQ(b->supply, 10010);
     EXPECT_EQ(b->tax, 1001);
     EXPECT_EQ(b->itemCount, 3);
+
+    const RegisterEntry *wrong = byName(entries, QStringLiteral("named-wrong.Dy5"));
+    ASSERT_TRUE(wrong && wrong->readable());
+    EXPECT_EQ(wrong->kind, DocKind::Statement);
+    EXPECT_EQ(wrong->itemCount, 2);
+    EXPECT_EQ(wrong->supply, 10000);
 
     const RegisterEntry *c = byName(entries, QStringLiteral("c.Dy5"));
     ASSERT_TRUE(c && c->readable());

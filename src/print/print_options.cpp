@@ -18,11 +18,19 @@ bool IsStatementLineFilled(const QStringList &row) {
     const InvoiceColumns c = ColumnsOf(GridKind::Statement);
     if (!RemoveBlanks(row.value(c.item) + row.value(c.spec)).isEmpty())
         return true;
-    const Money sum = amountOrZero(row.value(c.quantity)) + amountOrZero(row.value(c.unitPrice)) +
-                      amountOrZero(row.value(c.supply)) + amountOrZero(row.value(c.tax));
-    return sum.raw() != 0;
+    for (int col : {c.quantity, c.unitPrice, c.supply, c.tax})
+        if (amountOrZero(row.value(col)).raw() != 0)
+            return true;
+    return false;
 }
 
 bool IsStatementLineFilled(const QList<QStringList> &rows, int n) {
     return n >= 1 && n <= rows.size() && IsStatementLineFilled(rows[n - 1]);
+}
+
+int LastFilledStatementLine(const QList<QStringList> &rows) {
+    for (int n = int(rows.size()); n >= 1; --n)
+        if (IsStatementLineFilled(rows[n - 1]))
+            return n;
+    return 0;
 }

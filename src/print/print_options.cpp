@@ -18,10 +18,12 @@ bool IsStatementLineFilled(const QStringList &row) {
     const InvoiceColumns c = ColumnsOf(GridKind::Statement);
     if (!RemoveBlanks(row.value(c.item) + row.value(c.spec)).isEmpty())
         return true;
-    for (int col : {c.quantity, c.unitPrice, c.supply, c.tax})
-        if (amountOrZero(row.value(col)).raw() != 0)
-            return true;
-    return false;
+    const Money supply = amountOrZero(row.value(c.supply)), tax = amountOrZero(row.value(c.tax));
+    // A line whose supply or tax counts in the totals is printed, even where its numbers cancel out.
+    if (supply.raw() != 0 || tax.raw() != 0)
+        return true;
+    const Money sum = amountOrZero(row.value(c.quantity)) + amountOrZero(row.value(c.unitPrice));
+    return sum.raw() != 0;
 }
 
 bool IsStatementLineFilled(const QList<QStringList> &rows, int n) {

@@ -1,0 +1,370 @@
+"""Drives the real program on a display of its own, as a person does.
+
+Every journey starts its own Xvfb, copies the built application folder into a private temporary folder
+(its settings file, work folder and single-instance socket are its own) and starts the program there.
+Input reaches the program only through the X server (the XTEST extension, by xdotool): nothing here calls
+a widget. Results are read from what a person could see or keep: window titles and geometry, screenshots,
+saved files, printed PDFs, the settings file.
+
+A journey is a script:
+
+    import xsuite
+
+    def journey(d):
+        d.start()
+        main = d.wait_window("켈모르소프트")
+        d.click(main, 40, 35)
+        ...
+
+    xsuite.run(journey)
+
+Coordinates given to click() are relative to the window's top left corner. On failure the journey's
+screenshots and a last picture of the screen are kept in $ZARU_REALINPUT_ARTIFACTS (default: a folder
+named after the journey under the system's temporary folder) and their paths are printed.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+try:
+    from PIL import Image
+except ImportError:  # pragma: no cover - the install script installs python3-pil
+    Image = None
+
+APP_TITLE = "켈모르소프트 세금계산서"
+SKIP_CODE = 77
+
+
+class JourneyFailed(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise JourneyFailed(message)
+
+
+def _tool(name):
+    path = shutil.which(name)
+    if not path:
+        print(f"SKIP: {name} is not installed (scripts/install-deps.sh installs it)")
+        sys.exit(SKIP_CODE)
+    return path
+
+
+class Desktop:
+    """One X display with one copy of the program on it."""
+
+    def __init__(self, name, width=1280, height=1024):
+        self.name = name
+        self.size = (width, height)
+        self.root = tempfile.mkdtemp(prefix=f"zaru-x-{name}-")
+        self.artifacts = os.environ.get("ZARU_REALINPUT_ARTIFACTS") or os.path.join(
+            tempfile.gettempdir(), f"zaru-realinput-{name}")
+        shutil.rmtree(self.artifacts, ignore_errors=True)
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.shots = 0
+        self.proc = None
+        self.xvfb = None
+        self.display = None
+        self._start_xvfb()
+        source = os.environ.get("ZARU_APP_DIR")
+        check(source and os.path.isdir(source), "ZARU_APP_DIR must name the built application folder")
+        self.app_dir = os.path.join(self.root, "app")
+        shutil.copytree(source, self.app_dir, symlinks=True)
+        self.tmp = os.path.join(self.root, "tmp")
+        os.makedirs(self.tmp)
+        self.env = self._program_environment()
+
+    # --- the display -----------------------------------------------------------------------------------
+
+    def _start_xvfb(self):
+        _tool("xdotool")
+        xvfb = _tool("Xvfb")
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            [xvfb, "-displayfd", str(write_end), "-screen", "0", f"{self.size[0]}x{self.size[1]}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 20
+        with os.fdopen(read_end, "rb", buffering=0) as pipe:
+            while not number.endswith(b"\n") and time.monotonic() < deadline:
+                chunk = pipe.read(1)
+                if not chunk:
+                    break
+                number += chunk
+        check(number.strip().isdigit(), "Xvfb did not start")
+        self.display = ":" + number.decode().strip()
+
+    def _program_environment(self):
+        env = dict(os.environ)
+        for k in ("QT_QPA_PLATFORM", "ZARU_TEST_PROMPTS_LOG", "ZARU_TEST_ANSWER_YES", "WAYLAND_DISPLAY",
+                  "SESSION_MANAGER", "XDG_SESSION_TYPE"):
+            env.pop(k, None)
+        env.update({
+            "DISPLAY": self.display,
+            "QT_QPA_PLATFORM": "xcb",
+            "TMPDIR": os.path.join(self.root, "tmp"),
+            "XDG_DATA_HOME": os.path.join(self.root, "data"),
+            "XDG_CONFIG_HOME": os.path.join(self.root, "config"),
+            "XDG_CACHE_HOME": os.path.join(self.root, "cache"),
+            "XDG_RUNTIME_DIR": os.path.join(self.root, "runtime"),
+            # A locale every machine has; the program is Korean whatever the locale says.
+            "LANG": "C.UTF-8",
+            "LC_ALL": "C.UTF-8",
+            "QT_ACCESSIBILITY": "0",
+            "NO_AT_BRIDGE": "1",
+        })
+        for d in ("data", "config", "cache", "runtime"):
+            os.makedirs(os.path.join(self.root, d), mode=0o700, exist_ok=True)
+        return env
+
+    def x(self, *args, check_rc=True, timeout=20):
+        """Runs an X client (xdotool, xprop, ...) on this display and returns its output."""
+        # The clients read window titles through the locale: a UTF-8 one, or Korean titles do not match.
+        env = dict(os.environ, DISPLAY=self.display, LC_ALL="C.UTF-8")
+        r = subprocess.run(list(args), env=env, capture_output=True, text=True, timeout=timeout)
+        if check_rc and r.returncode != 0:
+            raise JourneyFailed(f"{' '.join(args)} failed: {r.stderr.strip()}")
+        return r.stdout
+
+    # --- the program -----------------------------------------------------------------------------------
+
+    @property
+    def program(self):
+        return os.path.join(self.app_dir, "zaruziz")
+
+    def start(self, extra_env=None):
+        env = dict(self.env)
+        if extra_env:
+            env.update(extra_env)
+        self.log = open(os.path.join(self.root, "program.log"), "wb")
+        self.proc = subprocess.Popen([self.program], cwd=self.root, env=env, stdout=self.log,
+                                     stderr=subprocess.STDOUT)
+        return self.proc
+
+    def alive(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def wait_exit(self, timeout=10):
+        """Waits for the program to end by itself; returns its exit code, or None if it is still running."""
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def program_output(self):
+        path = os.path.join(self.root, "program.log")
+        with open(path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def settings(self):
+        """The settings file as {section: {key: value}}, names as written, values trimmed."""
+        path = os.path.join(self.app_dir, "ZaruZiz.ini")
+        result = {}
+        if not os.path.exists(path):
+            return result
+        with open(path, "rb") as f:
+            text = f.read().decode("cp949", "replace")
+        section = None
+        for line in text.splitlines():
+            line = line.strip()
+            if line.startswith("[") and line.endswith("]"):
+                section = line[1:-1].strip()
+                result.setdefault(section, {})
+            elif "=" in line and section is not None:
+                k, v = line.split("=", 1)
+                result[section].setdefault(k.strip(), v.strip())
+        return result
+
+    def write_settings(self, sections):
+        """Writes a settings file before the program starts: {section: {key: value}} in CP949 with CRLF."""
+        lines = []
+        for section, values in sections.items():
+            lines.append(f"[{section}]")
+            lines.extend(f"{k}={v}" for k, v in values.items())
+        with open(os.path.join(self.app_dir, "ZaruZiz.ini"), "wb") as f:
+            f.write(("\r\n".join(lines) + "\r\n").encode("cp949"))
+
+    @property
+    def work_dir(self):
+        return os.path.join(self.app_dir, "Work")
+
+    # --- windows ---------------------------------------------------------------------------------------
+
+    def windows(self, name=".", visible=True):
+        args = ["xdotool", "search"]
+        if visible:
+            args.append("--onlyvisible")
+        args += ["--name", name]
+        out = self.x(*args, check_rc=False)
+        return [int(w) for w in out.split()]
+
+    def window_name(self, wid):
+        return self.x("xdotool", "getwindowname", str(wid), check_rc=False).strip()
+
+    def titles(self):
+        """The titles of the visible windows that have one."""
+        return [t for t in (self.window_name(w) for w in self.windows()) if t]
+
+    def wait_window(self, name, timeout=15, exclude=()):
+        """Waits for a visible window whose title matches the regular expression `name`."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            for w in self.windows(name):
+                if w not in exclude and self.window_name(w):
+                    return w
+            check(self.proc is None or self.alive(), f"the program ended while waiting for '{name}'"
+                  f" (exit {self.proc.returncode if self.proc else None})\n{self.program_output()[-3000:]}")
+            time.sleep(0.1)
+        raise JourneyFailed(f"no window '{name}' after {timeout} s; visible: {self.titles()}")
+
+    def wait_gone(self, wid, timeout=10):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if wid not in self.windows():
+                return
+            time.sleep(0.1)
+        raise JourneyFailed(f"window '{self.window_name(wid)}' is still open after {timeout} s")
+
+    def geometry(self, wid):
+        """(x, y, width, height) of a window on the screen."""
+        out = self.x("xdotool", "getwindowgeometry", "--shell", str(wid))
+        g = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+    def focused(self):
+        out = self.x("xdotool", "getwindowfocus", "-f", check_rc=False).strip()
+        return int(out) if out.isdigit() else None
+
+    # --- input, only through the X server -------------------------------------------------------------
+
+    def move(self, wid, x, y):
+        gx, gy, _, _ = self.geometry(wid)
+        self.x("xdotool", "mousemove", "--sync", str(gx + x), str(gy + y))
+
+    def click(self, wid, x, y, button=1, double=False, settle=0.25):
+        """A click at (x, y) inside window `wid`."""
+        self.move(wid, x, y)
+        time.sleep(0.05)
+        args = ["xdotool", "click"]
+        if double:
+            args += ["--repeat", "2", "--delay", "80"]
+        self.x(*args, str(button))
+        time.sleep(settle)
+
+    def drag(self, wid, x0, y0, x1, y1):
+        self.move(wid, x0, y0)
+        self.x("xdotool", "mousedown", "1")
+        time.sleep(0.1)
+        self.move(wid, (x0 + x1) // 2, (y0 + y1) // 2)
+        time.sleep(0.05)
+        self.move(wid, x1, y1)
+        time.sleep(0.1)
+        self.x("xdotool", "mouseup", "1")
+        time.sleep(0.2)
+
+    def key(self, *keys, settle=0.15):
+        """Key strokes in xdotool's names: "Return", "Tab", "alt+s", "Escape", "F1"."""
+        for k in keys:
+            self.x("xdotool", "key", "--clearmodifiers", k)
+            time.sleep(settle)
+
+    def type(self, text, settle=0.15):
+        """Types text as key strokes; Hangul syllables arrive as committed characters, as from an input
+        method."""
+        if text:
+            self.x("xdotool", "type", "--delay", "40", text, timeout=60)
+        time.sleep(settle)
+
+    # --- what a person sees ----------------------------------------------------------------------------
+
+    def screenshot(self, label="screen"):
+        """A picture of the whole screen, kept with the journey's artifacts; returns a PIL image."""
+        self.shots += 1
+        path = os.path.join(self.artifacts, f"{self.shots:02d}-{label}.png")
+        env = dict(os.environ, DISPLAY=self.display)
+        subprocess.run(["import", "-window", "root", path], env=env, check=True, capture_output=True,
+                       timeout=30)
+        self.last_shot = path
+        if Image is None:
+            return None
+        return Image.open(path).convert("RGB")
+
+    def window_shot(self, wid, label="window"):
+        """A picture of one window as it shows on the screen."""
+        img = self.screenshot(label)
+        x, y, w, h = self.geometry(wid)
+        return img.crop((x, y, x + w, y + h))
+
+    def wait_until(self, condition, what, timeout=10, interval=0.1):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            value = condition()
+            if value:
+                return value
+            time.sleep(interval)
+        raise JourneyFailed(f"{what}: not within {timeout} s")
+
+    # --- the end ---------------------------------------------------------------------------------------
+
+    def close(self):
+        if self.alive():
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def dark_pixels(image, threshold=100):
+    """How many pixels of a picture are dark (ink)."""
+    return sum(1 for p in image.getdata() if sum(p[:3]) < threshold * 3)
+
+
+def differs(a, b):
+    """Whether two pictures of the same size differ in any pixel."""
+    return a.size != b.size or a.tobytes() != b.tobytes()
+
+
+def run(journey, name=None):
+    """Runs one journey on a desktop of its own and exits with its verdict."""
+    name = name or os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    desktop = None
+    started = time.monotonic()
+    try:
+        desktop = Desktop(name)
+        journey(desktop)
+    except SystemExit:
+        raise
+    except BaseException:
+        traceback.print_exc()
+        if desktop is not None:
+            try:
+                desktop.screenshot("at-failure")
+                print(f"screenshots of this journey: {desktop.artifacts}")
+                print("program output:\n" + desktop.program_output()[-3000:])
+            except Exception:  # the display may be gone
+                pass
+            desktop.close()
+        print(f"FAILED: {name}")
+        sys.exit(1)
+    desktop.close()
+    print(f"PASSED: {name} ({time.monotonic() - started:.1f} s)")
+    sys.exit(0)

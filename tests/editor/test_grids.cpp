@@ -713,7 +713,12 @@ TEST_F(Grids, FilledPagesArePictured) {
     d->setCellText(2, 1, u8("볼펜 (흑색)"));
     type(d, 2, dQty, QStringLiteral("2.5"));
     type(d, 2, dPrice, QStringLiteral("-1001"));
-    select(d, 3, 1);
+    // The widest amounts the columns take, condensed into their cells.
+    type(d, 3, dQty, QStringLiteral("10"));
+    type(d, 3, dPrice, QStringLiteral("999999999"));
+    type(d, 4, dQty, QStringLiteral("-9999.9999"));
+    type(d, 4, dPrice, QStringLiteral("-99999"));
+    select(d, 5, 1);
     EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("tax_invoice_filled.png")));
 
     open(1, true);

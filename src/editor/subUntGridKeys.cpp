@@ -136,14 +136,14 @@ public:
             // Enter and the commands compute the line themselves; an edit that ends as the user moves
             // elsewhere computes it here.
             if (!committing_ && edit && edit->text() != old)
-                self->editLeft(index.row(), index.column());
+                self->editLeft(index.row(), index.column(), edit->text());
             return;
         }
-        // The edit ends elsewhere (another cell, another field): the cell keeps its text, the grid goes back
-        // to what it was, and the message follows once the focus has settled.
+        // The edit ends elsewhere (another cell, another field): the grid goes back to what it was, and once
+        // the focus has settled the message follows and the cell editor opens again with what was typed.
         self->restore(editStart_);
         self->recalculateQuietly(true);
-        self->showLater(problem);
+        self->showLater(problem, index.row(), index.column(), edit ? edit->text() : QString());
     }
 
     // Finishes the edit of the open cell editor as Enter does, without moving on: the commands call this
@@ -284,11 +284,16 @@ private:
         }
     }
 
-    void showLater(const QString &message) {
+    // The message once the focus has settled; with a cell, the cell editor then opens there again with
+    // the typed text.
+    void showLater(const QString &message, int row = -1, int col = -1, const QString &typed = QString()) {
         QPointer<TsubUntf> editor = editor_;
-        QTimer::singleShot(0, this, [editor, message] {
-            if (editor)
-                ShowInfo(message, editor);
+        QTimer::singleShot(0, this, [this, editor, message, row, col, typed] {
+            if (!editor || detached_)
+                return;
+            ShowInfo(message, editor);
+            if (row >= 1)
+                reopen(row, col, typed);
         });
     }
 
@@ -452,9 +457,17 @@ private:
     }
 
     // An edit ended without Enter (another cell or field was chosen): its line is derived as Enter does.
-    void editLeft(int row, int col) {
-        setModified();
-        step([&] { columnRule(row, col); }, editStart_, Report::Later);
+    // When the line cannot stand, the grid goes back to before the edit and the typed text waits in its
+    // cell editor again.
+    void editLeft(int row, int col, const QString &typed) {
+        try {
+            columnRule(row, col);
+            setModified();
+        } catch (const AppError &e) {
+            restore(editStart_);
+            recalculateQuietly(true);
+            showLater(e.message(), row, col, typed);
+        }
     }
 
     void moveAfterEnter(int row, int col) {

@@ -471,6 +471,19 @@ TEST_F(Grids, AnAmountTooLargeIsRefusedNamingItsColumnAndTheTypedTextStays) {
     pressEnter(g);
     EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("9,999,999,900"));
     EXPECT_EQ(prompts.shown.size(), 1);
+
+    // Left by a click instead of Enter: the same message once the focus has settled, and the same wait.
+    type(g, 2, dQty, QStringLiteral("100"));
+    type(g, 2, dPrice, QStringLiteral("999999999"), false);
+    g->setCurrentCell(4, 1);
+    QTest::qWait(10);
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_TRUE(prompts.shown[1].contains(u8("공급가액 칸"))) << prompts.shown[1].toStdString();
+    EXPECT_EQ(cell(g, 2, dPrice), QStringLiteral("0"));
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->currentRow(), 2);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("999999999"));
+    key(g, Qt::Key_Escape);
 }
 
 // --- Input method, entering the quotation grid ---
@@ -645,6 +658,7 @@ TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
     pressEnter(g);
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+    key(g, Qt::Key_Escape); // the pasted text, back in the cell editor, given up
     // Pasted, then left by a click elsewhere: refused as well, once the focus has settled.
     select(g, 1, dQty);
     key(g, Qt::Key_F2);
@@ -653,6 +667,12 @@ TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
     QTest::qWait(10);
     EXPECT_EQ(prompts.shown.size(), 2);
     EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+    // What was pasted waits in the cell to be corrected; Escape gives it up.
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->inplaceEditor()->text(), u8("열두 개 12,-3"));
+    key(g, Qt::Key_Escape);
+    EXPECT_EQ(g->inplaceEditor(), nullptr);
 
     // A lone "-" reads as 0; a lone "." is refused.
     prompts.shown.clear();

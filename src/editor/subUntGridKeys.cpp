@@ -5,9 +5,9 @@
 // An amount is refused when it is typed: a cell of an amount column takes only text that reads as a
 // number its column can show; otherwise a message says why and the grid keeps what it had before the
 // edit. A computed amount that does not fit its column is refused in the same way, and the message names
-// that column: the grid returns to what it was before the key, and nothing turns blank. Where the user
-// pressed Enter (or a command needed the cell), the cell editor opens again with what was typed, so that
-// it can be corrected.
+// that column: the grid returns to what it was before the key, and nothing turns blank. Whether the edit
+// ended with Enter, by a move elsewhere or for a command, the cell editor then opens again with what was
+// typed, so that it can be corrected (Escape gives it up).
 //
 // An edit that ends without Enter (a click on another cell or field, Tab, an arrow key) computes the line
 // as Enter would; the editor's commands finish the edit in the same way before they read the document.
@@ -179,8 +179,6 @@ private:
 
     Allowed allowedIn(int col) const {
         if (quotation()) {
-            if (col == kcol::number)
-                return Allowed::All;
             if (col == kcol::quantity)
                 return Allowed::Quantity;
             if (col == kcol::unitPrice)

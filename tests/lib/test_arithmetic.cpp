@@ -136,15 +136,21 @@ struct RandomLine {
     std::string price;
 };
 
-// Quantities with one to four decimals, prices in whole won; negative prices when asked.
+// Quantities with one to four decimals, prices in whole won, half of them round (1,500, 90, 23,000), where
+// a product that is exactly whole is most often met; negative prices when asked.
 RandomLine randomLine(std::mt19937_64 &rng, bool negativePrices) {
-    std::uniform_int_distribution<int> whole(0, 999), decimals(1, 4), digit(0, 9), percent(0, 99);
-    std::uniform_int_distribution<std::int64_t> price(1, 999'999);
+    std::uniform_int_distribution<int> whole(0, 999), decimals(1, 4), digit(0, 9), percent(0, 99), zeros(1, 3);
+    std::uniform_int_distribution<std::int64_t> price(1, 999'999), leading(1, 999);
     RandomLine line;
     line.quantity = std::to_string(whole(rng)) + '.';
     for (int i = decimals(rng); i > 0; --i)
         line.quantity += char('0' + digit(rng));
-    const std::int64_t p = price(rng);
+    std::int64_t p = price(rng);
+    if (percent(rng) < 50) {
+        p = leading(rng);
+        for (int i = zeros(rng); i > 0; --i)
+            p *= 10;
+    }
     line.price = (negativePrices && percent(rng) < 20 ? "-" : "") + std::to_string(p);
     return line;
 }

@@ -14,7 +14,7 @@ PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   python3-openpyxl python3-pil
   qt6-translations-l10n libqt6sql6-sqlite   # Qt's own dialogs in Korean; the register's index
-  xvfb xdotool x11-utils imagemagick        # the real-input suite: a display, input through the X server, screenshots
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick  # the real-input suite: a display, input through the X server, screenshots
   libreoffice-calc                          # 엑셀전송 opens sheets in it; tests convert sheets to PDF with it
   dpkg-dev                                  # the Debian package (cpack -G DEB)
 )

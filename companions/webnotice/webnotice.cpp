@@ -21,6 +21,8 @@ public:
     HelpWindow() : QWidget(nullptr, Qt::Window) {
         setObjectName(QString::fromUtf8("webnote"));
         setAttribute(Qt::WA_DeleteOnClose);
+        // A page left open never keeps the program running once its main window has closed.
+        setAttribute(Qt::WA_QuitOnClose, false);
         setWindowTitle(QString::fromUtf8("도움말"));
 
         browser_ = new QTextBrowser(this);

@@ -34,7 +34,8 @@ TsubUntf::TsubUntf(QWidget *mainWindow, int pageKind, bool statementButtonDown, 
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), mainWindow_(mainWindow),
       pageKind_(qBound(0, pageKind, 2)), statementButtonDown_(statementButtonDown), captionAdj_(captionAdj) {
     setObjectName(QStringLiteral("subUntf"));
-    setModal(true);
+    // Modal to the main window only: the help window and the companion tools stay usable beside it.
+    setWindowModality(Qt::WindowModal);
     QFont f(QStringLiteral("굴림"));
     f.setPixelSize(12);
     setFont(f);
@@ -75,6 +76,10 @@ void TsubUntf::place(DocumentKind kind) {
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         p.bounds.moveCenter(area.center());
     }
+    // Never shorter than the page's controls need to show whole: the quotation's grid keeps its header
+    // row and all twenty lines in view, which the designed 550 pixels cannot hold in this window's fonts.
+    if (const QWidget *page = mPage->currentWidget())
+        p.bounds.setHeight(qMax(p.bounds.height(), TopTitle->height() + page->minimumSizeHint().height()));
     setGeometry(p.bounds);
     setFixedSize(p.bounds.size());
     setWindowTitle(p.title);
@@ -124,8 +129,8 @@ void TsubUntf::FormShow() {
         NewfileClick();
         break;
     default:
-        place(DocumentKind::Quotation);
         setUpQuotationGrid();
+        place(DocumentKind::Quotation);
         modified_ = false;
         NewkfileClick();
         break;

@@ -129,6 +129,9 @@ void TsubUntf::setUpQuotationGrid() {
     // The line numbers are the grid's own; typing starts on the item name.
     kGrid->setColumnReadOnly(kcol::number, true);
     kGrid->setFixedWidth(657);
+    // The header row and all twenty lines in view at once, none cut off or hidden below the window.
+    const int rows = ItemRowCount(GridKind::Quotation) + 1;
+    kGrid->setFixedHeight(rows * kGrid->verticalHeader()->defaultSectionSize() + 2 * kGrid->frameWidth());
     installGridBehaviour(kGrid, GridKind::Quotation);
     installFieldBehaviour();
 }

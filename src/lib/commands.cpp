@@ -1,3 +1,7 @@
 #include "commands.h"
 
-void ShowCommandError(QWidget *parent, const QString &message) { prompts().error(parent, message, kAppTitle); }
+#include "korean_ui.h"
+
+void ShowCommandError(QWidget *parent, const QString &message) {
+    prompts().error(parent, KoreanSystemReasons(message), kAppTitle);
+}

@@ -2,22 +2,28 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTabBar>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
 
-// A point is bare when nothing under it takes mouse presses of its own.
+// A point is bare when nothing under it takes mouse presses of its own: no button, edit, list, spin box
+// or slider, and no control that a click gives the focus to (the bitmap check boxes and any other
+// control drawn by the program itself).
 bool isBare(QWidget *w) {
     for (QWidget *p = w; p; p = p->parentWidget()) {
         if (qobject_cast<QAbstractButton *>(p) || qobject_cast<QLineEdit *>(p) ||
             qobject_cast<QAbstractScrollArea *>(p) || qobject_cast<QAbstractSpinBox *>(p) ||
-            qobject_cast<QComboBox *>(p))
+            qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractSlider *>(p) || qobject_cast<QTabBar *>(p))
+            return false;
+        if (!p->isWindow() && (p->focusPolicy() & Qt::ClickFocus))
             return false;
         if (p->isWindow())
             break;

@@ -20,12 +20,15 @@ QString &folderOverride() {
     return folder;
 }
 
-// A companion library loaded for one call and released when the call is over, also on error.
+// A companion library loaded for one call and released when the call is over, also on error. Released,
+// not unmapped: the tools' windows register types, fonts and styles with Qt that outlive the call, and
+// the help window stays open after it, so a library once loaded stays mapped until the program ends.
 class CompanionLibrary {
 public:
     // Looks in the program's folder first, then through the system's library search. Raises AppError when
     // neither finds the library.
     explicit CompanionLibrary(const QString &name) {
+        library_.setLoadHints(QLibrary::PreventUnloadHint);
         library_.setFileName(CompanionFolder() + name);
         if (library_.load())
             return;

@@ -1,6 +1,10 @@
 #include "prompts.h"
 
+#include "document_snapshot.h"
+#include "korean_ui.h"
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -10,10 +14,19 @@ namespace {
 
 QWidget *owner(QWidget *parent) { return parent ? parent : QApplication::activeWindow(); }
 
+// A box with one "확인" button; the failure reasons of the system inside the message read in Korean.
+void notice(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &message) {
+    QMessageBox box(icon, caption, KoreanSystemReasons(message), QMessageBox::NoButton, owner(parent));
+    QPushButton *ok = box.addButton(QStringLiteral("확인"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
 class DialogPrompts final : public Prompts {
 public:
     void info(QWidget *parent, const QString &message, const QString &caption) override {
-        QMessageBox::information(owner(parent), caption, message);
+        notice(parent, QMessageBox::Information, caption, message);
     }
     bool askYesNo(QWidget *parent, const QString &message, const QString &caption) override {
         QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::NoButton, owner(parent));
@@ -39,11 +52,10 @@ public:
         return YesNoCancel::Cancel;
     }
     void error(QWidget *parent, const QString &message, const QString &caption) override {
-        QMessageBox::critical(owner(parent), caption, message);
+        notice(parent, QMessageBox::Critical, caption, message);
     }
     void plain(QWidget *parent, const QString &message, const QString &caption) override {
-        QMessageBox box(QMessageBox::NoIcon, caption, message, QMessageBox::Ok, owner(parent));
-        box.exec();
+        notice(parent, QMessageBox::NoIcon, caption, message);
     }
     QString openFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, false); }
     QString saveFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, true); }
@@ -51,6 +63,10 @@ public:
     bool printerSetup(QWidget *parent, QPrinter &printer) override {
         QPrintDialog dialog(&printer, owner(parent));
         dialog.setWindowTitle(QStringLiteral("프린터 설정"));
+        // The dialog only chooses the printer: its confirm button must not promise to print.
+        if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
+            if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("확인"));
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -66,7 +82,8 @@ private:
         const QStringList filters = r.filter.split(QStringLiteral(";;"));
         if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
             dialog.selectNameFilter(filters.at(r.filterIndex - 1));
-        if (!r.fileName.isEmpty())
+        // A document never saved has no name to propose; its placeholder name is not a file name.
+        if (!r.fileName.isEmpty() && r.fileName != kUnnamedDocumentName)
             dialog.selectFile(r.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "frameless.h"
 #include "launch.h"
+#include "prevUnt.h"
 #include "print_fill.h"
 #include "prompts.h"
 #include "settings_keys.h"
@@ -83,7 +84,9 @@ TPrtUntf::TPrtUntf(QWidget *editor, int printPageIndex, QList<QStringList> state
     g_instance = this;
     setObjectName(QStringLiteral("PrtUntf"));
     setWindowTitle(QStringLiteral("출력물 종류를 선택하세요."));
-    setModal(true);
+    // Modal to the editor and the main window only: the preview and the help window opened from here
+    // stay usable while the dialog waits.
+    setWindowModality(Qt::WindowModal);
     QFont f(QStringLiteral("굴림"));
     f.setPixelSize(12);
     setFont(f);
@@ -152,7 +155,6 @@ QWidget *TPrtUntf::buildPage0() {
     ptMsg0->setPalette(navy);
     mOk0 = button(page, "mOk0", QStringLiteral("확인"), 196, 124);
     mVoide0 = button(page, "mVoide0", QStringLiteral("취소"), 286, 124);
-    mOk0->setDefault(true);
     connect(PrvFrm0, &QCheckBox::clicked, this, &TPrtUntf::PrvFrm0Click);
     connect(mOk0, &QPushButton::clicked, this, &TPrtUntf::mOk0Click);
     connect(mVoide0, &QPushButton::clicked, this, &TPrtUntf::mExit0Click);
@@ -203,7 +205,6 @@ QWidget *TPrtUntf::buildPage1() {
     ptMsg1->setMaxLength(50);
     mOk1 = button(page, "mOk1", QStringLiteral("확인"), 196, 156);
     mVoide1 = button(page, "mVoide1", QStringLiteral("취소"), 286, 156);
-    mOk1->setDefault(true);
     connect(PrvFrm1, &QCheckBox::clicked, this, &TPrtUntf::PrvFrm1Click);
     connect(PrtARadio1, &QRadioButton::clicked, this, &TPrtUntf::PrtARadio1Click);
     connect(PrtBRadio1, &QRadioButton::clicked, this, &TPrtUntf::PrtARadio1Click);
@@ -221,7 +222,6 @@ QWidget *TPrtUntf::buildPage2() {
     LftEdt2 = offsetEdit(page, "LftEdt2", QStringLiteral("좌측여백"), 146, 44);
     mOk2 = button(page, "mOk2", QStringLiteral("확인"), 92, 100);
     mVoide2 = button(page, "mVoide2", QStringLiteral("취소"), 182, 100);
-    mOk2->setDefault(true);
     connect(mOk2, &QPushButton::clicked, this, &TPrtUntf::mOk2Click);
     connect(mVoide2, &QPushButton::clicked, this, &TPrtUntf::mExit0Click);
     return page;
@@ -236,6 +236,9 @@ void TPrtUntf::FormShow() {
     TopTitle->setGeometry(0, 0, g.width, kTitleHeight);
     mExit0->setGeometry(g.width - 26, 1, 22, 16);
     mPage->setGeometry(0, kTitleHeight, g.width, g.height - kTitleHeight);
+
+    // Enter anywhere but on a button or in a message line is the 확인 of the page shown.
+    okButton()->setDefault(true);
 
     loadSettings();
     if (pageIndex_ == 0) {
@@ -372,6 +375,27 @@ void TPrtUntf::runJob(const PrintOptions &options) {
     running_ = true;
     RunCommand(this, [&] { runner_(options); });
     running_ = false;
+    if (closeAfterJob_)
+        QDialog::reject();
+}
+
+QPushButton *TPrtUntf::okButton() const {
+    switch (pageIndex_) {
+    case 0: return mOk0;
+    case 1: return mOk1;
+    default: return mOk2;
+    }
+}
+
+void TPrtUntf::reject() {
+    if (running_) {
+        // The job waits on its preview: closing the preview ends the job, and the dialog follows it.
+        closeAfterJob_ = true;
+        if (report::TprevUntf *preview = report::TprevUntf::current())
+            preview->close();
+        return;
+    }
+    QDialog::reject();
 }
 
 void TPrtUntf::mOk0Click() {
@@ -425,10 +449,7 @@ void TPrtUntf::mOk2Click() {
         runJob(currentOptions());
 }
 
-void TPrtUntf::mExit0Click() {
-    if (!running_)
-        close();
-}
+void TPrtUntf::mExit0Click() { reject(); }
 
 void TPrtUntf::mHelpClick() {
     if (pageIndex_ == 2)
@@ -446,6 +467,10 @@ void TPrtUntf::keyPressEvent(QKeyEvent *event) {
             mPage->setFocus();
             return;
         }
+        // A focused button takes Enter itself; from every other control Enter prints the page shown.
+        if (okButton()->isEnabled())
+            okButton()->click();
+        return;
     }
     if (event->key() == Qt::Key_Escape) {
         mExit0Click();

@@ -48,6 +48,9 @@ public slots:
     void mOk2Click();
     void mExit0Click();
     void mHelpClick();
+    // "취소", "x" and Escape. While a job waits on its preview, the preview is closed and the dialog
+    // closes when the job has ended.
+    void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -62,12 +65,15 @@ private:
     // Checks the page's margin offsets; shows a message and returns false when one is not a whole number.
     bool offsetsAreWholeNumbers(QLineEdit *top, QLineEdit *left);
     void runJob(const PrintOptions &options);
+    // The "확인" of the page shown.
+    QPushButton *okButton() const;
 
     QWidget *editor_;
     int pageIndex_;
     QList<QStringList> statementRows_;
     PrintRunner runner_;
     bool running_ = false;
+    bool closeAfterJob_ = false;
 
     QLabel *TopTitle = nullptr;
     QToolButton *mExit0 = nullptr;

@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "report_renderer.h"
 
+#include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -25,10 +26,12 @@ QString printerProblem(const QPrinter &printer) {
     return QString();
 }
 
-// The preview window of one job: closed and released when the job leaves, however it leaves.
+// The preview window of one job: closed and released when the job leaves, however it leaves. It is a
+// window of its own owned by the dialog that runs the job (the print dialog), so that dialog's modality
+// does not shut it out of the mouse and the keyboard.
 class PreviewWindow {
 public:
-    PreviewWindow() : window_(new report::TprevUntf) {}
+    PreviewWindow() : window_(new report::TprevUntf(QApplication::activeModalWidget())) {}
     ~PreviewWindow() { delete window_.data(); }
     PreviewWindow(const PreviewWindow &) = delete;
     PreviewWindow &operator=(const PreviewWindow &) = delete;

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "editor_launch.h"
 #include "fonts.h"
+#include "korean_ui.h"
 #include "mainU.h"
 #include "prompts.h"
 #include "recording_prompts.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    // Qt's own dialogs (open, save, printer set-up) and standard buttons in Korean.
+    InstallQtKoreanTranslations(app);
     InstallFontSubstitutions();
     QFont appFont(QStringLiteral("굴림"));
     appFont.setPixelSize(12);

@@ -280,6 +280,9 @@ void Tmainf::closeEvent(QCloseEvent *event) {
     }
     quitConfirmed_ = true;
     event->accept();
+    // Closing the main window ends the program, also while help or download pages are still open. The
+    // quit is queued: while this window is still closing, the application would refuse it.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void Tmainf::HelpBtnClick() { ShowHelpPage(QStringLiteral("freemain.htm")); }

@@ -1,4 +1,4 @@
-// Loading the companion libraries: the failures the user is told about, the release after each call, the
+// Loading the companion libraries: the failures the user is told about, the libraries kept mapped after each call, the
 // help window's placement, and the wait that keeps processing events.
 
 #include "companions_test_support.h"
@@ -56,7 +56,7 @@ TEST_F(CompanionsTest, MissingLibraryRaisesTheLoadMessageAndShowsNothingElse) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }
 
-TEST_F(CompanionsTest, MissingEntryPointShowsTheErrorCodeAndReleasesTheLibrary) {
+TEST_F(CompanionsTest, MissingEntryPointShowsTheErrorCode) {
     SetCompanionFolderForTesting(QStringLiteral(ZARU_WITHOUT_ENTRY_DIR));
     ScriptedPrompts prompts;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -66,19 +66,22 @@ TEST_F(CompanionsTest, MissingEntryPointShowsTheErrorCodeAndReleasesTheLibrary) 
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown.at(0), QStringLiteral("127"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-    EXPECT_FALSE(IsMapped(QStringLiteral("without_entry/libSpelchr.so")));
 }
 
-TEST_F(CompanionsTest, ToolLibrariesAreReleasedAfterTheCall) {
+// The tools' windows register meta types with Qt that outlive the call: unmapping the library after it
+// left dangling entries that crashed the picker's second use.
+TEST_F(CompanionsTest, ToolLibrariesStayMappedAndThePickerWorksTwice) {
     WhenModalShown([](QDialog *d) { d->reject(); });
     RunCalculator();
-    EXPECT_FALSE(IsMapped(QStringLiteral("libKmrCalc.so")));
+    EXPECT_TRUE(IsMapped(QStringLiteral("libKmrCalc.so")));
 
-    WhenModalShown([](QDialog *d) { d->reject(); });
-    RunSpecialChars();
-    EXPECT_FALSE(IsMapped(QStringLiteral("libSpelchr.so")));
-    // What the released picker left on the clipboard is still readable.
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Non"));
+    for (int use = 0; use < 2; ++use) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        WhenModalShown([](QDialog *d) { d->reject(); });
+        RunSpecialChars();
+        EXPECT_TRUE(IsMapped(QStringLiteral("libSpelchr.so")));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Non"));
+    }
 }
 
 TEST(HelpPlacement, HelpWindowDocksAtTheRightEdgeOfTheWindow) {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -287,9 +288,9 @@ TEST_F(JobTest, EveryJobRendersOnePage) {
     }
 }
 
-// Through the dialog: while the preview of its job is open, a second "확인" and "취소" do nothing, and the
-// dialog is still there when the preview closes.
-TEST_F(JobTest, DialogKeepsItsRunningJobUndisturbed) {
+// Through the dialog: while the preview of its job is open, a second "확인" starts nothing; "취소" closes
+// the preview, which ends the job, and then the dialog.
+TEST_F(JobTest, DialogKeepsItsRunningJobUndisturbedAndCancelEndsIt) {
     keys::write(keys::Prvew, true);
     const InvoiceSnapshot doc = fixtures::taxInvoice();
     const auto run = PrintJobRunner(&editor, doc, fixtures::quotation(1));
@@ -302,20 +303,24 @@ TEST_F(JobTest, DialogKeepsItsRunningJobUndisturbed) {
     auto *ok = dialog.findChild<QPushButton *>(u"mOk0"_s);
     auto *cancel = dialog.findChild<QPushButton *>(u"mVoide0"_s);
     ASSERT_TRUE(ok && cancel);
-    bool previewSeen = false;
+    bool previewSeen = false, previewOwnedByDialog = false, previewClosedByCancel = false;
     QTimer::singleShot(50, [&] {
-        report::TprevUntf *w = report::TprevUntf::current();
+        QPointer<report::TprevUntf> w = report::TprevUntf::current();
         previewSeen = w != nullptr;
+        previewOwnedByDialog = w && w->parentWidget() == &dialog;
         QTest::mouseClick(ok, Qt::LeftButton);
-        QTest::mouseClick(cancel, Qt::LeftButton);
         EXPECT_TRUE(dialog.isVisible());
-        if (w)
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        previewClosedByCancel = report::TprevUntf::current() == nullptr;
+        if (w && w->isVisible())
             w->close();
     });
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_TRUE(previewSeen);
+    EXPECT_TRUE(previewOwnedByDialog);
+    EXPECT_TRUE(previewClosedByCancel);
     EXPECT_EQ(started, 1);
-    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(PrintJobRunning());
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
 }

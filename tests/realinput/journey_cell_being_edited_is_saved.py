@@ -22,7 +22,7 @@ def journey(d):
     d.key("Return")
     d.type("5000")  # no Enter: the cell is still being edited
     d.key("alt+s")
-    path = xsuite.save_as(d, "편집중", "편집중.Dy5")
+    path = xsuite.save_as(d, "edited", "edited.Dy5")
 
     line = xsuite.invoice_line(path, "볼펜")
     check(line["quantity"] == 2, f"quantity 2 saved, not {line['quantity']}")

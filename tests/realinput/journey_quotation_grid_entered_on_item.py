@@ -20,7 +20,7 @@ def journey(d):
     d.key("Return")
     d.window_shot(editor, "typed")
     d.key("alt+s")
-    path = xsuite.save_as(d, "견적1", "견적1.Prc")
+    path = xsuite.save_as(d, "quote1", "quote1.Prc")
 
     names = xsuite.quotation_item_names(path)
     check("의자" in names, f"the typed item '의자' saved as an item name; first slots: {names}")

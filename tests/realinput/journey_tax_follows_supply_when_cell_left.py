@@ -23,7 +23,7 @@ def journey(d):
     d.type("10000")
     d.click(editor, *EDITOR_SECOND_ITEM)  # leaves the price cell without Enter
     d.key("alt+s")
-    path = xsuite.save_as(d, "세액", "세액.Dy5")
+    path = xsuite.save_as(d, "taxleft", "taxleft.Dy5")
 
     line = xsuite.invoice_line(path, "공책")
     check(line["price"] == 10000, f"unit price 10,000 saved, not {line['price']}")

@@ -45,9 +45,9 @@ def journey(d):
 
     d.key("alt+s")
     dialog = d.wait_window("저장")
-    d.type("거래1")
+    d.type("trade1")
     d.key("Return")
-    path = os.path.join(d.work_dir, "거래1.Dy5")
+    path = os.path.join(d.work_dir, "trade1.Dy5")
     d.wait_until(lambda: os.path.exists(path), "the saved file")
     d.wait_gone(dialog)
 
@@ -62,7 +62,7 @@ def journey(d):
     editor = open_tax_invoice(d, main)
     d.key("alt+o")
     dialog = d.wait_window("열기")
-    d.type("거래1.Dy5")
+    d.type("trade1.Dy5")
     d.key("Return")
     d.wait_gone(dialog)
     reopened = d.window_shot(editor, "reopened")

@@ -29,7 +29,7 @@ def journey(d):
     d.click(editor, *EDITOR_CLOSE)
     question = d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=(main,))
     d.key("Return")  # 저장
-    path = xsuite.save_as(d, "물어봄", "물어봄.Dy5")
+    path = xsuite.save_as(d, "asked", "asked.Dy5")
     d.wait_gone(editor)
     text = open(path, "rb").read().decode("cp949", "replace")
     check("을지상사" in text, "the typed buyer is in the saved file")

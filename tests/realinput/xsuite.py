@@ -247,9 +247,17 @@ class Desktop:
 
     # --- input, only through the X server -------------------------------------------------------------
 
+    def pointer(self):
+        out = self.x("xdotool", "getmouselocation", "--shell")
+        g = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(g["X"]), int(g["Y"])
+
     def move(self, wid, x, y):
         gx, gy, _, _ = self.geometry(wid)
-        self.x("xdotool", "mousemove", "--sync", str(gx + x), str(gy + y))
+        target = (gx + x, gy + y)
+        # "--sync" waits for the pointer to move, which it never does when it is there already.
+        if self.pointer() != target:
+            self.x("xdotool", "mousemove", "--sync", str(target[0]), str(target[1]))
 
     def click(self, wid, x, y, button=1, double=False, settle=0.25):
         """A click at (x, y) inside window `wid`."""
@@ -280,10 +288,55 @@ class Desktop:
 
     def type(self, text, settle=0.15):
         """Types text as key strokes; Hangul syllables arrive as committed characters, as from an input
-        method."""
-        if text:
-            self.x("xdotool", "type", "--delay", "40", text, timeout=60)
+        method.
+
+        Characters that the keyboard map lacks are first put on spare key codes, and stay there while
+        they are typed: left to itself, xdotool maps each one for a moment and restores the map at once,
+        and a program that reads the map after the restore (a loaded machine) sees another character."""
+        for chunk in self._chunks_for_spare_keys(text):
+            self._bind_spare_keys(chunk)
+            self.x("xdotool", "type", "--delay", "40", chunk, timeout=60)
         time.sleep(settle)
+
+    def _spare_keycodes(self):
+        if not hasattr(self, "_spare"):
+            _tool("xmodmap")
+            out = self.x("xmodmap", "-pke")
+            self._spare = [int(line.split()[1]) for line in out.splitlines()
+                           if len(line.split()) == 3 and int(line.split()[1]) > 8]
+            self._half = 0
+            check(len(self._spare) >= 4, "the keyboard map has no spare key codes")
+        return self._spare
+
+    def _chunks_for_spare_keys(self, text):
+        # Each chunk needs at most half of the spare key codes; the halves take turns, so a chunk never
+        # re-maps the keys of the chunk just typed, whose key events the program may still be reading.
+        limit = len(self._spare_keycodes()) // 2
+        chunks, current, needed = [], "", set()
+        for ch in text:
+            if ord(ch) > 0x7E and ch not in needed:
+                if len(needed) == limit:
+                    chunks.append(current)
+                    current, needed = "", set()
+                needed.add(ch)
+            current += ch
+        if current:
+            chunks.append(current)
+        return chunks
+
+    def _bind_spare_keys(self, chunk):
+        wanted = sorted({ch for ch in chunk if ord(ch) > 0x7E})
+        if not wanted:
+            return
+        spare = self._spare_keycodes()
+        half = len(spare) // 2
+        codes = spare[self._half * half:(self._half + 1) * half]
+        self._half ^= 1
+        args = ["xmodmap"]
+        for code, ch in zip(codes, wanted):
+            args += ["-e", f"keycode {code} = 0x{0x1000000 + ord(ch):x}"]
+        self.x(*args)
+        time.sleep(0.3)  # the program takes the new map before the keys arrive
 
     # --- what a person sees ----------------------------------------------------------------------------
 
@@ -432,3 +485,15 @@ def save_as(d, typed, file_name, title="저장"):
         raise JourneyFailed(f"no {file_name} in the work folder, which holds {found}")
     d.wait_gone(dialog)
     return path
+
+
+def close_editor_dropping_changes(d, editor):
+    """Closes an editor that holds unsaved changes by the "x" of its title strip: the question whether to
+    save them comes first and is answered 저장 안 함 (Alt+N)."""
+    before = tuple(d.windows(f"^{APP_TITLE}$"))
+    _, _, width, _ = d.geometry(editor)
+    d.click(editor, width - 17, 10)
+    question = d.wait_window(f"^{APP_TITLE}$", exclude=before)
+    d.key("alt+n")
+    d.wait_gone(question)
+    d.wait_gone(editor)

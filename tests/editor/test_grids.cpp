@@ -121,6 +121,14 @@ TEST_F(Grids, DecimalQuantitiesGiveExactAmounts) {
     type(g, 1, dQty, QStringLiteral("1.3"));
     EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("117"));
     EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("11"));
+    // The price split by a double click: 1,650 with its tax is 1,500, and 1.3 x 1,500 is 1,950.
+    type(g, 3, dQty, QStringLiteral("1.3"));
+    type(g, 3, dPrice, QStringLiteral("1650"));
+    select(g, 3, dPrice);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(3, dPrice)).center());
+    EXPECT_EQ(cell(g, 3, dPrice), QStringLiteral("1,500"));
+    EXPECT_EQ(cell(g, 3, dSupply), QStringLiteral("1,950"));
+    EXPECT_EQ(cell(g, 3, dTax), QStringLiteral("195"));
     // More decimals than a quantity keeps are refused as typed.
     type(g, 2, dQty, QStringLiteral("1.23456"));
     ASSERT_EQ(prompts.shown.size(), 1);

@@ -24,7 +24,7 @@ QList<QStringList> fullStatement() {
         rows[r][c.item] = QStringLiteral("품목 %1").arg(r + 1);
         rows[r][c.quantity] = QString::number(r + 1) + QStringLiteral(".5");
         rows[r][c.unitPrice] = FormatAmountText(price, kUnitPriceWidth);
-        const Money supply = LineProductWithCorrection(price, r + 1.5L);
+        const Money supply = LineProductWithCorrection(price, Money::fromRaw((r + 1) * Money::Scale + Money::Scale / 2));
         rows[r][c.supply] = FormatAmountText(supply, kSupplyWidth);
         rows[r][c.tax] = FormatAmountText(TaxRule(supply), kTaxWidth);
     }

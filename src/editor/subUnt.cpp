@@ -45,7 +45,7 @@ TsubUntf::TsubUntf(QWidget *mainWindow, int pageKind, bool statementButtonDown, 
     EnableDragByBarePoints(this);
 }
 
-TsubUntf::~TsubUntf() = default;
+TsubUntf::~TsubUntf() { detachGridBehaviour(); }
 
 DocumentKind TsubUntf::CurrentKind() const {
     switch (mPage->currentIndex()) {
@@ -146,9 +146,13 @@ void TsubUntf::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void TsubUntf::mExit0Click() {
-    // Closing asks nothing: unsaved work is discarded.
-    reject();
+void TsubUntf::mExit0Click() { reject(); }
+
+void TsubUntf::reject() {
+    bool leave = false;
+    RunCommand(this, [this, &leave] { leave = CommitPendingEdit() && ConfirmDropChanges(); });
+    if (leave)
+        QDialog::reject();
 }
 
 void TsubUntf::buildKeyboardMenu() {

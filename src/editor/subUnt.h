@@ -113,6 +113,15 @@ public:
     // Derives line amounts and totals of the current kind.
     void Recalculate(bool keepSupply);
 
+    // Finishes the edit of the grid cell being edited as Enter does, so that what is typed is what the
+    // command reads. False when the typed text cannot stand: the message has been shown, the cell editor
+    // holds the text again, and the command stops.
+    bool CommitPendingEdit();
+    // Before a command drops the document's unsaved changes (a new document, another file, closing):
+    // asks whether to save them. False when the command must stop: the answer was 취소, or the save was
+    // not made. On the registration page, and without changes, nothing is asked.
+    bool ConfirmDropChanges();
+
     // Document files (subUntFiles.cpp) and the spreadsheet export (subUntExport.cpp).
     void fOpenClick();
     void SaveBtnClick();
@@ -143,6 +152,9 @@ public:
     void msOk0Click();
     void imgDirChange();
     void imgDirBrowse();
+
+    // Closing the editor: the cell being edited is finished and unsaved changes are asked about first.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -254,6 +266,7 @@ private:
     friend class BuyerBookBehaviour;
     void installBuyerBook();
     void installGridBehaviour(THStringGrid *grid, GridKind kind);
+    void detachGridBehaviour();
     void installFieldBehaviour();
     bool fieldBehaviourInstalled_ = false;
     QList<QLabel *> digitBoxes_; // La1..La12, Lb1..Lb10

@@ -70,11 +70,27 @@ bool TsubUntf::HasUnsavedAmounts() const {
     }
 }
 
-void TsubUntf::NewfileClick() {
-    if (curFileName_ != kUnnamedFile && HasUnsavedAmounts()) {
-        if (AskYesNo(QStringLiteral("자료내용이 변경되었습니다 저장할 까요??"), this))
+bool TsubUntf::ConfirmDropChanges() {
+    const DocumentKind kind = CurrentKind();
+    if (kind == DocumentKind::Registration || !modified_)
+        return true;
+    SaveAnswer answer;
+    if (kind == DocumentKind::Quotation) {
+        answer = AskSaveQuotation();
+    } else {
+        answer = prompts().askYesNoCancel(this, QStringLiteral("자료내용이 변경되었습니다 저장할 까요??"), kAppTitle);
+        if (answer == SaveAnswer::Yes)
             SaveBtnClick();
     }
+    if (answer == SaveAnswer::Cancel)
+        return false;
+    // A save that did not happen (its file dialog cancelled) keeps the document.
+    return answer != SaveAnswer::Yes || !modified_;
+}
+
+void TsubUntf::NewfileClick() {
+    if (!CommitPendingEdit() || !ConfirmDropChanges())
+        return;
     aSaNo->setText(keys::read(keys::fSaNo));
     aSangho->setText(keys::read(keys::fSangho));
     aName->setText(keys::read(keys::fName));
@@ -97,10 +113,8 @@ void TsubUntf::NewfileClick() {
 }
 
 void TsubUntf::NewkfileClick() {
-    if (curFileName_ != kUnnamedFile && modified_) {
-        if (AskSaveQuotation() == SaveAnswer::Cancel)
-            return;
-    }
+    if (!CommitPendingEdit() || !ConfirmDropChanges())
+        return;
     curFileName_ = kUnnamedFile;
     ClearDocumentFields();
     showFileName();
@@ -115,8 +129,10 @@ SaveAnswer TsubUntf::AskSaveQuotation() {
     const QString question = QStringLiteral("자료내용이 변경되었습니다.\r저장하시겠습니까?");
     const SaveAnswer answer = prompts().askYesNoCancel(this, question, kAppTitle);
     if (answer == SaveAnswer::Yes)
-        SavekBtnClick();
-    modified_ = false;
+        SavekBtnClick(); // clears the changed flag once the file is written
+    else if (answer == SaveAnswer::No)
+        modified_ = false; // the changes are given up
+    // 취소 keeps the document and its changed flag.
     return answer;
 }
 
@@ -139,6 +155,8 @@ void TsubUntf::ClearDocumentFields() {
 }
 
 void TsubUntf::GridCalClick() {
+    if (!CommitPendingEdit())
+        return;
     Recalculate(mPage->currentIndex() == 1);
     QApplication::beep();
     ShowInfo(QStringLiteral("자료 재계산을 끝냈습니다."), this);

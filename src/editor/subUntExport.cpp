@@ -19,6 +19,12 @@ void TsubUntf::ExlBtnClick() {
 }
 
 // Tax invoice or transaction statement, by the page of sPage shown.
-void TsubUntf::ExlBtn0Click() { ExportInvoiceSheet(invoiceSnapshot(), this); }
+void TsubUntf::ExlBtn0Click() {
+    if (CommitPendingEdit())
+        ExportInvoiceSheet(invoiceSnapshot(), this);
+}
 
-void TsubUntf::ExlBtn2Click() { ExportQuotationSheet(quotationSnapshot(), this); }
+void TsubUntf::ExlBtn2Click() {
+    if (CommitPendingEdit())
+        ExportQuotationSheet(quotationSnapshot(), this);
+}

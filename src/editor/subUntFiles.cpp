@@ -35,8 +35,6 @@ const QString kOpenTitle = QStringLiteral("열기");
 const QString kInvoiceSaveAsTitle = QStringLiteral("다른 이름으로 저장");
 const QString kQuotationSaveAsTitle = QStringLiteral("저장할 새이름을 입력하세요");
 
-const QString kSaveBeforeLeavingQuestion = QStringLiteral("자료내용이 변경되었습니다 저장할 까요??");
-
 QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")); }
 
 // The tax invoice or statement as the editor's clearing leaves it: buyer, book and serial numbers,
@@ -93,12 +91,9 @@ FileDialogRequest invoiceDialog(const TsubUntf &editor, const QString &filter) {
 } // namespace
 
 void TsubUntf::fOpenClick() {
-    // A named document with amounts and changes may be saved before it is replaced; an unnamed one is
-    // dropped.
-    if (curFileName_ != kUnnamedFile && HasUnsavedAmounts()) {
-        if (AskYesNo(kSaveBeforeLeavingQuestion, this))
-            SaveBtnClick();
-    }
+    // A document with changes may be saved before it is replaced.
+    if (!CommitPendingEdit() || !ConfirmDropChanges())
+        return;
 
     FileDialogRequest request = invoiceDialog(*this, kInvoiceOpenFilter);
     request.title = kOpenTitle;
@@ -124,6 +119,8 @@ void TsubUntf::openInvoicePath(const QString &path) {
 }
 
 void TsubUntf::SaveBtnClick() {
+    if (!CommitPendingEdit())
+        return;
     if (curFileName_ == kUnnamedFile) {
         RnameBtnClick();
         return;
@@ -136,6 +133,8 @@ void TsubUntf::SaveBtnClick() {
 }
 
 void TsubUntf::RnameBtnClick() {
+    if (!CommitPendingEdit())
+        return;
     FileDialogRequest request = invoiceDialog(*this, kInvoiceSaveFilter);
     request.title = kInvoiceSaveAsTitle;
     request.fileName = curFileName_;
@@ -162,10 +161,8 @@ FileDialogRequest quotationDialog(const QString &filter) {
 } // namespace
 
 void TsubUntf::kOpenClick() {
-    if (curFileName_ != kUnnamedFile && modified_) {
-        if (AskSaveQuotation() == SaveAnswer::Cancel)
-            return;
-    }
+    if (!CommitPendingEdit() || !ConfirmDropChanges())
+        return;
 
     FileDialogRequest request = quotationDialog(kQuotationOpenFilter);
     request.title = kOpenTitle;
@@ -193,6 +190,8 @@ void TsubUntf::openQuotationPath(const QString &path) {
 }
 
 void TsubUntf::SavekBtnClick() {
+    if (!CommitPendingEdit())
+        return;
     if (curFileName_ == kUnnamedFile) {
         RnamekBtnClick();
         return;
@@ -204,6 +203,8 @@ void TsubUntf::SavekBtnClick() {
 }
 
 void TsubUntf::RnamekBtnClick() {
+    if (!CommitPendingEdit())
+        return;
     FileDialogRequest request = quotationDialog(kQuotationSaveFilter);
     request.title = kQuotationSaveAsTitle;
     request.fileName = curFileName_;

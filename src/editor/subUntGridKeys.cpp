@@ -3,9 +3,14 @@
 // leaving a grid.
 //
 // An amount is refused when it is typed: a cell of an amount column takes only text that reads as a
-// number its column can show; otherwise a message says why and the cell keeps the text it had before the
-// edit. A computed amount that does not fit its column is refused in the same way: the grid returns to
-// what it was before the key, and nothing turns blank.
+// number its column can show; otherwise a message says why and the grid keeps what it had before the
+// edit. A computed amount that does not fit its column is refused in the same way, and the message names
+// that column: the grid returns to what it was before the key, and nothing turns blank. Whether the edit
+// ended with Enter, by a move elsewhere or for a command, the cell editor then opens again with what was
+// typed, so that it can be corrected (Escape gives it up).
+//
+// An edit that ends without Enter (a click on another cell or field, Tab, an arrow key) computes the line
+// as Enter would; the editor's commands finish the edit in the same way before they read the document.
 #include "subUnt.h"
 #include "subUntGridCells.h"
 
@@ -19,6 +24,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,6 +42,20 @@ enum class Allowed { All, SignedAmount, SignedQuantity, Quantity, WholeAmount, D
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// Whether a text typed or composed passes a column's filter, character by character.
+bool textPasses(Allowed allowed, const QString &text) {
+    if (allowed == Allowed::All)
+        return true;
+    for (QChar c : text) {
+        const bool ok = isDigit(c) ||
+                        (c == u'-' && (allowed == Allowed::SignedAmount || allowed == Allowed::SignedQuantity)) ||
+                        (c == u'.' && (allowed == Allowed::SignedQuantity || allowed == Allowed::Quantity));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 // Whether a typed character passes a column's filter. Key combinations (Ctrl+V) and control characters
 // other than Backspace (Escape, Tab) are the cell editor's own keys and always pass.
 bool passes(Allowed allowed, const QKeyEvent *event) {
@@ -51,14 +71,13 @@ bool passes(Allowed allowed, const QKeyEvent *event) {
         return true;
     if (backspace)
         return allowed != Allowed::DigitsOnly;
-    for (QChar c : event->text()) {
-        const bool ok = isDigit(c) ||
-                        (c == u'-' && (allowed == Allowed::SignedAmount || allowed == Allowed::SignedQuantity)) ||
-                        (c == u'.' && (allowed == Allowed::SignedQuantity || allowed == Allowed::Quantity));
-        if (!ok)
-            return false;
-    }
-    return true;
+    return textPasses(allowed, event->text());
+}
+
+// Whether a composition from the input method passes a column's filter: what it commits and what it
+// shows while composing.
+bool passes(Allowed allowed, const QInputMethodEvent *event) {
+    return textPasses(allowed, event->commitString()) && textPasses(allowed, event->preeditString());
 }
 
 bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
@@ -99,26 +118,45 @@ public:
         return w;
     }
 
+    // The editor window is going away: an open cell editor that loses the focus now computes nothing.
+    void detach() {
+        detached_ = true;
+        blockSignals(true);
+    }
+
     void setModelData(QWidget *w, QAbstractItemModel *model, const QModelIndex &index) const override {
+        if (detached_)
+            return;
         auto *edit = qobject_cast<QLineEdit *>(w);
+        auto *self = const_cast<GridBehaviour *>(this);
         const QString problem = edit ? refusal(index.column(), edit->text()) : QString();
         if (problem.isEmpty()) {
+            const QString old = model->data(index, Qt::DisplayRole).toString();
             THGridDelegate::setModelData(w, model, index);
+            // Enter and the commands compute the line themselves; an edit that ends as the user moves
+            // elsewhere computes it here.
+            if (!committing_ && edit && edit->text() != old)
+                self->editLeft(index.row(), index.column(), edit->text());
             return;
         }
-        // The edit ends elsewhere (another cell, another field): the cell keeps its text, the grid goes back
-        // to what it was, and the message follows once the focus has settled.
-        auto *self = const_cast<GridBehaviour *>(this);
+        // The edit ends elsewhere (another cell, another field): the grid goes back to what it was, and once
+        // the focus has settled the message follows and the cell editor opens again with what was typed.
         self->restore(editStart_);
         self->recalculateQuietly(true);
-        QPointer<TsubUntf> editor = editor_;
-        QTimer::singleShot(0, self, [editor, problem] {
-            if (editor)
-                ShowInfo(problem, editor);
-        });
+        self->showLater(problem, index.row(), index.column(), edit ? edit->text() : QString());
+    }
+
+    // Finishes the edit of the open cell editor as Enter does, without moving on: the commands call this
+    // before they read or replace the document. Returns false when the typed text cannot stand; the
+    // message has been shown then and the cell editor holds the text again.
+    bool commitPendingEdit() {
+        THInplaceEdit *edit = grid_->inplaceEditor();
+        return !edit || commitEditor(edit);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override {
+        if (detached_)
+            return false;
         if (watched == grid_)
             return gridEvent(event);
         // The viewport kept from the start: while the grid is being destroyed it is no grid any more.
@@ -164,17 +202,36 @@ private:
         return col == 1 || col == 2 || col == 3 || col == 8;
     }
 
-    // Why a cell of column col cannot take text: not a number, or a number its column cannot show. Empty
-    // when the text can stand.
+    // The name of an amount column, as its header calls it.
+    QString columnName(int col) const {
+        if (col == quantityCol())
+            return kQuantityColumnName;
+        if (quotation())
+            return col == kcol::unitPrice ? kUnitPriceColumnName : kSupplyColumnName;
+        if (col == c_.unitPrice)
+            return kUnitPriceColumnName;
+        if (col == c_.supply)
+            return kSupplyColumnName;
+        return kTaxColumnName;
+    }
+
+    // The text of an amount cell of column col; raises AmountTooLargeError naming the column when the
+    // amount does not fit it.
+    QString amountText(int col, Money value) const {
+        return AmountCellText(value, AmountWidthOf(kind_, col), columnName(col));
+    }
+
+    // Why a cell of column col cannot take text: not a number, a quantity with more decimals than are
+    // kept, or a number its column cannot show. Empty when the text can stand.
     QString refusal(int col, const QString &text) const {
         const int width = AmountWidthOf(kind_, col);
         if (width == 0)
             return QString();
         try {
             const Money value = ParseAmount(text);
-            if (col == quantityCol())
-                ParseQuantity(text);
-            AmountCellText(value, width);
+            if (col == quantityCol() && HasTooManyQuantityDecimals(text))
+                return QStringLiteral("수량은 소수점 아래 %1 자리까지 입력할 수 있습니다.").arg(kQuantityDecimals);
+            amountText(col, value);
         } catch (const AppError &e) {
             return e.message();
         }
@@ -186,7 +243,7 @@ private:
     QString cell(int row, int col) const { return CellNow(grid_, row, col); }
     void setCell(int row, int col, const QString &text) { grid_->setCellText(row, col, text); }
     Money amount(int row, int col) const { return ParseAmount(cell(row, col)); }
-    long double quantity(int row) const { return ParseQuantity(cell(row, quantityCol())); }
+    Money quantity(int row) const { return ParseQuantity(cell(row, quantityCol())); }
 
     Rows modelRows() const {
         Rows rows;
@@ -204,17 +261,38 @@ private:
                 grid_->setCellText(r, c, rows.at(r - 1).at(c));
     }
 
+    // How a step that fails says why: at once, once the focus has settled (while Qt is moving it), or not
+    // at all (while a number is still being typed).
+    enum class Report { Now, Later, Never };
+
     // Runs a change of the grid as one step: when it fails, the grid returns to before, the totals follow,
-    // and the message says why (quietly: nothing is said, as while a number is still being typed).
-    template <typename F> void step(F change, const Rows &before, bool quietly = false) {
+    // and the message says why. Returns whether the change went through.
+    template <typename F> bool step(F change, const Rows &before, Report report = Report::Now) {
         try {
             change();
+            return true;
         } catch (const AppError &e) {
             restore(before);
             recalculateQuietly(true);
-            if (!quietly)
+            if (report == Report::Now)
                 ShowInfo(e.message(), editor_);
+            else if (report == Report::Later)
+                showLater(e.message());
+            return false;
         }
+    }
+
+    // The message once the focus has settled; with a cell, the cell editor then opens there again with
+    // the typed text.
+    void showLater(const QString &message, int row = -1, int col = -1, const QString &typed = QString()) {
+        QPointer<TsubUntf> editor = editor_;
+        QTimer::singleShot(0, this, [this, editor, message, row, col, typed] {
+            if (!editor || detached_)
+                return;
+            ShowInfo(message, editor);
+            if (row >= 1)
+                reopen(row, col, typed);
+        });
     }
 
     void recalculateQuietly(bool keepSupply) {
@@ -230,6 +308,9 @@ private:
     // --- Events ---
 
     bool gridEvent(QEvent *event) {
+        // A syllable composed by the input method is refused where a typed one would be.
+        if (event->type() == QEvent::InputMethod)
+            return !passes(allowedIn(grid_->currentColumn()), static_cast<QInputMethodEvent *>(event));
         if (event->type() == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (isAltD(key)) {
@@ -254,7 +335,15 @@ private:
         return false;
     }
 
+    // The column of the cell the open editor edits.
+    int editedColumn() const {
+        const QModelIndex edited = grid_->editedIndex();
+        return edited.isValid() ? edited.column() : grid_->currentColumn();
+    }
+
     bool cellEditorEvent(QLineEdit *edit, QEvent *event) {
+        if (event->type() == QEvent::InputMethod)
+            return !passes(allowedIn(editedColumn()), static_cast<QInputMethodEvent *>(event));
         if (event->type() == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (isAltD(key)) {
@@ -304,80 +393,140 @@ private:
         const int row = grid_->currentRow(), col = grid_->currentColumn();
         if (row < 1 || col < 0)
             return;
-        Rows before = edit ? editStart_ : modelRows();
         if (edit) {
-            const QString problem = refusal(col, edit->text());
-            if (!problem.isEmpty()) {
-                emit closeEditor(edit, QAbstractItemDelegate::RevertModelCache);
-                restore(before);
-                recalculateQuietly(true);
-                ShowInfo(problem, editor_);
+            if (!commitEditor(edit))
                 return;
-            }
-            emit commitData(edit);
-            emit closeEditor(edit, QAbstractItemDelegate::NoHint);
+        } else if (!step([&] { columnRule(row, col); }, modelRows())) {
+            return;
         }
-        step([&] { quotation() ? quotationEnter(row, col) : invoiceEnter(row, col); }, before);
+        moveAfterEnter(row, col);
+        if (!quotation() || (col != kcol::number && col != kcol::amount))
+            setModified();
         if (!edit && grid_->currentColumn() != col)
             grid_->edit(grid_->currentIndex());
     }
 
-    void invoiceEnter(int row, int col) {
+    // Keeps the text of the open cell editor and derives the line from it by its column's rule. When the
+    // text cannot stand, or the line computed from it cannot, the grid returns to before the edit, the
+    // message says why, and the cell editor opens again with the typed text. Returns whether it was kept.
+    bool commitEditor(QLineEdit *edit) {
+        const QModelIndex index = grid_->editedIndex();
+        if (!index.isValid())
+            return true;
+        const int row = index.row(), col = index.column();
+        const QString typed = edit->text();
+        const bool changed = typed != grid_->cellText(row, col);
+        const Rows before = editStart_;
+        QString problem = refusal(col, typed);
+        if (problem.isEmpty()) {
+            committing_ = true;
+            emit commitData(edit);
+            emit closeEditor(edit, QAbstractItemDelegate::NoHint);
+            committing_ = false;
+            try {
+                columnRule(row, col);
+                if (changed)
+                    setModified();
+                return true;
+            } catch (const AppError &e) {
+                problem = e.message();
+            }
+        } else {
+            emit closeEditor(edit, QAbstractItemDelegate::RevertModelCache);
+        }
+        restore(before);
+        recalculateQuietly(true);
+        ShowInfo(problem, editor_);
+        reopen(row, col, typed);
+        return false;
+    }
+
+    // Opens the cell editor on a cell again with the given text, the caret at its end.
+    void reopen(int row, int col, const QString &text) {
+        if (!grid_->isVisible())
+            return;
+        grid_->setCurrentCell(row, col);
+        grid_->setFocus();
+        grid_->edit(grid_->model()->index(row, col));
+        if (THInplaceEdit *edit = grid_->inplaceEditor()) {
+            edit->setText(text);
+            edit->setFocus();
+        }
+    }
+
+    // An edit ended without Enter (another cell or field was chosen): its line is derived as Enter does.
+    // When the line cannot stand, the grid goes back to before the edit and the typed text waits in its
+    // cell editor again.
+    void editLeft(int row, int col, const QString &typed) {
+        try {
+            columnRule(row, col);
+            setModified();
+        } catch (const AppError &e) {
+            restore(editStart_);
+            recalculateQuietly(true);
+            showLater(e.message(), row, col, typed);
+        }
+    }
+
+    void moveAfterEnter(int row, int col) {
+        if (quotation()) {
+            if (col != kcol::number)
+                moveTo(row, col == kcol::remark ? 1 : col + 1);
+        } else {
+            moveTo(row, col >= c_.remark ? 1 : col + 1);
+        }
+    }
+
+    // What Enter derives from a cell of column col.
+    void columnRule(int row, int col) { quotation() ? quotationRule(row, col) : invoiceRule(row, col); }
+
+    void invoiceRule(int row, int col) {
         const InvoiceColumns &c = c_;
         auto anyAmount = [&] { return amount(row, c.quantity).raw() != 0 || amount(row, c.unitPrice).raw() != 0; };
         if (col == c.quantity) {
             if (anyAmount()) {
                 const Money supply = LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row));
-                setCell(row, c.supply, AmountCellText(supply, kSupplyWidth));
-                setCell(row, c.tax, AmountCellText(TaxRule(supply), kTaxWidth));
+                setCell(row, c.supply, amountText(c.supply, supply));
+                setCell(row, c.tax, amountText(c.tax, TaxRule(supply)));
             }
         } else if (col == c.unitPrice) {
-            setCell(row, c.unitPrice, AmountCellText(amount(row, c.unitPrice), kUnitPriceWidth));
+            setCell(row, c.unitPrice, amountText(c.unitPrice, amount(row, c.unitPrice)));
             if (anyAmount())
                 setCell(row, c.supply,
-                        AmountCellText(LineProductWithCorrection(amount(row, c.unitPrice), quantity(row)),
-                                       kSupplyWidth));
-            setCell(row, c.tax, AmountCellText(TaxRule(amount(row, c.supply)), kTaxWidth));
+                        amountText(c.supply, LineProductWithCorrection(amount(row, c.unitPrice), quantity(row))));
+            setCell(row, c.tax, amountText(c.tax, TaxRule(amount(row, c.supply))));
         } else if (col == c.supply) {
-            setCell(row, c.supply, AmountCellText(amount(row, c.supply), kSupplyWidth));
-            setCell(row, c.tax, AmountCellText(TaxRule(amount(row, c.supply)), kTaxWidth));
+            setCell(row, c.supply, amountText(c.supply, amount(row, c.supply)));
+            setCell(row, c.tax, amountText(c.tax, TaxRule(amount(row, c.supply))));
         } else if (col == c.tax) {
-            setCell(row, c.tax, AmountCellText(amount(row, c.tax), kTaxWidth));
+            setCell(row, c.tax, amountText(c.tax, amount(row, c.tax)));
         }
         const bool amountColumn = col == c.quantity || col == c.unitPrice || col == c.supply || col == c.tax;
         if (amountColumn)
             editor_->Recalculate(true);
-        moveTo(row, col >= c.remark ? 1 : col + 1);
-        setModified();
     }
 
-    void quotationEnter(int row, int col) {
+    void quotationRule(int row, int col) {
         auto lineAmount = [&] {
-            return AmountCellText(LineProductWithoutCorrection(amount(row, kcol::unitPrice), quantity(row)),
-                                  kQuotationAmountWidth);
+            return amountText(kcol::amount, LineProductWithoutCorrection(amount(row, kcol::unitPrice), quantity(row)));
         };
         switch (col) {
-        case kcol::number:
-            return;
         case kcol::quantity:
             setCell(row, kcol::amount, lineAmount());
             editor_->Recalculate(false);
             break;
         case kcol::unitPrice:
-            setCell(row, kcol::unitPrice, AmountCellText(amount(row, kcol::unitPrice).truncated(), kUnitPriceWidth));
+            setCell(row, kcol::unitPrice, amountText(kcol::unitPrice, amount(row, kcol::unitPrice).truncated()));
             setCell(row, kcol::amount, lineAmount());
             editor_->Recalculate(false);
             break;
         case kcol::amount:
             // What was typed is replaced by quantity x unit price.
             setCell(row, kcol::amount, lineAmount());
-            moveTo(row, col + 1);
-            return;
+            break;
         default:
             break;
         }
-        moveTo(row, col == kcol::remark ? 1 : col + 1);
-        setModified();
     }
 
     // --- Key released ---
@@ -388,7 +537,7 @@ private:
             return;
         // While a number is being typed, what cannot be computed yet is left for Enter to refuse.
         const Rows before = modelRows();
-        step([&] { quotation() ? editor_->Recalculate(false) : invoiceKeyUp(row, col); }, before, true);
+        step([&] { quotation() ? editor_->Recalculate(false) : invoiceKeyUp(row, col); }, before, Report::Never);
     }
 
     void invoiceKeyUp(int row, int col) {
@@ -403,12 +552,15 @@ private:
                 return;
         if (col == c.unitPrice && amount(row, c.supply).raw() == 0)
             setCell(row, c.supply,
-                    AmountCellText(LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row)), kSupplyWidth));
+                    amountText(c.supply, LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row))));
+        // The supply is derived first, so that the tax is checked against the supply shown.
+        editor_->Recalculate(col == c.supply);
         const Money tax = amount(row, c.tax);
         const Money checked = TaxCheck(amount(row, c.supply), tax);
-        if (checked != tax)
-            setCell(row, c.tax, AmountCellText(checked, kTaxWidth));
-        editor_->Recalculate(col == c.supply);
+        if (checked != tax) {
+            setCell(row, c.tax, amountText(c.tax, checked));
+            editor_->Recalculate(true);
+        }
     }
 
     // --- Alt+D ---
@@ -475,16 +627,16 @@ private:
             } else if (col == c.unitPrice) {
                 const Money price = amount(row, c.unitPrice);
                 const Money net = (price - IncludedTax(price)).truncated();
-                setCell(row, c.unitPrice, AmountCellText(net, kUnitPriceWidth));
+                setCell(row, c.unitPrice, amountText(c.unitPrice, net));
                 const Money supply = LineProductWithoutCorrection(net, quantity(row));
-                setCell(row, c.supply, AmountCellText(supply, kSupplyWidth));
-                setCell(row, c.tax, AmountCellText(TaxRule(supply), kTaxWidth));
+                setCell(row, c.supply, amountText(c.supply, supply));
+                setCell(row, c.tax, amountText(c.tax, TaxRule(supply)));
                 editor_->Recalculate(false);
             } else {
                 const Money supply = amount(row, c.supply);
                 const Money tax = IncludedTax(supply);
-                setCell(row, c.tax, AmountCellText(tax, kTaxWidth));
-                setCell(row, c.supply, AmountCellText(supply - tax, kSupplyWidth));
+                setCell(row, c.tax, amountText(c.tax, tax));
+                setCell(row, c.supply, amountText(c.supply, supply - tax));
                 editor_->Recalculate(true);
             }
             setModified();
@@ -509,20 +661,20 @@ private:
 
     void reformatQuotation() {
         for (int r = 1; r <= ItemRowCount(kind_); ++r) {
-            setCell(r, kcol::unitPrice, AmountCellText(amount(r, kcol::unitPrice), kUnitPriceWidth));
+            setCell(r, kcol::unitPrice, amountText(kcol::unitPrice, amount(r, kcol::unitPrice)));
             const Money price = amount(r, kcol::unitPrice);
-            const long double q = quantity(r);
-            if (price.raw() != 0 || q != 0)
-                setCell(r, kcol::amount, AmountCellText(LineProductWithoutCorrection(price, q), kQuotationAmountWidth));
+            const Money q = quantity(r);
+            if (price.raw() != 0 || q.raw() != 0)
+                setCell(r, kcol::amount, amountText(kcol::amount, LineProductWithoutCorrection(price, q)));
             else
-                setCell(r, kcol::amount, AmountCellText(amount(r, kcol::amount), kQuotationAmountWidth));
+                setCell(r, kcol::amount, amountText(kcol::amount, amount(r, kcol::amount)));
         }
     }
 
     bool inside(const QWidget *w) const { return w && (w == grid_ || grid_->isAncestorOf(w)); }
 
     void focusChanged(QWidget *old, QWidget *now) {
-        if (!now)
+        if (!now || detached_)
             return; // the window lost the focus, or is going away
         const bool wasIn = inside(old), isIn = inside(now);
         if (!wasIn && isIn && !quotation())
@@ -544,7 +696,28 @@ private:
     GridKind kind_;
     InvoiceColumns c_{};
     mutable Rows editStart_;
+    // Set while Enter or a command commits the cell editor: they derive the line themselves.
+    bool committing_ = false;
+    bool detached_ = false;
 };
+
+void TsubUntf::detachGridBehaviour() {
+    for (THStringGrid *grid : {dGrid, gGrid, kGrid})
+        if (auto *behaviour = grid ? dynamic_cast<GridBehaviour *>(grid->itemDelegate()) : nullptr)
+            behaviour->detach();
+}
+
+bool TsubUntf::CommitPendingEdit() {
+    THStringGrid *grid = nullptr;
+    switch (CurrentKind()) {
+    case DocumentKind::TaxInvoice: grid = dGrid; break;
+    case DocumentKind::Statement: grid = gGrid; break;
+    case DocumentKind::Quotation: grid = kGrid; break;
+    case DocumentKind::Registration: return true;
+    }
+    auto *behaviour = grid ? dynamic_cast<GridBehaviour *>(grid->itemDelegate()) : nullptr;
+    return !behaviour || behaviour->commitPendingEdit();
+}
 
 void TsubUntf::installGridBehaviour(THStringGrid *grid, GridKind kind) {
     if (dynamic_cast<GridBehaviour *>(grid->itemDelegate()))

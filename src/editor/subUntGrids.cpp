@@ -80,6 +80,7 @@ void setUpColumns(THStringGrid *grid, const QList<Column> &columns) {
         grid->setCellText(0, c, col.header);
         grid->setColumnWidth(c, col.width);
         grid->setColumnHidden(c, col.width == 0);
+        grid->setColumnShownWhole(c, col.amountWidth > 0);
     }
 }
 
@@ -125,6 +126,8 @@ void TsubUntf::setUpStatementGrid() {
 
 void TsubUntf::setUpQuotationGrid() {
     setUpColumns(kGrid, quotationColumns());
+    // The line numbers are the grid's own; typing starts on the item name.
+    kGrid->setColumnReadOnly(kcol::number, true);
     kGrid->setFixedWidth(657);
     // The header row and all twenty lines in view at once, none cut off or hidden below the window.
     const int rows = ItemRowCount(GridKind::Quotation) + 1;
@@ -149,9 +152,9 @@ void TsubUntf::ReformatAmountColumns() {
     const InvoiceColumns c = ColumnsOf(kind);
     QList<QStringList> rows = ItemRowsNow(grid, kind);
     for (QStringList &row : rows) {
-        row[c.unitPrice] = AmountCellText(ParseAmount(row[c.unitPrice]), kUnitPriceWidth);
-        row[c.supply] = AmountCellText(ParseAmount(row[c.supply]), kSupplyWidth);
-        row[c.tax] = AmountCellText(ParseAmount(row[c.tax]), kTaxWidth);
+        row[c.unitPrice] = AmountCellText(ParseAmount(row[c.unitPrice]), kUnitPriceWidth, kUnitPriceColumnName);
+        row[c.supply] = AmountCellText(ParseAmount(row[c.supply]), kSupplyWidth, kSupplyColumnName);
+        row[c.tax] = AmountCellText(ParseAmount(row[c.tax]), kTaxWidth, kTaxColumnName);
     }
     WriteItemRows(grid, rows);
 }
@@ -162,8 +165,9 @@ namespace {
 
 // The cell under edit, or (-1, -1).
 QPair<int, int> cellUnderEdit(const THStringGrid *grid) {
-    if (grid->inplaceEditor())
-        return {grid->currentRow(), grid->currentColumn()};
+    const QModelIndex edited = grid->editedIndex();
+    if (edited.isValid())
+        return {edited.row(), edited.column()};
     return {-1, -1};
 }
 
@@ -171,7 +175,7 @@ QPair<int, int> cellUnderEdit(const THStringGrid *grid) {
 
 QString CellNow(const THStringGrid *grid, int row, int col) {
     if (const THInplaceEdit *editor = grid->inplaceEditor())
-        if (row == grid->currentRow() && col == grid->currentColumn())
+        if (cellUnderEdit(grid) == qMakePair(row, col))
             return editor->text();
     return grid->cellText(row, col);
 }
@@ -188,7 +192,7 @@ QList<QStringList> ItemRowsNow(const THStringGrid *grid, GridKind kind) {
         rows << cells;
     }
     if (const THInplaceEdit *editor = grid->inplaceEditor()) {
-        const int r = grid->currentRow(), c = grid->currentColumn();
+        const auto [r, c] = cellUnderEdit(grid);
         if (r >= 1 && r <= rowCount && c >= 0 && c < colCount)
             rows[r - 1][c] = editor->text();
     }

@@ -9,7 +9,7 @@
 #include <QStackedWidget>
 
 void TsubUntf::PrtBtnClick() {
-    if (prtUntf_)
+    if (prtUntf_ || !CommitPendingEdit())
         return;
     printPageIndex_ = mPage->currentIndex() == 1 ? sPage->currentIndex() : 2;
     const InvoiceSnapshot invoice = invoiceSnapshot();

@@ -14,7 +14,9 @@ QString span(const char *from, const char *to, int r) { return row(from, r) + u'
 
 } // namespace
 
-bool StatementLine13InUse(const QStringList &line) {
+bool StatementLine13InUse(const QStringList &line) { return StatementLineInUse(line, 13); }
+
+bool StatementLineInUse(const QStringList &line, int number) {
     const InvoiceColumns col = ColumnsOf(GridKind::Statement);
     Money sum = Money::fromWon(cp949::byteLength(RemoveBlanks(line.value(col.item) + line.value(col.spec))));
     for (int c : {col.quantity, col.unitPrice, col.supply, col.tax}) {
@@ -22,14 +24,18 @@ bool StatementLine13InUse(const QStringList &line) {
             sum += ParseAmount(line.value(c));
         } catch (const NumberConversionError &e) {
             throw NumberConversionError(
-                e.text(), QStringLiteral("거래명세서 13번째 줄: %1 엑셀전송을 중단합니다.").arg(e.message()));
+                e.text(), QStringLiteral("거래명세서 %1번째 줄: %2 엑셀전송을 중단합니다.").arg(number).arg(e.message()));
         }
     }
     return sum != Money();
 }
 
 int StatementExtension(const InvoiceSnapshot &doc) {
-    return doc.gGrid.size() >= 13 && StatementLine13InUse(doc.gGrid.at(12)) ? 18 : 0;
+    // Any line after the 12th in use needs the thirty lines, also after empty ones.
+    for (int n = 13; n <= doc.gGrid.size(); ++n)
+        if (StatementLineInUse(doc.gGrid.at(n - 1), n))
+            return 18;
+    return 0;
 }
 
 Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &settings) {

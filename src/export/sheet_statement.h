@@ -14,8 +14,10 @@ inline const QString kStatementSheetName = QStringLiteral("거래명세서");
 // unit price, supply value and tax do not add up to zero. Raises NumberConversionError (naming the line)
 // when one of the four amounts is not a number.
 bool StatementLine13InUse(const QStringList &line);
+// The same test for grid line `number`, named in the message.
+bool StatementLineInUse(const QStringList &line, int number);
 
-// The rows the statement grows by when line 13 is in use (0 or 18).
+// The rows the statement grows by when any line after the 12th is in use (0 or 18).
 int StatementExtension(const InvoiceSnapshot &doc);
 
 // Raises NumberConversionError as StatementLine13InUse, or when a total is not a number.

@@ -20,6 +20,7 @@ QWidget *THGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewIte
     edit->setAlignment((a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     edit->setFont(grid_->font());
     grid_->editor_ = edit;
+    grid_->editorIndex_ = index;
     return edit;
 }
 
@@ -30,15 +31,28 @@ void THGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     painter->fillRect(r, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
-    const QString text = index.data(Qt::DisplayRole).toString();
+    const bool whole = grid_->columnShownWhole(index.column());
+    QString text = index.data(Qt::DisplayRole).toString();
+    if (whole)
+        text = text.trimmed();
     const Qt::Alignment a = grid_->columnAlignment(index.column()) & Qt::AlignHorizontal_Mask;
-    const int textWidth = option.fontMetrics.horizontalAdvance(text);
+    const QFontMetrics metrics(option.font);
+    const int textWidth = metrics.horizontalAdvance(text);
+    painter->setClipRect(r);
+    // The room between the 2-pixel margins; a whole-shown text wider than that is condensed into it.
+    const int room = r.width() - 4;
+    if (whole && textWidth > room && room > 0) {
+        painter->translate(r.left() + 2, 0);
+        painter->scale(qreal(room) / textWidth, 1.0);
+        painter->drawText(QRect(0, r.top(), textWidth + 1, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->restore();
+        return;
+    }
     int x = r.left() + 2;
     if (a & Qt::AlignRight)
         x = r.right() - 2 - textWidth;
     else if (a & Qt::AlignHCenter)
         x = r.left() + (r.width() - textWidth) / 2;
-    painter->setClipRect(r);
     painter->drawText(QRect(x, r.top(), textWidth + 1, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
 }
@@ -87,12 +101,19 @@ QTableWidgetItem *THStringGrid::ensureItem(int row, int col) {
     return it;
 }
 
+Qt::ItemFlags THStringGrid::flagsOf(int row, int col) const {
+    if (row < fixedRows_)
+        return Qt::NoItemFlags;
+    if (readOnly_.contains(col))
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
 void THStringGrid::styleFixedRows() {
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
             QTableWidgetItem *it = ensureItem(r, c);
-            const Qt::ItemFlags flags = r < fixedRows_ ? Qt::ItemFlags(Qt::NoItemFlags)
-                                                       : (Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            const Qt::ItemFlags flags = flagsOf(r, c);
             if (it->flags() != flags)
                 it->setFlags(flags);
         }
@@ -141,8 +162,7 @@ void THStringGrid::setCellText(int row, int col, const QString &text) {
     QTableWidgetItem *it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem(text);
-        it->setFlags(row < fixedRows_ ? Qt::ItemFlags(Qt::NoItemFlags)
-                                      : (Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable));
+        it->setFlags(flagsOf(row, col));
         setItem(row, col, it);
     } else if (it->text() != text) {
         it->setText(text);
@@ -163,8 +183,39 @@ Qt::Alignment THStringGrid::columnAlignment(int col) const {
     return col >= 0 && col < alignments_.size() ? alignments_.at(col) : Qt::AlignLeft;
 }
 
+void THStringGrid::setColumnShownWhole(int col, bool whole) {
+    if (whole)
+        shownWhole_.insert(col);
+    else
+        shownWhole_.remove(col);
+    viewport()->update();
+}
+
+bool THStringGrid::columnShownWhole(int col) const { return shownWhole_.contains(col); }
+
+void THStringGrid::setColumnReadOnly(int col, bool readOnly) {
+    if (readOnly)
+        readOnly_.insert(col);
+    else
+        readOnly_.remove(col);
+    styleFixedRows();
+}
+
+bool THStringGrid::columnReadOnly(int col) const { return readOnly_.contains(col); }
+
+int THStringGrid::firstEditableColumn() const {
+    for (int c = 0; c < columnCount(); ++c)
+        if (!readOnly_.contains(c) && !isColumnHidden(c))
+            return c;
+    return 0;
+}
+
 THInplaceEdit *THStringGrid::inplaceEditor() const {
     return state() == QAbstractItemView::EditingState ? editor_.data() : nullptr;
+}
+
+QModelIndex THStringGrid::editedIndex() const {
+    return inplaceEditor() && editorIndex_.isValid() ? QModelIndex(editorIndex_) : QModelIndex();
 }
 
 bool THStringGrid::canEditCell(int row, int col) const {
@@ -177,10 +228,12 @@ bool THStringGrid::canEditCell(int row, int col) const {
 }
 
 void THStringGrid::focusInEvent(QFocusEvent *event) {
-    // The current cell is always an item cell.
-    if (!currentIndex().isValid() || currentRow() < fixedRows_) {
-        if (rowCount() > fixedRows_ && columnCount() > 0)
-            setCurrentCell(fixedRows_, 0);
+    // The current cell is always an item cell, and one that can be typed into.
+    if (rowCount() > fixedRows_ && columnCount() > 0) {
+        if (!currentIndex().isValid() || currentRow() < fixedRows_)
+            setCurrentCell(fixedRows_, firstEditableColumn());
+        else if (readOnly_.contains(currentColumn()))
+            setCurrentCell(currentRow(), firstEditableColumn());
     }
     QTableWidget::focusInEvent(event);
 }

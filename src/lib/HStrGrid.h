@@ -7,7 +7,9 @@
 // edited opens the cell editor (THInplaceEdit) with the syllable, so the composition goes on in the cell.
 
 #include <QLineEdit>
+#include <QPersistentModelIndex>
 #include <QPointer>
+#include <QSet>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -40,10 +42,24 @@ public:
     void setColumnAlignment(int col, Qt::Alignment alignment);
     Qt::Alignment columnAlignment(int col) const;
 
+    // A column whose text is always shown whole: its blanks at either end are not drawn, and a text
+    // wider than the cell is condensed to the cell's width instead of being cut. For amount columns,
+    // where a hidden digit would change the number read.
+    void setColumnShownWhole(int col, bool whole);
+    bool columnShownWhole(int col) const;
+
+    // A column whose item cells are never edited (a line number), and which the grid never enters:
+    // focus arriving in the grid lands on the first editable column.
+    void setColumnReadOnly(int col, bool readOnly);
+    bool columnReadOnly(int col) const;
+
     void setDefaultRowHeight(int height);
 
     // The open cell editor, or nullptr.
     THInplaceEdit *inplaceEditor() const;
+    // The cell the open cell editor edits, or an invalid index. While the current cell moves on, the
+    // editor still belongs to the cell it was opened on.
+    QModelIndex editedIndex() const;
 
     // Whether a cell may be edited: an item row inside the grid, while the grid allows editing.
     bool canEditCell(int row, int col) const;
@@ -62,9 +78,15 @@ private:
     void showFixedRowInHeader();
     QTableWidgetItem *ensureItem(int row, int col);
 
+    Qt::ItemFlags flagsOf(int row, int col) const;
+    int firstEditableColumn() const;
+
     int fixedRows_ = 0;
     QList<Qt::Alignment> alignments_;
+    QSet<int> shownWhole_;
+    QSet<int> readOnly_;
     QPointer<THInplaceEdit> editor_;
+    QPersistentModelIndex editorIndex_;
 };
 
 // Creates THInplaceEdit editors and draws the item cells with their column's alignment.

@@ -16,14 +16,31 @@ QString cleanNumberText(const QString &text) {
 
 bool isEmptyCell(const QString &text) { return RemoveBlanks(text).isEmpty(); }
 
+const QString kTooLarge = QStringLiteral("금액이 너무 큽니다. 수량과 단가를 확인하세요.");
+
 // Whole won of a long double, truncated toward zero, raised when outside the money range.
 Money truncatedWon(long double won) {
     const long double t = std::trunc(won);
     constexpr long double limit = static_cast<long double>(std::numeric_limits<std::int64_t>::max() / Money::Scale);
     if (!(std::fabs(t) <= limit))
-        throw AmountTooLargeError(QStringLiteral("금액이 너무 큽니다. 수량과 단가를 확인하세요."));
+        throw AmountTooLargeError(kTooLarge);
     return Money::fromWon(static_cast<std::int64_t>(t));
 }
+
+// Products of two fixed-point values: in units of 10^-8 won they need more than 64 bits.
+__extension__ using Wide = __int128;
+constexpr Wide kProductScale = Wide(Money::Scale) * Money::Scale;
+
+// Whole won of a product in units of 10^-8 won (C++ division truncates toward zero).
+Money wholeWonOfProduct(Wide product) {
+    const Wide won = product / kProductScale;
+    constexpr Wide limit = std::numeric_limits<std::int64_t>::max() / Money::Scale;
+    if (won > limit || won < -limit)
+        throw AmountTooLargeError(kTooLarge);
+    return Money::fromWon(static_cast<std::int64_t>(won));
+}
+
+Wide exactProduct(Money unitPrice, Money quantity) { return Wide(unitPrice.raw()) * Wide(quantity.raw()); }
 
 QString maxShownText(int width) {
     // The largest amount the cell can show: width - 3 characters with separators.
@@ -38,23 +55,22 @@ bool FitsAmountCell(Money amount, int width) {
     return !FormatAmountText(amount, width).trimmed().isEmpty();
 }
 
-QString AmountCellText(Money amount, int width) {
-    if (!FitsAmountCell(amount, width))
+QString AmountCellText(Money amount, int width, const QString &columnName) {
+    if (FitsAmountCell(amount, width))
+        return FormatAmountText(amount, width);
+    if (columnName.isEmpty())
         throw AmountTooLargeError(QStringLiteral("금액이 너무 큽니다. 이 칸에는 %1 까지 입력할 수 있습니다.")
                                       .arg(maxShownText(width)));
-    return FormatAmountText(amount, width);
+    throw AmountTooLargeError(QStringLiteral("%1 칸에 들어갈 수 없는 금액입니다. %1 칸에는 %2 까지 들어갑니다.")
+                                  .arg(columnName, maxShownText(width)));
 }
 
-long double ParseQuantity(const QString &text) {
+Money ParseQuantity(const QString &text) { return ParseAmount(cleanNumberText(text)); }
+
+bool HasTooManyQuantityDecimals(const QString &text) {
     const QString s = cleanNumberText(text);
-    QString bare = s;
-    bare.remove(u'-');
-    if (bare.isEmpty())
-        return 0;
-    // Reuse the amount parser's idea of a number; quantities keep all their decimals.
-    ParseAmount(s); // raises for text that is not a number
-    const QByteArray latin = s.toLatin1();
-    return std::strtold(latin.constData(), nullptr);
+    const qsizetype point = s.indexOf(u'.');
+    return point >= 0 && s.size() - point - 1 > kQuantityDecimals;
 }
 
 Money TaxRule(Money supply) {
@@ -69,15 +85,15 @@ Money TaxCheck(Money supply, Money tax) {
     return tax;
 }
 
-Money LineProductWithCorrection(Money unitPrice, long double quantity) {
-    const long double p = static_cast<long double>(unitPrice.raw()) * quantity;
-    if (unitPrice.toLongDouble() * quantity > 0)
-        return truncatedWon((p + 1) / Money::Scale);
-    return truncatedWon((p - 1) / Money::Scale);
+Money LineProductWithCorrection(Money unitPrice, Money quantity) {
+    // The nudge is one ten-thousandth of a won: 10^4 in units of 10^-8 won.
+    const Wide p = exactProduct(unitPrice, quantity);
+    constexpr Wide nudge = Money::Scale;
+    return wholeWonOfProduct(p > 0 ? p + nudge : p - nudge);
 }
 
-Money LineProductWithoutCorrection(Money unitPrice, long double quantity) {
-    return truncatedWon(unitPrice.toLongDouble() * quantity);
+Money LineProductWithoutCorrection(Money unitPrice, Money quantity) {
+    return wholeWonOfProduct(exactProduct(unitPrice, quantity));
 }
 
 Money IncludedTax(Money value) {
@@ -140,11 +156,11 @@ InvoiceTotals RecalculateInvoice(QList<QStringList> &rowsInOut, GridKind kind, i
 
     if (currentRow >= 1 && currentRow <= rows.size() && !keepSupply) {
         QStringList &row = rows[currentRow - 1];
-        const Money quantity = ParseAmount(row[c.quantity]);
+        const Money quantity = ParseQuantity(row[c.quantity]);
         const Money price = ParseAmount(row[c.unitPrice]);
         if (quantity.raw() != 0 && price.raw() != 0)
-            row[c.supply] = AmountCellText(LineProductWithCorrection(price, ParseQuantity(row[c.quantity])),
-                                           kSupplyWidth);
+            row[c.supply] = AmountCellText(LineProductWithCorrection(price, quantity),
+                                           kSupplyWidth, kSupplyColumnName);
     }
 
     Money supply, tax;
@@ -171,7 +187,7 @@ QuotationTotals RecalculateQuotation(QList<QStringList> &rowsInOut) {
     for (QStringList &row : rows) {
         const Money amount = LineProductWithoutCorrection(ParseAmount(row[kcol::unitPrice]),
                                                           ParseQuantity(row[kcol::quantity]));
-        row[kcol::amount] = AmountCellText(amount, kQuotationAmountWidth);
+        row[kcol::amount] = AmountCellText(amount, kQuotationAmountWidth, kSupplyColumnName);
         total += ParseAmount(row[kcol::amount]);
     }
     rowsInOut = rows;

@@ -3,7 +3,8 @@
 // calls them after every change; print jobs and exports read what they produced.
 //
 // Amount cells hold FormatAmountText of their value; they are parsed back whenever a computation needs
-// them. Products are formed in extended precision, results truncated toward zero to whole won.
+// them. Line products are formed exactly on the fixed-point values (quantity and price both hold four
+// decimals), results truncated toward zero to whole won.
 
 #include "document_snapshot.h"
 #include "errors.h"
@@ -20,23 +21,29 @@ public:
 };
 
 // The amount as the text of an amount cell of the given width; raises AmountTooLargeError when the
-// amount does not fit, so that no amount ever turns blank.
-QString AmountCellText(Money amount, int width);
+// amount does not fit, so that no amount ever turns blank. The message names the column when a column
+// name is given ("공급가액"), and tells the largest amount the column holds.
+QString AmountCellText(Money amount, int width, const QString &columnName = QString());
 // True when FormatAmountText can show the amount in that width.
 bool FitsAmountCell(Money amount, int width);
 
-// A quantity cell read as a decimal number (blanks and commas removed; empty or "-" alone is 0).
-// Raises NumberConversionError for text that is not a number.
-long double ParseQuantity(const QString &text);
+// A quantity cell read as a decimal number (blanks and commas removed; empty or "-" alone is 0), as a
+// fixed-point value with four decimals. Raises NumberConversionError for text that is not a number.
+Money ParseQuantity(const QString &text);
+// A quantity keeps at most four decimals; more than that cannot be computed exactly.
+inline constexpr int kQuantityDecimals = 4;
+// Whether a quantity text has more decimals than a quantity keeps.
+bool HasTooManyQuantityDecimals(const QString &text);
 
 // tax := truncate(supply x 0.1), the product formed on the fixed-point supply.
 Money TaxRule(Money supply);
 // The tax to show after the tax check: the typed tax when within 2 won of the tax rule, else the rule.
 Money TaxCheck(Money supply, Money tax);
-// supply of a line with the nudge of one ten-thousandth away from zero.
-Money LineProductWithCorrection(Money unitPrice, long double quantity);
-// truncate(unit price x quantity).
-Money LineProductWithoutCorrection(Money unitPrice, long double quantity);
+// supply of a line with the nudge of one ten-thousandth away from zero:
+// truncate(unit price x quantity + 0.0001) when the product is positive, else truncate(... - 0.0001).
+Money LineProductWithCorrection(Money unitPrice, Money quantity);
+// truncate(unit price x quantity), the product formed exactly.
+Money LineProductWithoutCorrection(Money unitPrice, Money quantity);
 // The tax included in a VAT-inclusive value: value / 11 to the nearest won, halves to even.
 Money IncludedTax(Money value);
 

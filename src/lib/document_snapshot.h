@@ -33,6 +33,11 @@ inline constexpr int kUnitPriceWidth = 15;
 inline constexpr int kSupplyWidth = 16;
 inline constexpr int kTaxWidth = 15;
 inline constexpr int kQuotationAmountWidth = 16;
+// The names of the amount columns, as their headers call them, for messages about a column.
+inline const QString kQuantityColumnName = QStringLiteral("수량");
+inline const QString kUnitPriceColumnName = QStringLiteral("단가");
+inline const QString kSupplyColumnName = QStringLiteral("공급가액");
+inline const QString kTaxColumnName = QStringLiteral("세액");
 
 // The texts of an empty item row (what clearing the grid writes): text columns empty, amount columns a
 // formatted 0; the quotation's number column keeps the row number (" 1" .. "20"). row is 1-based.

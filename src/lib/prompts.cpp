@@ -38,8 +38,9 @@ public:
     }
     YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) override {
         QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::NoButton, owner(parent));
-        QPushButton *yes = box.addButton(QStringLiteral("예(&Y)"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("아니오(&N)"), QMessageBox::NoRole);
+        // The one three-way question is whether to save changes before they are dropped.
+        QPushButton *yes = box.addButton(QStringLiteral("저장(&S)"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("저장 안 함(&N)"), QMessageBox::NoRole);
         QPushButton *cancel = box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel);

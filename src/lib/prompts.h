@@ -27,7 +27,8 @@ public:
     virtual void info(QWidget *parent, const QString &message, const QString &caption) = 0;
     // Confirmation icon, Yes and No; true on Yes.
     virtual bool askYesNo(QWidget *parent, const QString &message, const QString &caption) = 0;
-    // Confirmation icon, Yes, No and Cancel; closing the box is Cancel.
+    // Confirmation icon, Yes, No and Cancel (shown as 저장, 저장 안 함, 취소: the question is whether to save
+    // changes before they are dropped); closing the box is Cancel.
     virtual YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) = 0;
     // Error icon, OK button: failures of a command.
     virtual void error(QWidget *parent, const QString &message, const QString &caption) = 0;

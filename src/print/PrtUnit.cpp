@@ -5,6 +5,7 @@
 #include "frameless.h"
 #include "launch.h"
 #include "prevUnt.h"
+#include "print_fill.h"
 #include "prompts.h"
 #include "settings_keys.h"
 
@@ -287,13 +288,13 @@ void TPrtUntf::PrvFrm0Click() { PrvCheck0->setEnabled(!PrvFrm0->isChecked()); }
 
 void TPrtUntf::PrvFrm1Click() {
     PrvCheck1->setEnabled(!PrvFrm1->isChecked());
-    DtyPnl->setVisible(IsStatementLineFilled(statementRows_, 13) &&
+    DtyPnl->setVisible(LastFilledStatementLine(statementRows_) > 12 &&
                        !(PrvFrm1->isChecked() && PrtARadio1->isChecked()));
 }
 
 void TPrtUntf::PrtARadio1Click() {
     PrvCheck1->setEnabled(PrtBRadio1->isChecked() || !PrvFrm1->isChecked());
-    PrtBRadio1->setEnabled(!IsStatementLineFilled(statementRows_, 16));
+    PrtBRadio1->setEnabled(LastFilledStatementLine(statementRows_) <= printjobs::kReceiptLines);
 }
 
 void TPrtUntf::misuCkClick() {

@@ -208,13 +208,13 @@ std::unique_ptr<ReportForm> FillStatementSheet(const InvoiceSnapshot &doc, const
 }
 
 QList<StatementSheet> PlanStatementSheets(const QList<QStringList> &rows) {
-    const bool line13 = IsStatementLineFilled(rows, 13);
-    const bool line25 = IsStatementLineFilled(rows, 25);
-    QList<StatementSheet> sheets{{0, line13, 0}};
-    if (line13)
-        sheets.append({12, line25, 1300});
-    if (line25)
-        sheets.append({24, false, 2500});
+    // As many sheets of twelve as the last filled line needs, whatever lies empty before it.
+    const int last = LastFilledStatementLine(rows);
+    const int count = qBound(1, (last + 11) / 12, 3);
+    static constexpr int kPauseBeforeMs[3] = {0, 1300, 2500};
+    QList<StatementSheet> sheets;
+    for (int i = 0; i < count; ++i)
+        sheets.append({12 * i, i + 1 < count, kPauseBeforeMs[i]});
     return sheets;
 }
 
@@ -246,14 +246,14 @@ StatementLayout ChooseStatementLayout(const InvoiceSnapshot &doc, const PrintOpt
         return StatementLayout::Receipt;
     if (o.formPaper)
         return StatementLayout::FormPaperSheets;
-    // The dialog offers the copy choice exactly when a 13th line is filled; such a statement does not fit
-    // the two-copy form, so it always takes the long one.
-    if (o.copyChoiceShown || IsStatementLineFilled(doc.gGrid, 13))
+    // The dialog offers the copy choice exactly when a line after the 12th is filled; such a statement
+    // does not fit the two-copy form, so it always takes the long one.
+    if (o.copyChoiceShown || LastFilledStatementLine(doc.gGrid) > 12)
         return StatementLayout::LongForm;
     return StatementLayout::ShortForm;
 }
 
-bool ReceiptTooLong(const InvoiceSnapshot &doc) { return IsStatementLineFilled(doc.gGrid, kReceiptLines + 1); }
+bool ReceiptTooLong(const InvoiceSnapshot &doc) { return LastFilledStatementLine(doc.gGrid) > kReceiptLines; }
 
 std::unique_ptr<ReportForm> FillReceipt(const InvoiceSnapshot &doc, const PrintOptions &o) {
     auto form = create(u"TprtqBillf"_s);

@@ -31,8 +31,12 @@ struct PrintOptions {
     Money balance;            // 전회까지미수금
 };
 
-// A statement line is filled when its item and specification hold text, or when its quantity, unit
-// price, supply and tax do not add up to 0. row holds the cells of one gGrid row.
+// A statement line is filled when its item and specification hold text, when its supply or tax is not 0
+// (a line counted in the totals), or when its quantity, unit price, supply and tax do not add up to 0.
+// row holds the cells of one gGrid row.
 bool IsStatementLineFilled(const QStringList &row);
 // Whether line n (1-based) of the statement rows is filled; a line past the end is empty.
 bool IsStatementLineFilled(const QList<QStringList> &rows, int n);
+// The number (1-based) of the last filled line, 0 when none is. Layouts and sheets are chosen by it, so
+// that lines after an empty one are printed too.
+int LastFilledStatementLine(const QList<QStringList> &rows);

@@ -142,6 +142,7 @@ int main(int argc, char *argv[]) {
         const bool printed = !pages.isEmpty() && report::PageImage(pages.pages.front(), 100).save(path);
         QTextStream(stdout) << (printed ? "wrote " : "FAILED ") << path << '\n';
         ok &= printed;
+        editor.SetModified(false); // a sample for the picture, nothing to ask about when it closes
         editor.close();
     }
     {

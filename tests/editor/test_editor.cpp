@@ -348,50 +348,50 @@ TEST_F(EditorFixture, NewQuotationShowsTheNameWithoutBlank) {
     EXPECT_FALSE(editor->Modified());
 }
 
-TEST_F(EditorFixture, UnsavedInvoiceIsReplacedWithoutQuestion) {
+TEST_F(EditorFixture, ChangedInvoiceIsAskedAboutBeforeANewOneNamedOrNot) {
+    const QString question = s("자료내용이 변경되었습니다 저장할 까요??");
     open(1, false);
+    // Never saved, with nothing but a buyer typed: asked all the same. 취소 keeps everything.
     edit("bSangho")->setText(s("을지상사"));
-    edit("Totmy")->setText(QStringLiteral("11,000"));
-    editor->SetModified(true);
-    EXPECT_TRUE(editor->HasUnsavedAmounts());
-    editor->NewfileClick(); // never saved: nothing asked
-    EXPECT_TRUE(prompts.shown.isEmpty());
-    EXPECT_EQ(edit("bSangho")->text(), QString());
-}
-
-TEST_F(EditorFixture, NamedInvoiceAsksOnlyWithAmountsAndChanges) {
-    open(1, false);
-    editor->SetCurFileName(QStringLiteral("/work/a.Dy5"));
-    EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: /work/a.Dy5"));
-
-    // Total zero: no question even with changes.
-    editor->SetModified(true);
     EXPECT_FALSE(editor->HasUnsavedAmounts());
+    prompts.yesNoCancelAnswers = {SaveAnswer::Cancel};
     editor->NewfileClick();
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(prompts.shown, QStringList{question});
+    EXPECT_EQ(edit("bSangho")->text(), s("을지상사"));
+    EXPECT_TRUE(editor->Modified());
 
-    // Total with the won sign, and changes: asked; No discards.
+    // 저장, but the file dialog cancelled: nothing was saved, so nothing is dropped.
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
+    prompts.fileAnswers = {QString()};
+    editor->NewfileClick();
+    EXPECT_EQ(edit("bSangho")->text(), s("을지상사"));
+    EXPECT_TRUE(editor->Modified());
+
+    // 저장 안 함 drops the changes.
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
+    editor->NewfileClick();
+    EXPECT_EQ(edit("bSangho")->text(), QString());
+    EXPECT_EQ(editor->CurFileName(), s("이름없음"));
+    EXPECT_FALSE(editor->Modified());
+
+    // Named, with amounts: 저장 saves under its name before the new document.
     const QString invoiceFile = app.file(QStringLiteral("a.Dy5"));
     editor->SetCurFileName(invoiceFile);
+    EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: ") + invoiceFile);
     edit("Totmy")->setText(QString(QChar(0x20A9)) + QStringLiteral("11,000"));
     editor->SetModified(true);
     EXPECT_TRUE(editor->HasUnsavedAmounts());
-    edit("bSangho")->setText(s("을지상사"));
-    prompts.yesNoAnswers = {false};
+    prompts.shown.clear();
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
     editor->NewfileClick();
-    EXPECT_EQ(prompts.shown, QStringList{s("자료내용이 변경되었습니다 저장할 까요??")});
-    EXPECT_EQ(edit("bSangho")->text(), QString());
+    EXPECT_EQ(prompts.shown, QStringList{question});
+    EXPECT_EQ(QFileInfo(invoiceFile).size(), 8 * 228);
     EXPECT_EQ(editor->CurFileName(), s("이름없음"));
 
-    // Yes saves first.
+    // Without changes nothing is asked.
     prompts.shown.clear();
-    editor->SetCurFileName(invoiceFile);
-    edit("Totmy")->setText(QStringLiteral("11,000"));
-    editor->SetModified(true);
-    prompts.yesNoAnswers = {true};
     editor->NewfileClick();
-    EXPECT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(QFileInfo(invoiceFile).size(), 8 * 228); // saved before the new document
+    EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
 TEST_F(EditorFixture, QuotationSaveQuestionCancelKeepsNoDiscards) {
@@ -406,11 +406,22 @@ TEST_F(EditorFixture, QuotationSaveQuestionCancelKeepsNoDiscards) {
     EXPECT_EQ(prompts.shown, QStringList{s("자료내용이 변경되었습니다.\r저장하시겠습니까?")});
     EXPECT_EQ(edit("SangHoEdt")->text(), s("다라상사"));
     EXPECT_EQ(editor->CurFileName(), quotationFile);
-    EXPECT_FALSE(editor->Modified()); // cleared by the question
+    EXPECT_TRUE(editor->Modified()); // kept, so that the next command asks again
 
-    // Without changes nothing is asked.
+    // The next new document asks again; an unnamed quotation is asked about as well.
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     editor->NewkfileClick();
-    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(edit("SangHoEdt")->text(), QString());
+    edit("SangHoEdt")->setText(s("마바상사"));
+    prompts.yesNoCancelAnswers = {SaveAnswer::Cancel};
+    editor->NewkfileClick();
+    EXPECT_EQ(prompts.shown.size(), 3);
+    EXPECT_EQ(edit("SangHoEdt")->text(), s("마바상사"));
+    // Without changes nothing is asked.
+    editor->SetModified(false);
+    editor->NewkfileClick();
+    EXPECT_EQ(prompts.shown.size(), 3);
     EXPECT_EQ(edit("SangHoEdt")->text(), QString());
 
     editor->SetCurFileName(quotationFile);
@@ -462,12 +473,13 @@ TEST_F(EditorFixture, TypedShortcutsReachTheCommands) {
     editor->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     edit("bSangho")->setText(s("을지상사"));
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     QTest::keyClick(editor->focusWidget(), Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(edit("bSangho")->text(), QString());
     prompts.fileAnswers = {QString()}; // the open dialog, cancelled
     QTest::keyClick(editor->focusWidget(), Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(prompts.fileRequests.size(), 1);
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(prompts.shown.size(), 1); // the question before the new document only
 }
 
 TEST_F(EditorFixture, FileCommandsDoNothingOnTheRegistrationPage) {
@@ -518,15 +530,37 @@ TEST_F(EditorFixture, RecalculationConfirms) {
     EXPECT_EQ(prompts.shown, QStringList{s("자료 재계산을 끝냈습니다.")});
 }
 
-TEST_F(EditorFixture, ClosingAsksNothingAndEscapeDoesNotClose) {
+TEST_F(EditorFixture, ClosingAsksAboutChangesAndEscapeDoesNotClose) {
     open(1, false);
     edit("bSangho")->setText(s("을지상사"));
-    editor->SetModified(true);
     QTest::keyClick(edit("bSangho"), Qt::Key_Escape);
     EXPECT_TRUE(editor->isVisible());
+    // 취소 keeps the editor open with the document.
+    prompts.yesNoCancelAnswers = {SaveAnswer::Cancel};
+    QTest::mouseClick(child<QToolButton>("mClose1"), Qt::LeftButton);
+    EXPECT_EQ(prompts.shown, QStringList{s("자료내용이 변경되었습니다 저장할 까요??")});
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(editor->Modified());
+    // 저장 with the save-as dialog cancelled: still open.
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
+    prompts.fileAnswers = {QString()};
+    editor->close();
+    EXPECT_TRUE(editor->isVisible());
+    // 저장 안 함 closes.
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     QTest::mouseClick(child<QToolButton>("mClose1"), Qt::LeftButton);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), QDialog::Rejected);
+
+    // Without changes, and on the registration page, closing asks nothing.
+    prompts.shown.clear();
+    open(2);
+    QTest::mouseClick(child<QToolButton>("mClose2"), Qt::LeftButton);
+    EXPECT_FALSE(editor->isVisible());
+    open(0);
+    child<QLineEdit>("SanghoEdit")->setText(s("새상호"));
+    editor->mExit0Click();
+    EXPECT_FALSE(editor->isVisible());
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 

@@ -283,7 +283,6 @@ TEST_F(FilesFixture, SavedInvoiceReopensIntoItsRowsAndIsNamed) {
     editor->NewfileClick();
     ASSERT_EQ(edit("bSangho")->text(), QString());
     prompts.fileAnswers = {path};
-    editor->SetModified(true);
     pressOpen();
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
 
@@ -323,6 +322,7 @@ TEST_F(FilesFixture, OlderGenerationIsSavedUnderTheCurrentExtensionLeavingTheOld
     writeBytes(old, asV35(current));
     const QString upper = inWork(QStringLiteral("UPPER.DY5"));
     writeBytes(upper, current);
+    editor->SetModified(false); // typed only to make the files
     editor->NewfileClick();
 
     prompts.fileAnswers = {upper, old};
@@ -383,7 +383,6 @@ TEST_F(FilesFixture, StatementOpenedOnTheTaxInvoiceBecomesOneUnnamedSummaryLine)
 TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     open(1, false);
     const QString path = namedChangedInvoice();
-    edit("Totmy")->setText(QStringLiteral("0")); // no question before leaving
     edit("bName")->setText(s("바뀐 이름"));
     const InvoiceSnapshot before = editor->invoiceSnapshot();
 
@@ -399,10 +398,11 @@ TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     for (const Case &c : cases) {
         writeBytes(c.file, c.bytes);
         prompts.shown.clear();
+        prompts.yesNoCancelAnswers = {SaveAnswer::No}; // the changes may go, for a document that can be read
         prompts.fileAnswers = {c.file};
         pressOpen();
-        ASSERT_EQ(prompts.shown.size(), 1) << c.file.toStdString();
-        EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(c.file))) << prompts.shown[0].toStdString();
+        ASSERT_EQ(prompts.shown.size(), 2) << c.file.toStdString();
+        EXPECT_TRUE(prompts.shown[1].contains(QDir::toNativeSeparators(c.file))) << prompts.shown[1].toStdString();
         EXPECT_EQ(editor->CurFileName(), path);
         EXPECT_TRUE(editor->Modified());
         const InvoiceSnapshot now = editor->invoiceSnapshot();
@@ -412,10 +412,11 @@ TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     }
     // A file that is not there.
     prompts.shown.clear();
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     prompts.fileAnswers = {inWork(QStringLiteral("gone.Dy5"))};
     pressOpen();
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown[0].contains(QStringLiteral("gone.Dy5")));
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_TRUE(prompts.shown[1].contains(QStringLiteral("gone.Dy5")));
     EXPECT_EQ(editor->CurFileName(), path);
 }
 
@@ -425,7 +426,7 @@ TEST_F(FilesFixture, QuestionBeforeOpeningANamedChangedDocument) {
     const QByteArray saved = fileBytes(path);
 
     // No: nothing saved, the dialog follows; cancelled, the document stays.
-    prompts.yesNoAnswers = {false};
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     prompts.fileAnswers = {QString()};
     edit("bName")->setText(s("박민수"));
     editor->fOpenClick();
@@ -436,7 +437,7 @@ TEST_F(FilesFixture, QuestionBeforeOpeningANamedChangedDocument) {
     EXPECT_EQ(editor->CurFileName(), path);
 
     // Yes: saved before the dialog.
-    prompts.yesNoAnswers = {true};
+    prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
     prompts.fileAnswers = {QString()};
     editor->SetModified(true);
     editor->fOpenClick();
@@ -517,7 +518,7 @@ TEST_F(FilesFixture, QuotationSavesAndReopens) {
     EXPECT_EQ(keys::read(keys::wPath), work());
 }
 
-TEST_F(FilesFixture, QuotationOpenQuestionCancelStopsAndClearsTheChangedFlag) {
+TEST_F(FilesFixture, QuotationOpenQuestionCancelStopsAndKeepsTheChangedFlag) {
     open(2);
     fillQuotation(*this);
     const QString path = inWork(QStringLiteral("q.Prc"));
@@ -532,12 +533,13 @@ TEST_F(FilesFixture, QuotationOpenQuestionCancelStopsAndClearsTheChangedFlag) {
     EXPECT_EQ(prompts.shown, QStringList{kAskSaveQuotation});
     EXPECT_TRUE(prompts.fileRequests.isEmpty());
     EXPECT_EQ(edit("SangHoEdt")->text(), s("바뀐상사"));
-    EXPECT_FALSE(editor->Modified());
+    EXPECT_TRUE(editor->Modified()); // 취소 keeps the changes, to be asked about again
 
-    // The second open asks nothing and goes to the dialog.
+    // No: the dialog follows.
+    prompts.yesNoCancelAnswers = {SaveAnswer::No};
     prompts.fileAnswers = {QString()};
     editor->kOpenClick();
-    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown.size(), 2);
     EXPECT_EQ(prompts.fileRequests.size(), 1);
 
     // Yes saves before the dialog.

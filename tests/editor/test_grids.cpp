@@ -2,10 +2,18 @@
 // the keys of each column, Alt+D, F11, the double-click splits, and amounts that cannot stand.
 #include "arithmetic.h"
 #include "behaviour_fixture.h"
+#include "invoice_file.h"
 #include "money.h"
+#include "quotation_file.h"
+#include "subUntGridCells.h"
 
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QStackedWidget>
+#include <QTextItem>
+#include <QToolButton>
 
 namespace {
 
@@ -24,6 +32,109 @@ QString boxes(BehaviourFixture &f, const char *prefix, int count) {
 } // namespace
 
 struct Grids : BehaviourFixture {};
+
+// --- What is typed is what the commands read ---
+
+TEST_F(Grids, CommandsFinishTheCellBeingEditedBeforeTheyReadTheDocument) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dQty, QStringLiteral("2"));
+    type(g, 1, dPrice, QStringLiteral("5000"), false); // no Enter: the cell is still being edited
+    const QString path = app.file(QStringLiteral("typed.Dy5"));
+    prompts.fileAnswers = {path};
+    QTest::keyClick(g->inplaceEditor(), Qt::Key_S, Qt::AltModifier);
+    const InvoiceSnapshot saved = LoadInvoiceFile(path, GridKind::TaxInvoice, InvoiceSnapshot()).snapshot;
+    EXPECT_EQ(ParseAmount(saved.dGrid[0][dPrice]), Money::fromWon(5000));
+    EXPECT_EQ(ParseAmount(saved.dGrid[0][dSupply]), Money::fromWon(10000));
+    EXPECT_EQ(ParseAmount(saved.dGrid[0][dTax]), Money::fromWon(1000));
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("5,000"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("11,000"));
+    EXPECT_FALSE(editor->Modified());
+
+    // A typed amount that cannot stand stops the command: nothing saved, the text stays to be corrected.
+    type(g, 2, dPrice, QStringLiteral("1234567890"), false);
+    QTest::keyClick(g->inplaceEditor(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("1234567890"));
+    EXPECT_EQ(LoadInvoiceFile(path, GridKind::TaxInvoice, InvoiceSnapshot()).snapshot.dGrid, saved.dGrid);
+    key(g, Qt::Key_Escape);
+
+    // The quotation: a quantity typed without Enter, then the save button clicked.
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    type(k, 1, kPrice, QStringLiteral("1500"));
+    type(k, 1, kQty, QStringLiteral("3"), false);
+    const QString quotation = app.file(QStringLiteral("typed.Prc"));
+    prompts.fileAnswers = {quotation};
+    QTest::mouseClick(child<QToolButton>(QStringLiteral("SavekBtn")), Qt::LeftButton);
+    const QuotationSnapshot q = LoadQuotationFile(quotation, QuotationSnapshot());
+    EXPECT_EQ(q.kGrid[0][kQty].trimmed(), QStringLiteral("3"));
+    EXPECT_EQ(ParseAmount(q.kGrid[0][kAmount]), Money::fromWon(4500));
+    EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(4500)));
+}
+
+TEST_F(Grids, LeavingACellWithoutEnterGivesTheTaxOfTheSupplyShown) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    // Each way of leaving the price cell: another cell, Tab, an arrow key, a header field.
+    const std::function<void()> leave[] = {
+        [&] { g->setCurrentCell(5, 1); },
+        [&] { key(g, Qt::Key_Tab); },
+        [&] { key(g, Qt::Key_Down); },
+        [&] { edit("bSangho")->setFocus(); },
+    };
+    int row = 1;
+    for (const auto &away : leave) {
+        type(g, row, dQty, QStringLiteral("1"));
+        type(g, row, dPrice, QStringLiteral("10000"), false);
+        away();
+        EXPECT_EQ(cell(g, row, dPrice), QStringLiteral("10,000")) << row;
+        EXPECT_EQ(cell(g, row, dSupply), QStringLiteral("10,000")) << row;
+        EXPECT_EQ(cell(g, row, dTax), QStringLiteral("1,000")) << row;
+        EXPECT_TRUE(editor->Modified());
+        ++row;
+    }
+    EXPECT_EQ(text("Totmy"), QStringLiteral("44,000"));
+
+    // A quantity changed without Enter: the supply and tax follow it, as after Enter.
+    type(g, 1, dQty, QStringLiteral("3"), false);
+    g->setCurrentCell(5, 1);
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("30,000"));
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("3,000"));
+    EXPECT_EQ(text("Totmy"), QStringLiteral("66,000"));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(Grids, DecimalQuantitiesGiveExactAmounts) {
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    type(k, 1, kQty, QStringLiteral("1.3"));
+    type(k, 1, kPrice, QStringLiteral("1500"));
+    EXPECT_EQ(cell(k, 1, kAmount), QStringLiteral("1,950"));
+    EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(1950)));
+
+    // On the tax invoice, a quantity typed after the price.
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    type(g, 1, dPrice, QStringLiteral("90"));
+    type(g, 1, dQty, QStringLiteral("1.3"));
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("117"));
+    EXPECT_EQ(cell(g, 1, dTax), QStringLiteral("11"));
+    // The price split by a double click: 1,650 with its tax is 1,500, and 1.3 x 1,500 is 1,950.
+    type(g, 3, dQty, QStringLiteral("1.3"));
+    type(g, 3, dPrice, QStringLiteral("1650"));
+    select(g, 3, dPrice);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(3, dPrice)).center());
+    EXPECT_EQ(cell(g, 3, dPrice), QStringLiteral("1,500"));
+    EXPECT_EQ(cell(g, 3, dSupply), QStringLiteral("1,950"));
+    EXPECT_EQ(cell(g, 3, dTax), QStringLiteral("195"));
+    // More decimals than a quantity keeps are refused as typed.
+    type(g, 2, dQty, QStringLiteral("1.23456"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(u8("수량"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(cell(g, 2, dQty), QStringLiteral("0"));
+}
 
 // --- Line amounts and totals ---
 
@@ -333,28 +444,214 @@ TEST_F(Grids, SpecialCharacterGoesToTheEndOfATextCell) {
 
 // --- Amounts that cannot stand ---
 
-TEST_F(Grids, AnAmountTooLargeForItsColumnIsRefusedAndTheCellKeepsItsValue) {
+TEST_F(Grids, AnAmountTooLargeIsRefusedNamingItsColumnAndTheTypedTextStays) {
     open(1, false);
     THStringGrid *g = grid("dGrid");
     type(g, 1, dPrice, QStringLiteral("1500"));
     const QString before = g->cellText(1, dPrice);
     type(g, 1, dPrice, QStringLiteral("1234567890"));
     ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(u8("단가 칸"))) << prompts.shown[0].toStdString();
     EXPECT_TRUE(prompts.shown[0].contains(u8("999,999,999"))) << prompts.shown[0].toStdString();
     EXPECT_EQ(g->cellText(1, dPrice), before);
     EXPECT_EQ(g->currentColumn(), dPrice);
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("1234567890"));
+    key(g, Qt::Key_Escape);
 
-    // A product too large for the supply column: the line stays as it was.
-    type(g, 1, dQty, QStringLiteral("999999"));
+    // A price whose product is too large for the supply: the message names the supply column, the line
+    // stays as it was, and the typed price waits in its cell to be corrected.
+    type(g, 1, dQty, QStringLiteral("100"));
     const QString supply = g->cellText(1, dSupply), quantity = g->cellText(1, dQty);
     prompts.shown.clear();
     type(g, 1, dPrice, QStringLiteral("999999999"));
     ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(u8("공급가액 칸"))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(prompts.shown[0].contains(u8("9,999,999,999"))) << prompts.shown[0].toStdString();
     EXPECT_EQ(g->cellText(1, dPrice), before);
     EXPECT_EQ(g->cellText(1, dSupply), supply);
     EXPECT_EQ(g->cellText(1, dQty), quantity);
-    EXPECT_FALSE(cell(g, 1, dSupply).isEmpty());
     EXPECT_EQ(text("Totmy"), TotalText(ParseAmount(supply) + ParseAmount(g->cellText(1, dTax))));
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("999999999"));
+    // Corrected: one 9 fewer.
+    key(g, Qt::Key_Backspace);
+    pressEnter(g);
+    EXPECT_EQ(cell(g, 1, dSupply), QStringLiteral("9,999,999,900"));
+    EXPECT_EQ(prompts.shown.size(), 1);
+
+    // Left by a click instead of Enter: the same message once the focus has settled, and the same wait.
+    type(g, 2, dQty, QStringLiteral("100"));
+    type(g, 2, dPrice, QStringLiteral("999999999"), false);
+    g->setCurrentCell(4, 1);
+    QTest::qWait(10);
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_TRUE(prompts.shown[1].contains(u8("공급가액 칸"))) << prompts.shown[1].toStdString();
+    EXPECT_EQ(cell(g, 2, dPrice), QStringLiteral("0"));
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->currentRow(), 2);
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("999999999"));
+    key(g, Qt::Key_Escape);
+}
+
+// --- Input method, entering the quotation grid ---
+
+TEST_F(Grids, ComposedHangulNeverEntersAnAmountColumn) {
+    open(1, false);
+    THStringGrid *g = grid("dGrid");
+    auto compose = [](QWidget *target, const QString &preedit, const QString &commit) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(target, &event);
+    };
+    select(g, 1, dPrice);
+    compose(g, u8("가"), QString());
+    compose(g, QString(), u8("가"));
+    EXPECT_EQ(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("0"));
+    // In an open cell editor as well.
+    type(g, 1, dQty, QStringLiteral("5"), false);
+    compose(g->inplaceEditor(), QString(), u8("나"));
+    EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("5"));
+    pressEnter(g);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("5"));
+    // An item name takes it and opens the cell editor with it.
+    select(g, 2, 1);
+    compose(g, QString(), u8("다"));
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->inplaceEditor()->text(), u8("다"));
+}
+
+TEST_F(Grids, TheQuotationGridIsEnteredOnTheItemColumn) {
+    open(2);
+    THStringGrid *k = grid("kGrid");
+    QLineEdit *addr = edit("AddrEdt");
+    addr->setFocus();
+    QTest::keyClick(addr, Qt::Key_Return);
+    ASSERT_TRUE(k->hasFocus());
+    EXPECT_EQ(k->currentRow(), 1);
+    EXPECT_EQ(k->currentColumn(), kcol::item);
+    QTest::keyClick(k, Qt::Key_A);
+    QTest::keyClick(k->inplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(k->cellText(1, kcol::item), QStringLiteral("a"));
+    EXPECT_EQ(k->cellText(1, kcol::number), QStringLiteral(" 1"));
+    // The line numbers cannot be typed over.
+    k->setCurrentCell(2, kcol::number);
+    QTest::keyClick(k, Qt::Key_7);
+    EXPECT_EQ(k->inplaceEditor(), nullptr);
+    EXPECT_EQ(k->cellText(2, kcol::number), QStringLiteral(" 2"));
+}
+
+// --- Amount cells are drawn whole ---
+
+namespace {
+
+// A paint device that records where text is drawn, in device pixels, instead of drawing it.
+class TextRecorder : public QPaintEngine {
+public:
+    struct Drawn {
+        QString text;
+        QRectF box;
+    };
+    QList<Drawn> drawn;
+    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawRects(const QRectF *, int) override {}
+    void drawLines(const QLineF *, int) override {}
+    void drawTextItem(const QPointF &p, const QTextItem &item) override {
+        const QRectF box(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+        drawn << Drawn{item.text(), painter()->combinedTransform().mapRect(box)};
+    }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    mutable TextRecorder engine;
+    QPaintEngine *paintEngine() const override { return &engine; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return 2000;
+        case PdmHeight: return 200;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(Grids, TheWidestAmountOfEveryColumnIsDrawnWholeInsideItsCell) {
+    struct Page {
+        int pageKind;
+        bool statement;
+        const char *grid;
+        GridKind kind;
+    };
+    const Page pages[] = {{1, false, "dGrid", GridKind::TaxInvoice},
+                          {1, true, "gGrid", GridKind::Statement},
+                          {2, false, "kGrid", GridKind::Quotation}};
+    for (const Page &page : pages) {
+        open(page.pageKind, page.statement);
+        THStringGrid *g = grid(page.grid);
+        for (int col = 0; col < g->columnCount(); ++col) {
+            const int width = AmountWidthOf(page.kind, col);
+            if (width == 0)
+                continue;
+            // The widest texts the column takes: all nines as long as they fit, and their negative.
+            QStringList widest;
+            for (const bool negative : {false, true}) {
+                std::int64_t nines = 9;
+                while (FitsAmountCell(Money::fromWon((nines * 10 + 9) * (negative ? -1 : 1)), width))
+                    nines = nines * 10 + 9;
+                const Money value = Money::fromWon(nines * (negative ? -1 : 1));
+                if (FitsAmountCell(value, width))
+                    widest << FormatAmountText(value, width);
+            }
+            if (col == (page.kind == GridKind::Quotation ? kcol::quantity : ColumnsOf(page.kind).quantity))
+                widest << QStringLiteral("99999.9999") << QStringLiteral("-9999.9999");
+            for (const QString &shown : widest) {
+                g->setCellText(3, col, shown);
+                const QModelIndex index = g->model()->index(3, col);
+                QStyleOptionViewItem option;
+                option.rect = g->visualRect(index);
+                option.font = g->font();
+                option.fontMetrics = QFontMetrics(g->font());
+                option.palette = g->palette();
+                option.state = QStyle::State_Enabled;
+                RecordingDevice device;
+                {
+                    QPainter painter(&device);
+                    g->itemDelegate()->paint(&painter, option, index);
+                }
+                QString drawnText;
+                QRectF box;
+                for (const TextRecorder::Drawn &d : device.engine.drawn) {
+                    drawnText += d.text;
+                    box = box.united(d.box);
+                }
+                const std::string where = std::string(page.grid) + " column " + std::to_string(col) + " " +
+                                          shown.toStdString();
+                EXPECT_EQ(drawnText, shown.trimmed()) << where;
+                EXPECT_GE(box.left(), option.rect.left()) << where;
+                EXPECT_LE(box.right(), option.rect.right() + 1) << where;
+                // Condensed no more than needed: the text takes the room it has.
+                EXPECT_GE(box.width(), qMin<qreal>(option.fontMetrics.horizontalAdvance(shown.trimmed()),
+                                                   option.rect.width() - 4) - 1) << where;
+            }
+        }
+    }
 }
 
 TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
@@ -369,6 +666,7 @@ TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
     pressEnter(g);
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+    key(g, Qt::Key_Escape); // the pasted text, back in the cell editor, given up
     // Pasted, then left by a click elsewhere: refused as well, once the focus has settled.
     select(g, 1, dQty);
     key(g, Qt::Key_F2);
@@ -377,6 +675,12 @@ TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
     QTest::qWait(10);
     EXPECT_EQ(prompts.shown.size(), 2);
     EXPECT_EQ(cell(g, 1, dQty), QStringLiteral("2"));
+    // What was pasted waits in the cell to be corrected; Escape gives it up.
+    ASSERT_NE(g->inplaceEditor(), nullptr);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->inplaceEditor()->text(), u8("열두 개 12,-3"));
+    key(g, Qt::Key_Escape);
+    EXPECT_EQ(g->inplaceEditor(), nullptr);
 
     // A lone "-" reads as 0; a lone "." is refused.
     prompts.shown.clear();
@@ -437,7 +741,12 @@ TEST_F(Grids, FilledPagesArePictured) {
     d->setCellText(2, 1, u8("볼펜 (흑색)"));
     type(d, 2, dQty, QStringLiteral("2.5"));
     type(d, 2, dPrice, QStringLiteral("-1001"));
-    select(d, 3, 1);
+    // The widest amounts the columns take, condensed into their cells.
+    type(d, 3, dQty, QStringLiteral("10"));
+    type(d, 3, dPrice, QStringLiteral("999999999"));
+    type(d, 4, dQty, QStringLiteral("-9999.9999"));
+    type(d, 4, dPrice, QStringLiteral("-99999"));
+    select(d, 5, 1);
     EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("tax_invoice_filled.png")));
 
     open(1, true);

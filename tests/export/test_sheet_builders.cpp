@@ -322,6 +322,11 @@ TEST(StatementSheet, LineThirteenDecidesBetweenTwelveAndThirtyLines) {
     zero.gGrid[12][4] = QStringLiteral("1");
     zero.gGrid[12][5] = QStringLiteral("-1");
     EXPECT_EQ(StatementExtension(zero), 0);
+    // A line after an empty 13th is exported too: the thirty lines are there.
+    InvoiceSnapshot late = sampleStatement(2);
+    late.gGrid[14][1] = QStringLiteral("열다섯번째");
+    EXPECT_EQ(StatementExtension(late), 18);
+    EXPECT_EQ(BuildStatementSheet(late, {}).value(QStringLiteral("E24")), QStringLiteral("열다섯번째"));
     const Sheet z = BuildStatementSheet(zero, {});
     EXPECT_EQ(z.value(QStringLiteral("B22")), QStringLiteral("미수금"));
     EXPECT_EQ(z.value(QStringLiteral("P22")), QString());

@@ -339,6 +339,9 @@ TEST_F(Journeys, RegisteredBusinessAndSealAppearOnTheNextInvoice) {
                 EXPECT_GE(redSeals, 1) << "the seal is not on the printed invoice";
             });
         });
+        // Never saved: closing asks first, and 저장 안 함 lets it go.
+        prompts.yesNoCancelAnswers = {SaveAnswer::No};
         click(e, "mClose1");
+        EXPECT_TRUE(prompts.shown.contains(u8("자료내용이 변경되었습니다 저장할 까요??")));
     });
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace {
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 Money won(std::int64_t w) { return Money::fromWon(w); }
@@ -33,14 +36,23 @@ TEST(Rules, TaxCheckToleratesTwoWon) {
 }
 
 TEST(Rules, LineProducts) {
-    EXPECT_EQ(LineProductWithCorrection(won(333), 3), won(999));
-    EXPECT_EQ(LineProductWithCorrection(won(1001), 2.5L), won(2502));
-    EXPECT_EQ(LineProductWithCorrection(won(-333), 3), won(-999));
-    EXPECT_EQ(LineProductWithCorrection(won(0), 3), won(0));
-    // 0.7 x 10 would truncate to 6 in binary floating point without the nudge.
-    EXPECT_EQ(LineProductWithCorrection(won(10), 0.7L), won(7));
-    EXPECT_EQ(LineProductWithoutCorrection(won(1001), 2.5L), won(2502));
-    EXPECT_EQ(LineProductWithoutCorrection(won(-1001), 2.5L), won(-2502));
+    auto q = [](const char *text) { return ParseQuantity(s(text)); };
+    EXPECT_EQ(LineProductWithCorrection(won(333), q("3")), won(999));
+    EXPECT_EQ(LineProductWithCorrection(won(1001), q("2.5")), won(2502));
+    EXPECT_EQ(LineProductWithCorrection(won(-333), q("3")), won(-999));
+    EXPECT_EQ(LineProductWithCorrection(won(0), q("3")), won(0));
+    EXPECT_EQ(LineProductWithCorrection(won(10), q("0.7")), won(7));
+    // The nudge of one ten-thousandth is part of the rule: 1.9999 x 1 + 0.0001 is 2.
+    EXPECT_EQ(LineProductWithCorrection(won(1), q("1.9999")), won(2));
+    EXPECT_EQ(LineProductWithCorrection(won(-1), q("1.9999")), won(-2));
+    EXPECT_EQ(LineProductWithoutCorrection(won(1001), q("2.5")), won(2502));
+    EXPECT_EQ(LineProductWithoutCorrection(won(-1001), q("2.5")), won(-2502));
+    // Decimal quantities whose binary approximation lies just below the product lost a won.
+    EXPECT_EQ(LineProductWithoutCorrection(won(1500), q("1.3")), won(1950));
+    EXPECT_EQ(LineProductWithoutCorrection(won(90), q("1.3")), won(117));
+    EXPECT_EQ(LineProductWithoutCorrection(won(1), q("1.9999")), won(1));
+    // Products beyond what a 64-bit fixed-point value holds are refused, not wrapped.
+    EXPECT_THROW(LineProductWithoutCorrection(won(999'999'999'999), q("99999999")), AmountTooLargeError);
 }
 
 TEST(Rules, IncludedTaxRoundsHalvesToEven) {
@@ -52,11 +64,144 @@ TEST(Rules, IncludedTaxRoundsHalvesToEven) {
 }
 
 TEST(Quantities, ParsedAsDecimals) {
-    EXPECT_EQ(ParseQuantity(s(" 2.5")), 2.5L);
-    EXPECT_EQ(ParseQuantity(s("1,000")), 1000.0L);
-    EXPECT_EQ(ParseQuantity(s("-")), 0.0L);
-    EXPECT_EQ(ParseQuantity(s("")), 0.0L);
+    EXPECT_EQ(ParseQuantity(s(" 2.5")), Money::fromRaw(25000));
+    EXPECT_EQ(ParseQuantity(s("1,000")), won(1000));
+    EXPECT_EQ(ParseQuantity(s("-0.0001")), Money::fromRaw(-1));
+    EXPECT_EQ(ParseQuantity(s("-")), Money());
+    EXPECT_EQ(ParseQuantity(s("")), Money());
     EXPECT_THROW(ParseQuantity(s("2개")), NumberConversionError);
+    EXPECT_FALSE(HasTooManyQuantityDecimals(s("1.2345")));
+    EXPECT_FALSE(HasTooManyQuantityDecimals(s("12,345")));
+    EXPECT_TRUE(HasTooManyQuantityDecimals(s("1.23456")));
+}
+
+// --- Line products against exact decimal arithmetic ---
+
+namespace {
+
+// Exact decimal arithmetic of its own, as on paper, to compare the grid arithmetic with: digit strings
+// multiplied digit by digit, the decimal point placed by counting.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // without the point, most significant first
+    int decimals = 0;   // digits after the point
+};
+
+Decimal decimalOf(const std::string &text) {
+    Decimal d;
+    for (char ch : text) {
+        if (ch == '-')
+            d.negative = true;
+        else if (ch >= '0' && ch <= '9')
+            d.digits += ch;
+    }
+    const auto point = text.find('.');
+    d.decimals = point == std::string::npos ? 0 : int(text.size() - point - 1);
+    return d;
+}
+
+Decimal times(const Decimal &a, const Decimal &b) {
+    std::string out(a.digits.size() + b.digits.size(), '0');
+    for (int i = int(a.digits.size()) - 1; i >= 0; --i) {
+        int carry = 0;
+        for (int j = int(b.digits.size()) - 1; j >= 0; --j) {
+            const int k = i + j + 1;
+            const int v = (out[k] - '0') + (a.digits[i] - '0') * (b.digits[j] - '0') + carry;
+            out[k] = char('0' + v % 10);
+            carry = v / 10;
+        }
+        out[i] = char(out[i] + carry);
+    }
+    return {a.negative != b.negative, out, a.decimals + b.decimals};
+}
+
+// The value in ten-thousandths of a won (the product of a whole-won price and a quantity of at most four
+// decimals has no more decimals than that).
+std::int64_t tenThousandths(const Decimal &d) {
+    std::string digits = d.digits + std::string(4, '0');
+    digits.resize(digits.size() - d.decimals);
+    const std::int64_t v = std::stoll(digits);
+    return d.negative ? -v : v;
+}
+
+// truncate(p) and truncate(p +- 0.0001), p the exact product, in whole won.
+std::int64_t truncatedProduct(const Decimal &p) { return tenThousandths(p) / 10000; }
+std::int64_t truncatedProductWithNudge(const Decimal &p) {
+    const std::int64_t n = tenThousandths(p);
+    return (n > 0 ? n + 1 : n - 1) / 10000;
+}
+
+struct RandomLine {
+    std::string quantity;
+    std::string price;
+};
+
+// Quantities with one to four decimals, prices in whole won, half of them round (1,500, 90, 23,000), where
+// a product that is exactly whole is most often met; negative prices when asked.
+RandomLine randomLine(std::mt19937_64 &rng, bool negativePrices) {
+    std::uniform_int_distribution<int> whole(0, 999), decimals(1, 4), digit(0, 9), percent(0, 99), zeros(1, 3);
+    std::uniform_int_distribution<std::int64_t> price(1, 999'999), leading(1, 999);
+    RandomLine line;
+    line.quantity = std::to_string(whole(rng)) + '.';
+    for (int i = decimals(rng); i > 0; --i)
+        line.quantity += char('0' + digit(rng));
+    std::int64_t p = price(rng);
+    if (percent(rng) < 50) {
+        p = leading(rng);
+        for (int i = zeros(rng); i > 0; --i)
+            p *= 10;
+    }
+    line.price = (negativePrices && percent(rng) < 20 ? "-" : "") + std::to_string(p);
+    return line;
+}
+
+} // namespace
+
+TEST(ExactProducts, TenThousandRandomLinesHaveNoDifference) {
+    std::mt19937_64 rng(20261208);
+    constexpr int kLines = 10000;
+    int differences = 0;
+    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
+
+    // Quotations of 20 lines: every amount truncate(quantity x price), and the total their sum.
+    for (int done = 0; done < kLines / 2; done += 20) {
+        QList<QStringList> rows = EmptyItemRows(GridKind::Quotation);
+        std::int64_t expectedTotal = 0;
+        QList<std::int64_t> expected;
+        for (QStringList &r : rows) {
+            const RandomLine line = randomLine(rng, false);
+            r[kcol::quantity] = QString::fromStdString(line.quantity);
+            r[kcol::unitPrice] = FormatAmountText(ParseAmount(QString::fromStdString(line.price)), kUnitPriceWidth);
+            expected << truncatedProduct(times(decimalOf(line.quantity), decimalOf(line.price)));
+            expectedTotal += expected.last();
+        }
+        const QuotationTotals t = RecalculateQuotation(rows);
+        for (int i = 0; i < rows.size(); ++i)
+            differences += ParseAmount(rows[i][kcol::amount]) != won(expected[i]);
+        differences += t.total != won(expectedTotal);
+    }
+
+    // Tax invoices of 5 lines: lines computed as Enter in the price column computes them (the rule with
+    // correction), and as Enter in the quantity column does (quantity typed after the price).
+    for (int done = 0; done < kLines / 2; done += 5) {
+        QList<QStringList> rows = EmptyItemRows(GridKind::TaxInvoice);
+        std::int64_t expectedSupply = 0;
+        for (int i = 0; i < rows.size(); ++i) {
+            const RandomLine line = randomLine(rng, true);
+            const Decimal product = times(decimalOf(line.quantity), decimalOf(line.price));
+            rows[i][c.quantity] = QString::fromStdString(line.quantity);
+            rows[i][c.unitPrice] = FormatAmountText(ParseAmount(QString::fromStdString(line.price)), kUnitPriceWidth);
+            RecalculateInvoice(rows, GridKind::TaxInvoice, i + 1, false);
+            differences += ParseAmount(rows[i][c.supply]) != won(truncatedProductWithNudge(product));
+            const Money typedAfter = LineProductWithoutCorrection(ParseAmount(rows[i][c.unitPrice]),
+                                                                  ParseQuantity(rows[i][c.quantity]));
+            differences += typedAfter != won(truncatedProduct(product));
+            expectedSupply += truncatedProductWithNudge(product);
+        }
+        const InvoiceTotals t = RecalculateInvoice(rows, GridKind::TaxInvoice, 1, true);
+        differences += t.supply != won(expectedSupply);
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 TEST(InvoiceTotals, AllLinesEmpty) {

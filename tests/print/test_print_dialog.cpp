@@ -102,6 +102,16 @@ TEST_F(DialogFixture, LinesWhoseNumbersCancelOutAreEmpty) {
     EXPECT_FALSE(w<QFrame>("DtyPnl")->isVisible());
 }
 
+TEST_F(DialogFixture, ALineAfterEmptyOnesCountsLikeAnyOther) {
+    QList<QStringList> rows = statementWithLines(3);
+    rows[13][1] = s("x");
+    open(1, rows);
+    EXPECT_TRUE(w<QFrame>("DtyPnl")->isVisible());
+    rows[20][1] = s("y");
+    open(1, rows);
+    EXPECT_FALSE(w<QRadioButton>("PrtBRadio1")->isEnabled());
+}
+
 TEST_F(DialogFixture, ReceiptNeedsFifteenLinesAtMost) {
     open(1, statementWithLines(15));
     EXPECT_TRUE(w<QRadioButton>("PrtBRadio1")->isEnabled());

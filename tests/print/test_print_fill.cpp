@@ -421,6 +421,38 @@ TEST_F(FillTest, ReceiptHoldsFifteenLinesAndTheSupplyTotal) {
     EXPECT_FALSE(f->text(u"kelmorLabel"_s).isEmpty());
 }
 
+// Lines after an empty one are printed: layouts and sheets follow the last filled line.
+TEST_F(FillTest, LinesAfterAnEmptyLineArePrinted) {
+    InvoiceSnapshot doc = fixtures::statement(3);
+    fixtures::statementLine(doc.gGrid, 13, u("품목14"), 1, 5000);
+    fixtures::statementLine(doc.gGrid, 14, u("품목15"), 1, 7000);
+    PrintOptions o = statementOptions();
+    EXPECT_EQ(ChooseStatementLayout(doc, o), StatementLayout::LongForm);
+    auto longForm = FillLongStatement(doc, o);
+    EXPECT_EQ(longForm->text(u"aName15"_s), u("품목15"));
+    EXPECT_EQ(printed(*longForm, u"aMny14"_s), u"5,000"_s);
+
+    o.formPaper = true;
+    const QList<StatementSheet> plan = PlanStatementSheets(doc.gGrid);
+    ASSERT_EQ(plan.size(), 2);
+    EXPECT_TRUE(plan[0].continued);
+    EXPECT_EQ(plan[1].first, 12);
+    EXPECT_FALSE(plan[1].continued);
+    auto second = FillStatementSheet(doc, o, plan[1].first, plan[1].continued);
+    EXPECT_EQ(second->text(u"aName03"_s), u("품목15"));
+
+    // A line holding only a supply and a tax is counted in the totals, so it is printed as well.
+    InvoiceSnapshot late = fixtures::statement(2);
+    late.gGrid[26][ColumnsOf(GridKind::Statement).supply] = FormatAmountText(Money::fromWon(500), kSupplyWidth);
+    late.gGrid[26][ColumnsOf(GridKind::Statement).tax] = FormatAmountText(Money::fromWon(-500), kTaxWidth);
+    EXPECT_EQ(PlanStatementSheets(late.gGrid).size(), 3);
+
+    // The receipt holds 15 lines: a 17th after an empty 16th does not fit it either.
+    InvoiceSnapshot receipt = fixtures::statement(15);
+    fixtures::statementLine(receipt.gGrid, 16, u("품목17"), 1, 100);
+    EXPECT_TRUE(ReceiptTooLong(receipt));
+}
+
 TEST_F(FillTest, ReceiptLimitLooksAtTheSixteenthLine) {
     InvoiceSnapshot doc = fixtures::statement(15);
     const InvoiceColumns c = ColumnsOf(GridKind::Statement);

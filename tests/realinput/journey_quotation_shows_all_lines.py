@@ -28,7 +28,8 @@ def journey(d):
           "going to line 20 leaves the grid where it was: no line is hidden below the window")
     check(xsuite.dark_pixels(after.crop((24, 610, 200, 626))) > 10, "line 20 shows what was typed into it")
 
-    places.close_editor(d, editor)
+    # A line was typed and not saved: closing asks first.
+    xsuite.close_editor_dropping_changes(d, editor)
     check(places.quit_program(d, main) == 0, "the program ends when asked to")
 
 

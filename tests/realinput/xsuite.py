@@ -421,3 +421,79 @@ def run(journey, name=None):
     desktop.close()
     print(f"PASSED: {name} ({time.monotonic() - started:.1f} s)")
     sys.exit(0)
+
+
+# --- reading the saved document files back ---------------------------------------------------------------
+
+# Slots (offset of the length byte, capacity) of a record of a tax invoice or statement file (228 bytes).
+INVOICE_RECORD = 228
+INVOICE_SLOTS = [(0, 10), (11, 2), (14, 2), (17, 35), (53, 20), (74, 14), (89, 25), (115, 25), (141, 70),
+                 (212, 7)]
+QUOTATION_RECORD = 171
+
+
+def _slot_text(record, offset, capacity):
+    n = min(record[offset], capacity)
+    return record[offset + 1:offset + 1 + n].decode("cp949", "replace")
+
+
+def invoice_records(path):
+    """The records of a saved tax invoice or statement (.Dy5, .Gy5): each the list of its ten slot texts."""
+    with open(path, "rb") as f:
+        data = f.read()
+    check(len(data) % INVOICE_RECORD == 0, f"{path}: {len(data)} bytes are not whole records")
+    return [[_slot_text(data[at:at + INVOICE_RECORD], o, c) for o, c in INVOICE_SLOTS]
+            for at in range(0, len(data), INVOICE_RECORD)]
+
+
+def amount_of(text):
+    """A saved amount text as a number (blanks, separators and the won sign removed; empty is 0)."""
+    bare = text.replace(",", "").replace(" ", "").replace("\u20a9", "")
+    return float(bare) if bare not in ("", "-") else 0.0
+
+
+def invoice_line(path, item):
+    """The item line of a saved tax invoice or statement whose item name is `item`, as
+    {'quantity', 'price', 'supply', 'tax'} numbers."""
+    for slots in invoice_records(path):
+        if slots[8].strip() == item:
+            return {"quantity": amount_of(slots[6]), "price": amount_of(slots[7]),
+                    "supply": amount_of(slots[5]), "tax": amount_of(slots[4])}
+    raise JourneyFailed(f"no line '{item}' in {path}")
+
+
+def quotation_item_names(path):
+    """The texts of the first slot of every record of a saved quotation (.Prc)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    check(len(data) % QUOTATION_RECORD == 0, f"{path}: {len(data)} bytes are not whole records")
+    return [_slot_text(data[at:at + QUOTATION_RECORD], 0, 90) for at in range(0, len(data), QUOTATION_RECORD)]
+
+
+def save_as(d, typed, file_name, title="저장"):
+    """Answers the save dialog that is opening by typing a name; returns the path of the saved file
+    (file_name in the work folder) once it is there."""
+    dialog = d.wait_window(title)
+    time.sleep(0.5)  # the dialog's name field takes the focus once it is shown
+    d.type(typed)
+    d.key("Return")
+    path = os.path.join(d.work_dir, file_name)
+    try:
+        d.wait_until(lambda: os.path.exists(path), f"the saved file {file_name}")
+    except JourneyFailed:
+        found = os.listdir(d.work_dir) if os.path.isdir(d.work_dir) else []
+        raise JourneyFailed(f"no {file_name} in the work folder, which holds {found}")
+    d.wait_gone(dialog)
+    return path
+
+
+def close_editor_dropping_changes(d, editor):
+    """Closes an editor that holds unsaved changes by the "x" of its title strip: the question whether to
+    save them comes first and is answered 저장 안 함 (Alt+N)."""
+    before = tuple(d.windows(f"^{APP_TITLE}$"))
+    _, _, width, _ = d.geometry(editor)
+    d.click(editor, width - 17, 10)
+    question = d.wait_window(f"^{APP_TITLE}$", exclude=before)
+    d.key("alt+n")
+    d.wait_gone(question)
+    d.wait_gone(editor)

@@ -1,0 +1,39 @@
+"""A unit price typed without Enter and saved at once with Alt+S: the saved file holds the price and the
+supply and tax computed from it, and closing afterwards asks nothing, for nothing is left unsaved."""
+
+import xsuite
+from xsuite import check
+
+MAIN_TAX_INVOICE = (50, 38)
+EDITOR_CLOSE = (668, 10)
+EDITOR_FIRST_ITEM = (133, 238)
+
+
+def journey(d):
+    d.start()
+    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
+    d.click(main, *MAIN_TAX_INVOICE)
+    editor = d.wait_window("^세금계산서 작성")
+
+    d.click(editor, *EDITOR_FIRST_ITEM)
+    d.type("볼펜")
+    d.key("Return", "Return")
+    d.type("2")
+    d.key("Return")
+    d.type("5000")  # no Enter: the cell is still being edited
+    d.key("alt+s")
+    path = xsuite.save_as(d, "edited", "edited.Dy5")
+
+    line = xsuite.invoice_line(path, "볼펜")
+    check(line["quantity"] == 2, f"quantity 2 saved, not {line['quantity']}")
+    check(line["price"] == 5000, f"the typed unit price 5000 saved, not {line['price']}")
+    check(line["supply"] == 10000, f"supply 10,000 saved, not {line['supply']}")
+    check(line["tax"] == 1000, f"tax 1,000 saved, not {line['tax']}")
+
+    # Saved: the editor closes without a question.
+    d.click(editor, *EDITOR_CLOSE)
+    d.wait_gone(editor)
+    check(d.windows(f"^{xsuite.APP_TITLE}$") == [main], "no question is left open after closing a saved document")
+
+
+xsuite.run(journey)

@@ -1,0 +1,34 @@
+"""A unit price typed and left by a click on another cell, without Enter: the tax shown and saved is 10 %
+of the supply shown, not of the supply of the keystroke before."""
+
+import xsuite
+from xsuite import check
+
+MAIN_TAX_INVOICE = (50, 38)
+EDITOR_FIRST_ITEM = (133, 238)
+EDITOR_SECOND_ITEM = (133, 258)
+
+
+def journey(d):
+    d.start()
+    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
+    d.click(main, *MAIN_TAX_INVOICE)
+    editor = d.wait_window("^세금계산서 작성")
+
+    d.click(editor, *EDITOR_FIRST_ITEM)
+    d.type("공책")
+    d.key("Return", "Return")
+    d.type("1")
+    d.key("Return")
+    d.type("10000")
+    d.click(editor, *EDITOR_SECOND_ITEM)  # leaves the price cell without Enter
+    d.key("alt+s")
+    path = xsuite.save_as(d, "taxleft", "taxleft.Dy5")
+
+    line = xsuite.invoice_line(path, "공책")
+    check(line["price"] == 10000, f"unit price 10,000 saved, not {line['price']}")
+    check(line["supply"] == 10000, f"supply 10,000 saved, not {line['supply']}")
+    check(line["tax"] == 1000, f"tax 1,000 (10 % of the supply), not {line['tax']}")
+
+
+xsuite.run(journey)

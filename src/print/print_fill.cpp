@@ -224,9 +224,10 @@ std::unique_ptr<ReportForm> FillLongStatement(const InvoiceSnapshot &doc, const 
     ApplyMargins(f, 290, 80, 150, 150, o.topOffset, o.leftOffset);
     // The single copy is drawn in the chosen copy's colour, or in black with white cells.
     const report::TagRule shaded = report::TagIs(1);
-    if (o.blackWhite)
+    if (o.blackWhite) {
         f.recolour(Qt::black, report::TagIs(1), [](int) { return true; }, kWhite);
-    else if (o.buyerCopy)
+        f.inkToBlack();
+    } else if (o.buyerCopy)
         f.recolour(report::kNavy, report::TagIs(1), shaded, report::kBlueShade);
     else
         f.recolour(report::kRed, report::TagIs(1), shaded, report::kRedShade);

@@ -69,7 +69,8 @@ void MergedText(Sheet &s, const QString &range, const QString &text) {
 void PlaceSeal(Sheet &s, const QString &sealPath, double right, double down) {
     if (sealPath.isEmpty() || !QFileInfo(sealPath).isFile())
         return;
-    if (s.insertPicture(sealPath))
+    // A seal is ink: its white is paper and must not hide the words beside it.
+    if (s.insertPicture(sealPath, true))
         s.movePictures(right, down);
 }
 

@@ -112,7 +112,10 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     DrawRowBottoms(s, QStringLiteral("H5:K7"), Weight::Thin, kWhite); // no lines between the supplier's lines
 
     // Spacers and the amount.
-    for (const char16_t *r : {u"A9:L9", u"A11:L11", u"A13:L13", u"G5:G8"})
+    // The spacer rows 9 and 35 stay unmerged: a merged area has one line per edge in some spreadsheet
+    // programs, and its margin cell's white edge then hides the form's lines above it (B8:F8, H8:K8,
+    // B34:K34).
+    for (const char16_t *r : {u"A11:L11", u"A13:L13", u"G5:G8"})
         s.merge(QString::fromUtf16(r));
     MergedText(s, QStringLiteral("B10:I10"), QStringLiteral("※  아래와 같이 견적합니다.  "));
     s.setHorizontalAlignment(QStringLiteral("B10:I10"), HAlign::Left);
@@ -122,9 +125,9 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
         DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
     MergedText(s, QStringLiteral("B12:K12"), QStringLiteral("금액  ") + doc.MsgLabel);
     s.setHorizontalAlignment(QStringLiteral("B12:K12"), HAlign::Left);
+    s.setShrinkToFit(QStringLiteral("B12:K12"), true);
 
-    // Notes.
-    s.merge(QStringLiteral("A35:L35"));
+    // Notes (the spacer row 35 unmerged, as row 9).
     DrawEdge(s, QStringLiteral("B34:K34"), Edge::Bottom, Weight::Thin, kBlack);
     DrawEdge(s, QStringLiteral("B35:K35"), Edge::Bottom, Weight::Thin, kBlack);
     for (int r = 36; r <= 43; ++r) {
@@ -159,8 +162,10 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
         s.setValue(row("K", r), line.value(kcol::remark));
         for (const char *c : {"C", "F", "K"})
             s.setHorizontalAlignment(row(c, r), HAlign::Left);
-        for (const char *c : {"H", "I", "J"})
+        for (const char *c : {"H", "I", "J"}) {
             s.setHorizontalAlignment(row(c, r), HAlign::Right);
+            s.setShrinkToFit(row(c, r), true); // never "###" nor a cut amount
+        }
     }
 
     PlaceSeal(s, settings.sealPath, 455, 103);

@@ -442,6 +442,12 @@ TEST(QuotationSheet, FrameInBlackAndTheSupplierRecord) {
     // Rows 9 and 35 stay unmerged, so no margin cell's white edge stands for the lines above them.
     EXPECT_FALSE(hasMerge(s, "A9:L9"));
     EXPECT_FALSE(hasMerge(s, "A35:L35"));
+    for (const char *c : {"B9", "F9", "H9", "K9", "B35", "K35"})
+        EXPECT_EQ(s.border(QLatin1String(c), Edge::Top).colour, kBlack) << c;
+    EXPECT_EQ(s.border(QStringLiteral("G9"), Edge::Top).colour, kWhite);
+    // Inside the spacer rows no line shows, as in a merged row.
+    for (const char *c : {"C9", "J9", "C35", "J35"})
+        EXPECT_EQ(s.border(QLatin1String(c), Edge::Left).colour, kWhite) << c;
 }
 
 TEST(QuotationSheet, LineNumbersZerosMemoAndBlankDays) {

@@ -273,6 +273,17 @@ QStringList WrapText(const QString &text, const QFont &font, double width) {
     return out;
 }
 
+QString DocumentFileName(const QString &title, const QString &suffix) {
+    QString name = title.simplified();
+    for (QChar &c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
+            c == u'>' || c == u'|' || c.category() == QChar::Other_Control)
+            c = u'_';
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name.prepend(u'_');
+    return name + u'.' + suffix;
+}
+
 RenderedReport Render(ReportForm &form) {
     EnsureFonts();
     if (form.beforePrint)

@@ -73,6 +73,9 @@ QFont ReportFont(const FontSpec &spec);
 // between characters. Line ends in the text always break. Break marks do not appear in the lines.
 QStringList WrapText(const QString &text, const QFont &font, double width);
 
+// A file name for the document of that title: characters no file name may hold become "_".
+QString DocumentFileName(const QString &title, const QString &suffix);
+
 // Lays out the form. Runs beforePrint and the print handlers.
 RenderedReport Render(ReportForm &form);
 

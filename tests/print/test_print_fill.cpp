@@ -9,6 +9,8 @@
 #include "test_support.h"
 
 #include <QImage>
+#include <QTemporaryDir>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 using namespace printjobs;
@@ -155,6 +157,29 @@ TEST_F(FillTest, TheSealPrintsAsInkAndGreyInBlackAndWhite) {
         EXPECT_LT(drawn.red(), 128);
         EXPECT_EQ(pictureOf(*form, name).pixelColor(2, 2).alpha(), 0);
     }
+}
+
+TEST_F(FillTest, DocumentsAreNamedByKindPartyAndDate) {
+    PrintOptions o = taxOptions();
+    auto tax = FillTaxInvoice(fixtures::taxInvoice(), o);
+    EXPECT_EQ(tax->documentTitle, u("세금계산서 (주)대한상사 2024-05-20"));
+    o.withTax = false;
+    EXPECT_EQ(FillTaxInvoice(fixtures::taxInvoice(), o)->documentTitle, u("계산서 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(FillStatementSheet(fixtures::statement(2), statementOptions(), 0, false)->documentTitle,
+              u("거래명세표 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(FillQuotation(fixtures::quotation(1), o)->documentTitle, u("견적서 (주)대한상사 2024-05-01"));
+    EXPECT_EQ(DocumentTitle(u("영수증"), QString(), u("    .  .  ")), u("영수증"));
+
+    // The PDF's title, the proposed file name and the print job's name follow.
+    const report::RenderedReport pages = report::Render(*tax);
+    EXPECT_EQ(pages.title, u("세금계산서 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(report::DocumentFileName(u("견적서 A/S 센터 2024-05-01"), u"pdf"_s), u("견적서 A_S 센터 2024-05-01.pdf"));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"job.pdf"_s));
+    ASSERT_TRUE(report::PrintReport(pages, printer));
+    EXPECT_EQ(printer.docName(), pages.title);
 }
 
 // --- Tax invoice ---

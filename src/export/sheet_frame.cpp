@@ -11,14 +11,14 @@ QString SealImagePath() { return keys::read(keys::djnousr) ? QString() : keys::r
 ExportSettings ReadTaxInvoiceSettings() {
     ExportSettings s;
     s.sealPath = SealImagePath();
-    s.message = keys::read(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
+    s.message = keys::readMessage(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
     return s;
 }
 
 ExportSettings ReadStatementSettings() {
     ExportSettings s;
     s.sealPath = SealImagePath();
-    s.message = keys::read(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
+    s.message = keys::readMessage(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
     return s;
 }
 

@@ -71,6 +71,11 @@ void ExpectEverythingFits(report::ReportForm &form, const QString &pngName) {
             EXPECT_EQ(item.lines.front().trimmed(), wanted.trimmed());
             // An amount stays a readable size.
             EXPECT_GE(item.scaleY, 0.6);
+            // ZARU_FIT_REPORT=1 lists each amount column's widest amount and how much it was condensed.
+            if (qEnvironmentVariableIsSet("ZARU_FIT_REPORT"))
+                std::cout << "[ column   ] " << form.className().toStdString() << ' ' << item.name.toStdString()
+                          << ' ' << wanted.trimmed().toStdString() << " x" << item.scaleX << " y" << item.scaleY
+                          << '\n';
             if (item.scaleX < narrowest) {
                 narrowest = item.scaleX;
                 narrowestName = item.name + u' ' + wanted.trimmed();

@@ -19,6 +19,19 @@ PACKAGES=(
   dpkg-dev                                  # the Debian package (cpack -G DEB)
 )
 
+# The Korean font names of the sheets mapped onto the Nanum fonts, for LibreOffice (fontconfig).
+install_font_aliases() {
+  local conf target sudo=""
+  conf="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/shell/30-zaruziz-korean-fonts.conf"
+  target=/etc/fonts/conf.d/30-zaruziz-korean-fonts.conf
+  if [ -f "$conf" ] && ! cmp -s "$conf" "$target"; then
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo install -D -m 644 "$conf" "$target"
+    command -v fc-cache >/dev/null && $sudo fc-cache -f >/dev/null 2>&1 || true
+  fi
+}
+trap install_font_aliases EXIT
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -11,14 +11,14 @@ QString SealImagePath() { return keys::read(keys::djnousr) ? QString() : keys::r
 ExportSettings ReadTaxInvoiceSettings() {
     ExportSettings s;
     s.sealPath = SealImagePath();
-    s.message = keys::read(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
+    s.message = keys::readMessage(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
     return s;
 }
 
 ExportSettings ReadStatementSettings() {
     ExportSettings s;
     s.sealPath = SealImagePath();
-    s.message = keys::read(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
+    s.message = keys::readMessage(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
     return s;
 }
 
@@ -69,7 +69,8 @@ void MergedText(Sheet &s, const QString &range, const QString &text) {
 void PlaceSeal(Sheet &s, const QString &sealPath, double right, double down) {
     if (sealPath.isEmpty() || !QFileInfo(sealPath).isFile())
         return;
-    if (s.insertPicture(sealPath))
+    // A seal is ink: its white is paper and must not hide the words beside it.
+    if (s.insertPicture(sealPath, true))
         s.movePictures(right, down);
 }
 

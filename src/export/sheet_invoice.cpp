@@ -159,6 +159,9 @@ void prepareDataCells(Sheet &s) {
             const QString range = QLatin1String(from) + row + u':' + QLatin1String(to) + row;
             black(range);
             s.setHorizontalAlignment(range, a);
+            // An amount wider than its cell is shown smaller, never as "###" or cut.
+            if (a == HAlign::Right)
+                s.setShrinkToFit(range, true);
         };
         item("D", "O", HAlign::Left);
         item("P", "T", HAlign::Left);
@@ -172,6 +175,7 @@ void prepareDataCells(Sheet &s) {
         const QString range = QString::fromUtf16(r);
         black(range);
         s.setHorizontalAlignment(range, HAlign::Right);
+        s.setShrinkToFit(range, true);
     }
     s.setFontColour(QStringLiteral("AF10"), kBlack);
 }

@@ -1,5 +1,7 @@
 #include "sheet_model.h"
 
+#include "seal_ink.h"
+
 #include <QImageReader>
 
 #include <algorithm>
@@ -178,6 +180,9 @@ void Sheet::setVerticalAlignment(const Range &range, VAlign a) {
 void Sheet::setWrap(const Range &range, bool wrap) {
     forEachFormat(isWholeSheet(range) ? range : widenToMerges(range), [&](CellFormat &f) { f.wrap = wrap; });
 }
+void Sheet::setShrinkToFit(const Range &range, bool shrink) {
+    forEachFormat(isWholeSheet(range) ? range : widenToMerges(range), [&](CellFormat &f) { f.shrink = shrink; });
+}
 void Sheet::setFill(const Range &range, int colour) {
     forEachFormat(range, [&](CellFormat &f) { f.fill = colour; });
 }
@@ -345,13 +350,15 @@ QList<CellRef> Sheet::cellRefs() const {
 
 // --- Pictures ---
 
-bool Sheet::insertPicture(const QString &path) {
+bool Sheet::insertPicture(const QString &path, bool ink) {
     ++operations_;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())
         return false;
+    if (ink)
+        image = SealInk(image);
     pictures_.append(Picture{image, 0, 0, path});
     return true;
 }

@@ -54,6 +54,7 @@ struct CellFormat {
     HAlign horizontal = HAlign::General;
     VAlign vertical = VAlign::Bottom;
     bool wrap = false;
+    bool shrink = false;     // text smaller than its font rather than cut or shown as "###"
     std::optional<int> fill; // interior colour, none when unset
     bool operator==(const CellFormat &) const = default;
 };
@@ -136,6 +137,9 @@ public:
     void setVerticalAlignment(const Range &range, VAlign a);
     void setWrap(const QString &range, bool wrap) { setWrap(ParseRange(range), wrap); }
     void setWrap(const Range &range, bool wrap);
+    // Shrink to fit: a value wider than its cell is shown smaller, never cut or as "###".
+    void setShrinkToFit(const QString &range, bool shrink) { setShrinkToFit(ParseRange(range), shrink); }
+    void setShrinkToFit(const Range &range, bool shrink);
     void setFill(const QString &range, int colour) { setFill(ParseRange(range), colour); }
     void setFill(const Range &range, int colour);
 
@@ -162,7 +166,8 @@ public:
 
     // Inserts the picture file at the top-left corner of the sheet (its active cell A1). A file that
     // cannot be read as a picture inserts nothing; returns whether a picture was inserted.
-    bool insertPicture(const QString &path);
+    // ink: the picture is a seal, whose white is paper (made transparent).
+    bool insertPicture(const QString &path, bool ink = false);
     // Moves every picture of the sheet by the given points.
     void movePictures(double right, double down);
 

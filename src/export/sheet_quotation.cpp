@@ -112,8 +112,14 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     DrawRowBottoms(s, QStringLiteral("H5:K7"), Weight::Thin, kWhite); // no lines between the supplier's lines
 
     // Spacers and the amount.
-    for (const char16_t *r : {u"A9:L9", u"A11:L11", u"A13:L13", u"G5:G8"})
+    // The spacer rows 9 and 35 are not merged: a merged area has one line per edge in some spreadsheet
+    // programs, and its margin cell's white edge then hides the form's lines above it (B8:F8, H8:K8,
+    // B34:K34). Their cells' own lines turn white instead, which shows what the merged row shows.
+    for (const char16_t *r : {u"A11:L11", u"A13:L13", u"G5:G8"})
         s.merge(QString::fromUtf16(r));
+    s.setBorderColour(QStringLiteral("A9:L9"), kWhite);
+    for (const char16_t *r : {u"B8:F8", u"H8:K8"})
+        DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
     MergedText(s, QStringLiteral("B10:I10"), QStringLiteral("※  아래와 같이 견적합니다.  "));
     s.setHorizontalAlignment(QStringLiteral("B10:I10"), HAlign::Left);
     MergedText(s, QStringLiteral("J10:K10"), QStringLiteral("견적일:") + KoreanDate(doc.Day1Edt));
@@ -122,9 +128,10 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
         DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
     MergedText(s, QStringLiteral("B12:K12"), QStringLiteral("금액  ") + doc.MsgLabel);
     s.setHorizontalAlignment(QStringLiteral("B12:K12"), HAlign::Left);
+    s.setShrinkToFit(QStringLiteral("B12:K12"), true);
 
-    // Notes.
-    s.merge(QStringLiteral("A35:L35"));
+    // Notes; the spacer row 35 is not merged, as row 9.
+    s.setBorderColour(QStringLiteral("A35:L35"), kWhite);
     DrawEdge(s, QStringLiteral("B34:K34"), Edge::Bottom, Weight::Thin, kBlack);
     DrawEdge(s, QStringLiteral("B35:K35"), Edge::Bottom, Weight::Thin, kBlack);
     for (int r = 36; r <= 43; ++r) {
@@ -159,9 +166,15 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
         s.setValue(row("K", r), line.value(kcol::remark));
         for (const char *c : {"C", "F", "K"})
             s.setHorizontalAlignment(row(c, r), HAlign::Left);
-        for (const char *c : {"H", "I", "J"})
+        for (const char *c : {"H", "I", "J"}) {
             s.setHorizontalAlignment(row(c, r), HAlign::Right);
+            s.setShrinkToFit(row(c, r), true); // never "###" nor a cut amount
+        }
     }
+
+    // The single-line texts of both blocks show whole, smaller where they are long.
+    for (const char16_t *r : {u"B5:F5", u"D6:F6", u"D7:F7", u"D8", u"F8", u"H5:K5", u"H6:K6", u"H7:K7", u"H8:K8"})
+        s.setShrinkToFit(QString::fromUtf16(r), true);
 
     PlaceSeal(s, settings.sealPath, 455, 103);
     s.merge(QStringLiteral("B44:K44"));

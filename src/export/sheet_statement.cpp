@@ -159,8 +159,10 @@ Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &sett
             s.setFontColour(row(c, r), kBlack);
         for (const char *c : {"E", "J", "W"})
             s.setHorizontalAlignment(row(c, r), HAlign::Left);
-        for (const char *c : {"P", "Q", "S", "U"})
+        for (const char *c : {"P", "Q", "S", "U"}) {
             s.setHorizontalAlignment(row(c, r), HAlign::Right);
+            s.setShrinkToFit(row(c, r), true); // never "###" nor a cut amount
+        }
     }
     const InvoiceColumns col = ColumnsOf(GridKind::Statement);
     for (int r = 10; r <= lastItemRow; ++r) {
@@ -189,6 +191,7 @@ Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &sett
     for (const char *c : {"J", "O", "S"}) {
         s.setFontColour(row(c, totals), kBlack);
         s.setHorizontalAlignment(row(c, totals), HAlign::Right);
+        s.setShrinkToFit(row(c, totals), true);
     }
     const std::pair<const char *, const QString *> sums[] = {{"J", &doc.gMnyEdt}, {"O", &doc.gVatEdt}, {"S", &doc.gTotEdt}};
     for (auto [c, text] : sums) {

@@ -10,8 +10,11 @@
 
 class QWidget;
 
-// Shown when no spreadsheet program can be started.
+// Shown when no spreadsheet program can be started, with a second line that says what to install.
 inline const QString kNoSpreadsheetMessage = QStringLiteral("Excel.exe 를 찾을 수 없습니다");
+inline const QString kInstallSpreadsheetHint =
+    QStringLiteral("엑셀 파일을 열 프로그램이 없습니다. LibreOffice Calc(패키지 libreoffice-calc)를 설치하세요.");
+inline QString NoSpreadsheetMessage() { return kNoSpreadsheetMessage + u'\n' + kInstallSpreadsheetHint; }
 
 // Starts the spreadsheet program on a written file. Tests put their own in place of the real one.
 class SpreadsheetOpener {
@@ -21,11 +24,23 @@ public:
     virtual bool open(const QString &path) = 0;
 };
 
-// LibreOffice ("soffice -n FILE") where it is installed, else the system's opener for the file.
+// LibreOffice ("soffice -n FILE") where it is installed, else the system's opener for the file. An
+// opener that fails (a LibreOffice without its windows exits with an error, an xdg-open that knows no
+// program for the file exits non-zero) counts as no spreadsheet program.
 class SystemSpreadsheetOpener : public SpreadsheetOpener {
 public:
     bool open(const QString &path) override;
 };
+
+// Starts program with arguments, detached, and waits up to waitMs for its answer: false when it could
+// not be started or ended with a failure within that time; true when it ended well or is still running
+// (a spreadsheet program that has come up). Window messages are handled while it waits.
+bool RunOpener(const QString &program, const QStringList &arguments, int waitMs);
+
+// Removes the files this program's exports wrote and that the spreadsheet program has taken in (it
+// opens them as new, untitled documents), and those that an earlier run left behind a day or more ago.
+// Runs when the application quits.
+void RemoveExportedFiles();
 
 SpreadsheetOpener &spreadsheetOpener();
 // Installs opener (not owned) in place of the system's; nullptr restores it.
@@ -37,8 +52,7 @@ QString ExportFilePath(const QString &sheetName, const QDateTime &when = QDateTi
 
 // The tax invoice (doc.statement false) or the transaction statement: reads the seal and footer
 // settings, builds the sheet, writes it and opens it. Returns the written file, or empty text when no
-// spreadsheet program could be started: then "Excel.exe 를 찾을 수 없습니다" has been shown and the file
-// removed. Raises NumberConversionError (a statement's line 13 or a total that is not a number; nothing is
+// spreadsheet program could be started: then NoSpreadsheetMessage() has been shown and the file removed. Raises NumberConversionError (a statement's line 13 or a total that is not a number; nothing is
 // written then) or IoError (the file cannot be written; nothing is left behind).
 QString ExportInvoiceSheet(const InvoiceSnapshot &doc, QWidget *parent = nullptr);
 

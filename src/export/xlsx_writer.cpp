@@ -52,6 +52,15 @@ int ColumnPixels(double width, int characterPixels) {
     return int(width * characterPixels + 0.5) + 5;
 }
 
+double FileColumnWidth(double formWidth) {
+    const int pixels = ColumnPixels(formWidth, kFormCharacterPixels);
+    const int padding = ColumnPixels(1, kFileCharacterPixels) - kFileCharacterPixels;
+    // Below one character a width has no padding of its own.
+    if (pixels < ColumnPixels(1, kFileCharacterPixels))
+        return double(pixels) / (kFileCharacterPixels + padding);
+    return double(pixels - padding) / kFileCharacterPixels;
+}
+
 PictureColumn PictureColumnAt(const Sheet &sheet, double points) {
     int remaining = PointsToPixels(points);
     int col = 1;
@@ -59,9 +68,7 @@ PictureColumn PictureColumnAt(const Sheet &sheet, double points) {
         remaining -= ColumnPixels(sheet.columnWidth(col), kFormCharacterPixels);
         ++col;
     }
-    const int formPixels = ColumnPixels(sheet.columnWidth(col), kFormCharacterPixels);
-    const int filePixels = ColumnPixels(sheet.columnWidth(col), kFileCharacterPixels);
-    return {col, formPixels > 0 ? int(remaining * double(filePixels) / formPixels + 0.5) : 0};
+    return {col, remaining};
 }
 
 namespace {
@@ -98,6 +105,7 @@ struct FullFormat {
         num(int(cell.horizontal));
         num(int(cell.vertical));
         num(cell.wrap);
+        num(cell.shrink);
         num(cell.fill ? *cell.fill : -1);
         for (const Border *b : {&left, &top, &right, &bottom}) {
             num(int(b->style));
@@ -138,6 +146,8 @@ public:
         }
         if (f.cell.wrap)
             format_set_text_wrap(fmt);
+        if (f.cell.shrink)
+            format_set_shrink(fmt);
         if (f.cell.fill) {
             format_set_pattern(fmt, LXW_PATTERN_SOLID);
             format_set_bg_color(fmt, rgbOf(*f.cell.fill));
@@ -199,16 +209,23 @@ void WriteXlsx(const Sheet &sheet, const QString &path) {
         const double w = sheet.columnWidth(first);
         while (last + 1 <= lastSet && sheet.columnWidth(last + 1) == w)
             ++last;
-        worksheet_set_column(ws, lxw_col_t(first - 1), lxw_col_t(last - 1), w, columnFormat);
+        worksheet_set_column(ws, lxw_col_t(first - 1), lxw_col_t(last - 1), FileColumnWidth(w), columnFormat);
         first = last + 1;
     }
     if (first <= kMaxCols)
-        worksheet_set_column(ws, lxw_col_t(first - 1), lxw_col_t(kMaxCols - 1), sheet.sheetColumnWidth(),
-                             columnFormat);
+        worksheet_set_column(ws, lxw_col_t(first - 1), lxw_col_t(kMaxCols - 1),
+                             FileColumnWidth(sheet.sheetColumnWidth()), columnFormat);
 
     worksheet_set_default_row(ws, sheet.sheetRowHeight(), LXW_FALSE);
-    for (auto it = sheet.rowHeights().begin(); it != sheet.rowHeights().end(); ++it)
-        worksheet_set_row(ws, lxw_row_t(it.key() - 1), it.value(), nullptr);
+    for (auto it = sheet.rowHeights().begin(); it != sheet.rowHeights().end(); ++it) {
+        double height = it.value();
+        // The library takes a height equal to its own default (15) for "not set" and leaves it out of the
+        // file, where the row would then take the sheet's default. Such a row is written a hair higher,
+        // which no program shows.
+        if (height == LXW_DEF_ROW_HEIGHT && sheet.sheetRowHeight() != LXW_DEF_ROW_HEIGHT)
+            height += 0.01;
+        worksheet_set_row(ws, lxw_row_t(it.key() - 1), height, nullptr);
+    }
 
     // Merged areas first; the cells written below then replace the blanks the merge leaves.
     for (const Range &m : sheet.merges()) {

@@ -25,16 +25,18 @@ StoredValue StoreValue(const Cell &cell);
 inline int PointsToPixels(double points) { return int(points * 96.0 / 72.0 + 0.5); }
 
 // A column width counts characters of the workbook's standard font, so its size in pixels depends on
-// the program that shows it. The forms' picture offsets were measured on columns of the Korean
-// spreadsheet standard font, 9 pixels a character; this file's own standard font takes 7.
+// the program that shows it. The forms were measured on columns of the Korean spreadsheet standard font,
+// 9 pixels a character; this file's standard font takes 7. The file therefore holds wider widths, so
+// that each column keeps the pixels the form was drawn with.
 inline constexpr int kFormCharacterPixels = 9;
 inline constexpr int kFileCharacterPixels = 7;
 // Pixels of a column of the given width (characters) for a character width in pixels, padding included.
 int ColumnPixels(double width, int characterPixels);
+// The width in this file's characters of a form column of the given width in the form's characters.
+double FileColumnWidth(double formWidth);
 
 // Where a picture placed the given points right of the sheet's left edge lands, counted on the form's
-// columns: the column (from 1) and the offset into it in this file's pixels. So the picture sits on the
-// same part of the form whatever the width of a character.
+// columns: the column (from 1) and the offset into it in pixels.
 struct PictureColumn {
     int col = 1;
     int offset = 0;

@@ -150,6 +150,7 @@ QWidget *TPrtUntf::buildPage0() {
     ptMsg0 = named(new QLineEdit(page), "ptMsg0");
     ptMsg0->setGeometry(10, 90, 356, 22);
     ptMsg0->setMaxLength(50);
+    ptMsg0->setPlaceholderText(QString::fromUtf16(keys::kMessageHintInvoice));
     QPalette navy = ptMsg0->palette();
     navy.setColor(QPalette::Text, QColor(0, 0, 128));
     ptMsg0->setPalette(navy);
@@ -203,6 +204,7 @@ QWidget *TPrtUntf::buildPage1() {
     ptMsg1 = named(new QLineEdit(page), "ptMsg1");
     ptMsg1->setGeometry(10, 124, 356, 22);
     ptMsg1->setMaxLength(50);
+    ptMsg1->setPlaceholderText(QString::fromUtf16(keys::kMessageHintStatement));
     mOk1 = button(page, "mOk1", QStringLiteral("확인"), 196, 156);
     mVoide1 = button(page, "mVoide1", QStringLiteral("취소"), 286, 156);
     connect(PrvFrm1, &QCheckBox::clicked, this, &TPrtUntf::PrvFrm1Click);
@@ -260,7 +262,7 @@ void TPrtUntf::loadSettings() {
         PrvFrm0->setChecked(keys::read(keys::pFrm));
         dojOk0->setChecked(!keys::read(keys::djnousr));
         (keys::read(keys::dType) ? PrtARadio0 : PrtBRadio0)->setChecked(true);
-        ptMsg0->setText(keys::read(keys::fMsge));
+        ptMsg0->setText(keys::readMessage(keys::fMsge));
         break;
     case 1:
         TopEdt1->setText(keys::read(keys::fgTop));
@@ -271,7 +273,7 @@ void TPrtUntf::loadSettings() {
         dojOk1->setChecked(!keys::read(keys::djnousr));
         (keys::read(keys::gType) ? PrtARadio1 : PrtBRadio1)->setChecked(true);
         misuCk->setChecked(keys::read(keys::misu));
-        ptMsg1->setText(keys::read(keys::fMsg2));
+        ptMsg1->setText(keys::readMessage(keys::fMsg2));
         RadioPtypeA->setChecked(true);
         Mismny->setText(QStringLiteral("0"));
         break;
@@ -403,7 +405,7 @@ void TPrtUntf::mOk0Click() {
         return;
     if (!RunCommand(this, [&] {
             keys::write(keys::PKind, pKind0->Checked());
-            keys::write(keys::fMsge, ptMsg0->text());
+            keys::write(keys::fMsge, keys::withoutMessageHint(ptMsg0->text()));
             keys::write(keys::fdTop, TopEdt0->text());
             keys::write(keys::fdLft, LftEdt0->text());
             keys::write(keys::Prvew, PrvCheck0->isChecked());
@@ -422,7 +424,7 @@ void TPrtUntf::mOk1Click() {
     if (!RunCommand(this, [&] {
             keys::write(keys::PKind, pKind1->Checked());
             keys::write(keys::misu, misuCk->isChecked());
-            keys::write(keys::fMsg2, ptMsg1->text());
+            keys::write(keys::fMsg2, keys::withoutMessageHint(ptMsg1->text()));
             keys::write(keys::fgTop, TopEdt1->text());
             keys::write(keys::fgLft, LftEdt1->text());
             keys::write(keys::Prvew, PrvCheck1->isChecked());

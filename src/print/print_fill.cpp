@@ -156,9 +156,21 @@ const QColor kWhite(255, 255, 255);
 
 } // namespace
 
+QString DocumentTitle(const QString &kind, const QString &party, const QString &date) {
+    QStringList parts{kind};
+    if (!party.trimmed().isEmpty())
+        parts << party.simplified();
+    // "yyyy.mm.dd" as "yyyy-mm-dd"; a date left blank is not part of the title.
+    const QString digits = QString(date).remove(u'.').remove(u' ');
+    if (digits.size() == 8)
+        parts << date.trimmed().replace(u'.', u'-');
+    return parts.join(u' ');
+}
+
 std::unique_ptr<ReportForm> FillTaxInvoice(const InvoiceSnapshot &doc, const PrintOptions &o) {
     auto form = create(o.withTax ? u"TprtqDtybf"_s : u"TprtqZerof"_s);
     ReportForm &f = *form;
+    f.documentTitle = DocumentTitle(o.withTax ? u"세금계산서"_s : u"계산서"_s, doc.bSangho, doc.DayEdt);
     ApplyMargins(f, 220, 100, 278, 202, o.topOffset, o.leftOffset);
     if (o.formPaper) {
         // Pre-printed paper has its copies 3 pixels closer together than the drawn form.
@@ -189,6 +201,7 @@ std::unique_ptr<ReportForm> FillStatementSheet(const InvoiceSnapshot &doc, const
                                                bool continued) {
     auto form = create(u"TprtqPricf"_s);
     ReportForm &f = *form;
+    f.documentTitle = DocumentTitle(u"거래명세표"_s, doc.bSangho, doc.grDay);
     ApplyMargins(f, 195, 50, 180, 120, o.topOffset, o.leftOffset);
     if (o.formPaper)
         f.band(u"QRBand1"_s).height = 524; // the lower copy sits 12 pixels lower on form paper
@@ -221,12 +234,14 @@ QList<StatementSheet> PlanStatementSheets(const QList<QStringList> &rows) {
 std::unique_ptr<ReportForm> FillLongStatement(const InvoiceSnapshot &doc, const PrintOptions &o) {
     auto form = create(u"TprtqPricef"_s);
     ReportForm &f = *form;
+    f.documentTitle = DocumentTitle(u"거래명세표"_s, doc.bSangho, doc.grDay);
     ApplyMargins(f, 290, 80, 150, 150, o.topOffset, o.leftOffset);
     // The single copy is drawn in the chosen copy's colour, or in black with white cells.
     const report::TagRule shaded = report::TagIs(1);
-    if (o.blackWhite)
+    if (o.blackWhite) {
         f.recolour(Qt::black, report::TagIs(1), [](int) { return true; }, kWhite);
-    else if (o.buyerCopy)
+        f.inkToBlack();
+    } else if (o.buyerCopy)
         f.recolour(report::kNavy, report::TagIs(1), shaded, report::kBlueShade);
     else
         f.recolour(report::kRed, report::TagIs(1), shaded, report::kRedShade);
@@ -258,6 +273,7 @@ bool ReceiptTooLong(const InvoiceSnapshot &doc) { return LastFilledStatementLine
 std::unique_ptr<ReportForm> FillReceipt(const InvoiceSnapshot &doc, const PrintOptions &o) {
     auto form = create(u"TprtqBillf"_s);
     ReportForm &f = *form;
+    f.documentTitle = DocumentTitle(u"영수증"_s, doc.bSangho, doc.grDay);
     ApplyMargins(f, 35, 10, 10, 10, o.topOffset, o.leftOffset);
     // Form paper does not change the receipt's drawing; only black-and-white recolours it.
     ApplyPaperOptions(f, false, o.blackWhite, report::TagIs(1));
@@ -310,6 +326,7 @@ QString SpacedRepresentativeName(const QString &name) {
 std::unique_ptr<ReportForm> FillQuotation(const QuotationSnapshot &doc, const PrintOptions &o) {
     auto form = create(u"Tprtqprcef"_s);
     ReportForm &f = *form;
+    f.documentTitle = DocumentTitle(u"견적서"_s, doc.SangHoEdt, doc.Day1Edt);
     ApplyMargins(f, 10, 10, 10, 10, o.topOffset, o.leftOffset);
     LoadSealFromSettings(f);
 

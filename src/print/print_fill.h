@@ -18,6 +18,10 @@
 
 namespace printjobs {
 
+// What a printed document is called (its PDF title and file name, its print job): the kind, the other
+// party and the date, as "세금계산서 (주)대한상사 2026-12-08"; an empty party or date is left out.
+QString DocumentTitle(const QString &kind, const QString &party, const QString &date);
+
 // The tax invoice (options.withTax) or the invoice without tax, two copies of five lines.
 std::unique_ptr<report::ReportForm> FillTaxInvoice(const InvoiceSnapshot &doc, const PrintOptions &options);
 

@@ -39,7 +39,9 @@ void LoadSealFromSettings(report::ReportForm &form) { printjobs::LoadSeal(form, 
 QString SealImagePath() { return g_sealImagePath; }
 
 void SetFooter(report::ReportForm &form, const QString &message, bool clearWebAddress) {
-    form.setFooter(message, clearWebAddress);
+    // The message field's hint is no message: it never reaches a customer's document.
+    const bool hint = !message.trimmed().isEmpty() && keys::withoutMessageHint(message.trimmed()).isEmpty();
+    form.setFooter(hint ? QString() : message, clearWebAddress);
 }
 
 QString DateYear(const QString &date) { return date.mid(0, 4); }

@@ -309,7 +309,7 @@ void TprevUntf::saveAsPdf() {
     FileDialogRequest request;
     request.title = QStringLiteral("PDF로 저장");
     request.folder = GetWorkPath(kIniFileName);
-    request.fileName = preview_->report().title + QStringLiteral(".pdf");
+    request.fileName = DocumentFileName(preview_->report().title, QStringLiteral("pdf"));
     request.filter = QStringLiteral("PDF 파일 (*.pdf);;모든 파일 (*)");
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = prompts().saveFile(this, request);

@@ -21,7 +21,7 @@ QString BreakInsertion(const QString &text, int limit) {
         if (bytes + width >= limit) {
             // This character holds byte number limit.
             const qsizetype at = width == 1 ? i + units : i;
-            return trimmed.left(at) + u' ' + trimmed.mid(at);
+            return trimmed.left(at) + kBreakMark + trimmed.mid(at);
         }
         bytes += width;
         i += units;

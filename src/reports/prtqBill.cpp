@@ -50,11 +50,12 @@ void BuildCopy(ReportForm &f, int band, bool left) {
     c.box(203, 229, 31, 30);
     c.cellWord(203, 229, 31, 30, QStringLiteral("종 목"));
     supplierField(p + u"SaNo"_s, 103, 150, 218, 15, 13, HAlign::Left, true);
-    supplierField(p + u"Sangho"_s, 103, 173, 118, 26, 11, HAlign::Left, false).wordWrap = true;
-    supplierField(p + u"Name"_s, 256, 173, 70, 26, 11, HAlign::Left, false).wordWrap = true;
-    supplierField(p + u"Addr"_s, 103, 202, 222, 26, 11, HAlign::Left, false).wordWrap = true;
-    supplierField(p + u"UpTea"_s, 103, 231, 98, 26, 11, HAlign::Left, false).wordWrap = true;
-    supplierField(p + u"UpJong"_s, 236, 231, 90, 26, 11, HAlign::Left, false).wordWrap = true;
+    // The wrapped fields take their cell's inside, clear of the rules and of the heavy frame.
+    supplierField(p + u"Sangho"_s, 101, 172, 120, 27, 11, HAlign::Left, false).wordWrap = true;
+    supplierField(p + u"Name"_s, 254, 172, 70, 27, 11, HAlign::Left, false).wordWrap = true;
+    supplierField(p + u"Addr"_s, 101, 203, 223, 26, 11, HAlign::Left, false).wordWrap = true;
+    supplierField(p + u"UpTea"_s, 101, 230, 101, 28, 11, HAlign::Left, false).wordWrap = true;
+    supplierField(p + u"UpJong"_s, 235, 230, 91, 28, 11, HAlign::Left, false).wordWrap = true;
     f.addPicture(band, p + u"djmge"_s, c.at(262, 158, 64, 64));
 
     // Date and amount.

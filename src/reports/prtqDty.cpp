@@ -95,12 +95,14 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
     const QString sup = upper ? QStringLiteral("a") : QStringLiteral("c");
     const QString buy = upper ? QStringLiteral("b") : QStringLiteral("d");
     struct Pos { double x, y, w, h; int px; bool bold; HAlign align; };
-    const Pos supPos[] = {{75, 107, 220, 20, 16, true, HAlign::Center}, {72, 136, 120, 24, 12, true, HAlign::Left},
-                          {236, 135, 75, 24, 11, false, HAlign::Left},   {73, 165, 228, 24, 11, false, HAlign::Left},
-                          {72, 194, 91, 24, 11, false, HAlign::Left},    {206, 194, 94, 24, 11, false, HAlign::Left}};
-    const Pos buyPos[] = {{377, 107, 220, 20, 16, true, HAlign::Center}, {375, 136, 120, 24, 12, true, HAlign::Left},
-                          {539, 135, 75, 24, 11, false, HAlign::Left},    {375, 165, 228, 24, 11, false, HAlign::Left},
-                          {374, 194, 91, 24, 11, false, HAlign::Left},    {508, 194, 94, 24, 11, false, HAlign::Left}};
+    // The wrapped fields take their cell's inside, clear of the rules (the supplier's block lies in a
+    // heavy frame, whose lines are 4 pixels wide); their text is centred in that height.
+    const Pos supPos[] = {{75, 107, 220, 20, 16, true, HAlign::Center}, {72, 128, 119, 27, 12, true, HAlign::Left},
+                          {238, 128, 60, 27, 11, false, HAlign::Left},   {72, 159, 228, 28, 11, false, HAlign::Left},
+                          {72, 188, 90, 30, 11, false, HAlign::Left},    {208, 188, 92, 30, 11, false, HAlign::Left}};
+    const Pos buyPos[] = {{377, 107, 220, 20, 16, true, HAlign::Center}, {374, 128, 119, 29, 12, true, HAlign::Left},
+                          {540, 128, 66, 29, 11, false, HAlign::Left},    {374, 158, 232, 29, 11, false, HAlign::Left},
+                          {374, 188, 90, 30, 11, false, HAlign::Left},    {510, 188, 96, 30, 11, false, HAlign::Left}};
     for (int i = 0; i < 6; ++i) {
         const Pos &s = supPos[i];
         c.data(sup + kParty[i], s.x, s.y, s.w, s.h, s.px, s.align, s.bold).wordWrap = i > 0;
@@ -141,8 +143,8 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
             c.cellWord(x, 234, step + 1, 18, places[i], 10);
             c.box(x, 251, step + 1, 31);
             const int fromRight = int(places.size()) - 1 - i;
-            if (fromRight > 0 && fromRight % 3 == 0) // thousands mark after this place
-                c.word(x + step - 3, 272, 7, 9, QStringLiteral("."), 9);
+            if (fromRight > 0 && fromRight % 3 == 0) // thousands mark after this place, inside its cell
+                c.word(x + step - 5, 270, 5, 10, QStringLiteral("."), 9);
         }
     };
     digitBlock(114, 188,
@@ -155,7 +157,7 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
                     QStringLiteral("십"), QStringLiteral("만"), QStringLiteral("천"), QStringLiteral("백"),
                     QStringLiteral("십"), QStringLiteral("일")});
 
-    c.data(n(QStringLiteral("LabelYer")), 3, 260, 27, 14, 11, HAlign::Left);
+    c.data(n(QStringLiteral("LabelYer")), 4, 260, 27, 14, 11, HAlign::Left); // clear of the heavy frame
     c.data(n(QStringLiteral("LabelMth")), 32, 260, 16, 14, 11, HAlign::Center);
     c.data(n(QStringLiteral("LabelDay")), 51, 260, 16, 14, 11, HAlign::Center);
     c.data(n(QStringLiteral("La12")), 75, 258, 35, 16, 15, HAlign::Center);

@@ -61,11 +61,12 @@ void BuildStatementCopy(ReportForm &f, int band, const StatementCopy &copy) {
         c.cellWord(204 + off, 139, 33, 28, QStringLiteral("종 목"));
         const QString sfx = side == 0 ? QString() : QStringLiteral("b");
         c.data(p + u"SaNo"_s + sfx, 92 + off, 63, 235, 19, 16, HAlign::Left, true);
-        c.data(p + u"Sangho"_s + sfx, 84 + off, 85, 150, 26).wordWrap = true;
-        c.data(p + u"Name"_s + sfx, 269 + off, 85, side == 0 ? 70 : 72, 26).wordWrap = true;
-        c.data(p + u"Addr"_s + sfx, 84 + off, 113, side == 0 ? 254 : 256, 26).wordWrap = true;
-        c.data(p + u"UpTea"_s + sfx, 84 + off, 141, 118, 26).wordWrap = true;
-        c.data(p + u"UpJong"_s + sfx, 239 + off, 141, side == 0 ? 99 : 101, 26).wordWrap = true;
+        // The wrapped fields take their cell's inside, clear of the rules; their text is centred in it.
+        c.data(p + u"Sangho"_s + sfx, 83 + off, 84, 152, 27).wordWrap = true;
+        c.data(p + u"Name"_s + sfx, 268 + off, 84, side == 0 ? 71 : 72, 27).wordWrap = true;
+        c.data(p + u"Addr"_s + sfx, 83 + off, 112, side == 0 ? 256 : 257, 27).wordWrap = true;
+        c.data(p + u"UpTea"_s + sfx, 83 + off, 140, 120, 26).wordWrap = true;
+        c.data(p + u"UpJong"_s + sfx, 238 + off, 140, side == 0 ? 101 : 102, 26).wordWrap = true;
     }
     f.addPicture(band, copy.sealName, c.at(272, 68, 64, 64));
 
@@ -82,7 +83,7 @@ void BuildStatementCopy(ReportForm &f, int band, const StatementCopy &copy) {
         c.cells(edges, 186 + 22 * j, 23);
         const QString s = QString::number(j + 1).rightJustified(2, u'0');
         const double y = 194 + 22 * j;
-        c.data(p + u"Dy"_s + s, 0, y, 49, 14, 10, HAlign::Center);
+        c.data(p + u"Dy"_s + s, 2, y, 44, 14, 10, HAlign::Center);
         c.data(p + u"Name"_s + s, 51, y, 171, 14);
         c.data(p + u"Stan"_s + s, 227, y, 111, 14);
         c.data(p + u"Unit"_s + s, 342, y, 26, 14, 11, HAlign::Center);

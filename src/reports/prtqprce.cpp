@@ -46,7 +46,8 @@ Tprtqprcef::Tprtqprcef() : ReportForm(QStringLiteral("Tprtqprcef"), MarginUnit::
     c.data(QStringLiteral("SangHo2"), 424, 73, 279, 24, 21, HAlign::Center, true);
     c.data(QStringLiteral("SaNoLabel"), 428, 104, 272, 14, 12);
     c.data(QStringLiteral("Name2"), 428, 128, 272, 14, 12, HAlign::Center);
-    c.data(QStringLiteral("Addr2"), 428, 148, 272, 14, 12).wordWrap = true;
+    // Two lines of address fit between the name and the box's foot.
+    c.data(QStringLiteral("Addr2"), 426, 145, 276, 23, 12).wordWrap = true;
     addPicture(detail, QStringLiteral("djmage"), QRectF(630, 99, 64, 64));
     c.data(QStringLiteral("mSgeLabel"), 528, 184, 164, 14, 12, HAlign::Center);
 

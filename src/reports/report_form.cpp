@@ -1,6 +1,7 @@
 #include "report_form.h"
 
 #include "errors.h"
+#include "seal_ink.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -186,6 +187,21 @@ void ReportForm::applyPaperOptions(const PaperOptions &o) {
             }
         }
     }
+    if (o.blackWhite)
+        inkToBlack();
+}
+
+void ReportForm::inkToBlack() {
+    for (const auto &e : elements_) {
+        if (e->kind() == Element::Kind::Picture) {
+            static_cast<Picture &>(*e).grey = true;
+        } else if (e->kind() == Element::Kind::Label && e->tag == 0) {
+            // Data are black already; only a data label drawn in a copy's colour changes. Grey stays grey.
+            auto &l = static_cast<Label &>(*e);
+            if (l.color.hsvSaturation() > 0)
+                l.color = Qt::black;
+        }
+    }
 }
 
 void ReportForm::recolour(const QColor &colour, const TagRule &isFormLabel, const TagRule &shadedShapes,
@@ -218,8 +234,13 @@ QStringList ReportForm::sealNames() const {
 
 bool ReportForm::loadSeal(const QString &path) {
     bool loaded = false;
-    for (const QString &n : sealNames())
-        loaded = picture(n).load(path) || loaded;
+    for (const QString &n : sealNames()) {
+        Picture &p = picture(n);
+        if (p.load(path)) {
+            p.image = SealInk(p.image);
+            loaded = true;
+        }
+    }
     return loaded;
 }
 

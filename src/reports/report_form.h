@@ -31,6 +31,10 @@ inline const QColor kWebAddressGrey{128, 128, 128};
 
 enum class HAlign { Left, Center, Right };
 
+// Marks a place in a label's text where the word wrapper may break a line; it takes no room and is
+// never drawn (a zero-width space).
+inline constexpr QChar kBreakMark{0x200B};
+
 struct FontSpec {
     QString family = QStringLiteral("굴림");
     int pixelSize = 12;
@@ -99,6 +103,7 @@ class Picture : public Element {
 public:
     Kind kind() const override { return Kind::Picture; }
     QImage image;
+    bool grey = false; // drawn in grey (black-and-white printing)
     // Loads the file; a missing or unreadable file leaves the picture empty. True when a picture was loaded.
     bool load(const QString &path);
     void clear() { image = QImage(); }
@@ -138,6 +143,10 @@ public:
     virtual ~ReportForm() = default;
 
     const QString &className() const { return className_; }
+
+    // What the printed document is called: the PDF's title, the proposed PDF file name and the print
+    // job's name. Empty: the form's class name stands in.
+    QString documentTitle;
 
     // Page: A4 portrait unless changed.
     QSizeF pageSizeMm{210.0, 297.0};
@@ -199,8 +208,12 @@ public:
     // given fill (the shaded cells), other shapes get otherBrush when it is set.
     void recolour(const QColor &colour, const TagRule &isFormLabel, const TagRule &shadedShapes,
                   const std::optional<QColor> &shadedBrush, const std::optional<QColor> &otherBrush = {});
-    // Loads the seal picture into every seal image of the form (adjmge, bdjmge, djmage). A missing or
-    // unreadable file, or an empty path, leaves them empty; nothing is reported. True when loaded.
+    // Black-and-white printing of what the form words do not cover: coloured data labels (the receipt or
+    // claim word) turn black and pictures (the seal) print in grey.
+    void inkToBlack();
+    // Loads the seal picture into every seal image of the form (adjmge, bdjmge, djmage), its white made
+    // transparent (a seal is ink). A missing or unreadable file, or an empty path, leaves them empty;
+    // nothing is reported. True when loaded.
     bool loadSeal(const QString &path);
     // The seal images the form holds.
     QStringList sealNames() const;

@@ -1,6 +1,7 @@
 #include "report_renderer.h"
 
 #include "fonts.h"
+#include "seal_ink.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -75,6 +76,61 @@ void AddShape(RenderedPage &page, const Shape &s, const QPointF &origin, std::ve
     }
 }
 
+// The width of the widest line.
+double WidestLine(const QStringList &lines, const QFontMetricsF &fm) {
+    double w = 0;
+    for (const QString &line : lines)
+        w = std::max(w, fm.horizontalAdvance(line));
+    return w;
+}
+
+// Fits the text into the box: lines not wider than the box (less its insets) and, when there is more
+// than one line, their stack not taller than the box. A line too wide is first condensed sideways down to
+// kMinCondense, then made smaller; wrapped text is wrapped again at each step, so that condensing or a
+// smaller size may save a line. The text itself is never shortened.
+void FitText(PageItem &item, const QString &text, bool wrap) {
+    const QFontMetricsF fm(item.font);
+    const double width = std::max(1.0, item.rect.width() - 2 * kTextInset);
+    const double height = std::max(1.0, item.rect.height());
+    auto stackHeight = [&](qsizetype lines) { return double(lines) * item.lineSpacing; };
+
+    if (!wrap) {
+        QStringList lines = text.split(u'\n');
+        for (QString &line : lines)
+            line.remove(kBreakMark);
+        item.lines = lines;
+        const double widest = WidestLine(lines, fm);
+        double sx = widest > width ? width / widest : 1.0;
+        double sy = sx >= kMinCondense ? 1.0 : sx / kMinCondense;
+        // Several lines in a box too low for them are made smaller as well.
+        if (lines.size() > 1 && stackHeight(lines.size()) * sy > height) {
+            sy = height / stackHeight(lines.size());
+            sx = std::min(sx, sy);
+        }
+        item.scaleX = sx;
+        item.scaleY = sy;
+        return;
+    }
+
+    // Wrapped text: the largest size, and at it the least condensing, at which all lines fit.
+    for (double sy = 1.0; sy > 0.2; sy -= 0.05) {
+        for (double condense = 1.0; condense >= kMinCondense - 1e-9; condense -= 0.05) {
+            const double sx = sy * condense;
+            const QStringList lines = WrapText(text, item.font, width / sx);
+            if (stackHeight(lines.size()) * sy <= height + 1e-9 && WidestLine(lines, fm) * sx <= width + 1e-9) {
+                item.lines = lines;
+                item.scaleX = sx;
+                item.scaleY = sy;
+                return;
+            }
+        }
+    }
+    // A text too long for any readable size: the smallest size, every line kept.
+    item.scaleY = 0.2;
+    item.scaleX = 0.2 * kMinCondense;
+    item.lines = WrapText(text, item.font, width / item.scaleX);
+}
+
 void AddLabel(const Label &label, const QPointF &origin, std::vector<PageItem> &lines,
               std::vector<PageItem> &texts) {
     const QRectF r = label.rect.translated(origin);
@@ -101,30 +157,46 @@ void AddLabel(const Label &label, const QPointF &origin, std::vector<PageItem> &
         return;
     PageItem item;
     item.type = PageItem::Type::Text;
+    item.name = label.name;
     item.rect = r;
     item.font = ReportFont(label.font);
     const QFontMetricsF fm(item.font);
     // Lines follow each other at the font's size plus one pixel, as the forms were drawn for.
     item.lineSpacing = label.font.pixelSize + 1;
     item.ascent = fm.ascent();
+    item.descent = fm.descent();
     item.color = label.color;
     item.align = label.align;
-    if (label.wordWrap) {
-        item.lines = WrapText(text, item.font, r.width());
-        // Lines that would start below the box are not printed.
-        const int fit = std::max(1, int((r.height() + 2) / item.lineSpacing));
-        if (item.lines.size() > fit)
-            item.lines = item.lines.mid(0, fit);
-    } else {
-        item.lines = text.split(u'\n');
-    }
-    // Text stays inside its box sideways; a line may reach a little below the box for its descenders.
-    item.clip = QRectF(r.left(), r.top() - 2, r.width(),
-                       std::max(r.height(), item.lineSpacing * item.lines.size()) + 3);
+    FitText(item, text, label.wordWrap);
+    // A single line sits at the top of its box, as drawn; wrapped text is centred in its box's height.
+    const double stack = item.lines.size() * item.lineSpacing * item.scaleY;
+    item.textTop = label.wordWrap ? r.top() + (r.height() - stack) / 2 : r.top();
     texts.push_back(item);
 }
 
 } // namespace
+
+QRectF PageItem::textArea() const {
+    return QRectF(rect.left() + kTextInset, rect.top(), std::max(0.0, rect.width() - 2 * kTextInset), rect.height());
+}
+
+std::vector<QRectF> PageItem::lineRects() const {
+    std::vector<QRectF> out;
+    const QFontMetricsF fm(font);
+    const QRectF area = textArea();
+    double top = textTop;
+    for (const QString &line : lines) {
+        const double w = fm.horizontalAdvance(line) * scaleX;
+        double x = area.left();
+        if (align == HAlign::Right)
+            x = area.right() - w;
+        else if (align == HAlign::Center)
+            x = area.left() + (area.width() - w) / 2;
+        out.emplace_back(x, top, w, lineSpacing * scaleY);
+        top += lineSpacing * scaleY;
+    }
+    return out;
+}
 
 QStringList RenderedPage::texts() const {
     QStringList out;
@@ -148,41 +220,68 @@ QStringList WrapText(const QString &text, const QFont &font, double width) {
     const QFontMetricsF fm(font);
     QStringList out;
     for (const QString &para : text.split(u'\n')) {
-        if (fm.horizontalAdvance(para) <= width) {
-            out << para;
+        // The characters to draw, and before which of them a line may break: after a blank, or where a
+        // break mark stood.
+        QString chars;
+        QList<bool> breakBefore;
+        bool mark = false;
+        for (const QChar c : para) {
+            if (c == kBreakMark) {
+                mark = true;
+                continue;
+            }
+            breakBefore.append(mark || (!chars.isEmpty() && chars.back() == u' '));
+            chars += c;
+            mark = false;
+        }
+        if (fm.horizontalAdvance(chars) <= width) {
+            out << chars;
             continue;
         }
-        QString line;
-        qsizetype lastBlank = -1;
-        for (qsizetype i = 0; i < para.size(); ++i) {
-            const QChar c = para.at(i);
-            const qsizetype len = c.isHighSurrogate() && i + 1 < para.size() ? 2 : 1;
-            const QString piece = para.mid(i, len);
-            if (line.isEmpty() && piece == u" ")
-                continue; // a wrapped line does not begin with a blank
-            if (!line.isEmpty() && fm.horizontalAdvance(line + piece) > width && piece != u" ") {
-                if (lastBlank > 0) {
-                    out << line.left(lastBlank).trimmed();
-                    line = line.mid(lastBlank + 1);
-                } else {
-                    out << line;
-                    line.clear();
-                }
-                lastBlank = -1;
-                for (qsizetype k = line.size() - 1; k > 0; --k)
-                    if (line.at(k) == u' ') {
-                        lastBlank = k;
-                        break;
-                    }
+        auto skipBlanks = [&](qsizetype i) {
+            while (i < chars.size() && chars.at(i) == u' ')
+                ++i;
+            return i;
+        };
+        qsizetype start = skipBlanks(0);
+        for (qsizetype i = start; i < chars.size(); ++i) {
+            // A pair of surrogates stays together.
+            const qsizetype end = chars.at(i).isHighSurrogate() && i + 1 < chars.size() ? i + 2 : i + 1;
+            if (chars.at(i) == u' ' || i == start || fm.horizontalAdvance(chars.mid(start, end - start)) <= width) {
+                i = end - 1;
+                continue;
             }
-            if (piece == u" ")
-                lastBlank = line.size();
-            line += piece;
-            i += len - 1;
+            qsizetype cut = i;
+            for (qsizetype k = i; k > start; --k)
+                if (breakBefore.at(k)) {
+                    cut = k;
+                    break;
+                }
+            QString line = chars.mid(start, cut - start);
+            while (line.endsWith(u' '))
+                line.chop(1);
+            out << line;
+            start = skipBlanks(cut);
+            i = start - 1;
         }
-        out << line.trimmed();
+        QString last = chars.mid(start);
+        while (last.endsWith(u' '))
+            last.chop(1);
+        if (!last.isEmpty() || out.isEmpty())
+            out << last;
     }
     return out;
+}
+
+QString DocumentFileName(const QString &title, const QString &suffix) {
+    QString name = title.simplified();
+    for (QChar &c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
+            c == u'>' || c == u'|' || c.category() == QChar::Other_Control)
+            c = u'_';
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name.prepend(u'_');
+    return name + u'.' + suffix;
 }
 
 RenderedReport Render(ReportForm &form) {
@@ -191,7 +290,7 @@ RenderedReport Render(ReportForm &form) {
         form.beforePrint(form);
 
     RenderedReport report;
-    report.title = form.className();
+    report.title = form.documentTitle.isEmpty() ? form.className() : form.documentTitle;
     RenderedPage page;
     page.sizePx = form.pageSizeMm * kPixelsPerMm;
     // A negative top or left margin would push the form off the paper; it starts at the edge instead.
@@ -217,7 +316,8 @@ RenderedReport Render(ReportForm &form) {
                 break;
             PageItem item;
             item.type = PageItem::Type::Picture;
-            item.image = p.image;
+            item.name = p.name;
+            item.image = p.grey ? GreyInk(p.image) : p.image;
             item.rect = QRectF(p.rect.topLeft() + origin, QSizeF(p.image.size()));
             const Band &b = form.bands()[e->band];
             item.clip = QRectF(origin, QSizeF(b.width, b.height));
@@ -255,19 +355,20 @@ void PaintPage(const RenderedPage &page, QPainter &painter) {
             break;
         case PageItem::Type::Text: {
             painter.save();
-            painter.setClipRect(i.clip, Qt::IntersectClip);
             painter.setFont(i.font);
             painter.setPen(i.color);
             const QFontMetricsF fm(i.font);
-            double y = i.rect.top() + i.ascent;
-            for (const QString &line : i.lines) {
-                double x = i.rect.left();
-                if (i.align != HAlign::Left) {
-                    const double w = fm.horizontalAdvance(line);
-                    x = i.align == HAlign::Right ? i.rect.right() - w : i.rect.left() + (i.rect.width() - w) / 2;
-                }
+            const std::vector<QRectF> at = i.lineRects();
+            for (size_t n = 0; n < at.size(); ++n) {
+                const QString &line = i.lines.at(qsizetype(n));
+                // The baseline within the line's height, the font's own height centred on it.
+                const double baseline =
+                    at[n].top() + ((i.lineSpacing - i.ascent - i.descent) / 2 + i.ascent) * i.scaleY;
+                painter.save();
+                painter.translate(at[n].left(), baseline);
+                painter.scale(i.scaleX, i.scaleY);
                 if (!line.contains(u' ')) {
-                    painter.drawText(QPointF(x, y), line);
+                    painter.drawText(QPointF(0, 0), line);
                 } else {
                     // Word by word, at the places the whole line would put them: PDF readers then find the
                     // blanks between the words.
@@ -277,12 +378,12 @@ void PaintPage(const RenderedPage &page, QPainter &painter) {
                         if (end < 0)
                             end = line.size();
                         if (end > start)
-                            painter.drawText(QPointF(x + fm.horizontalAdvance(line.left(start)), y),
+                            painter.drawText(QPointF(fm.horizontalAdvance(line.left(start)), 0),
                                              line.mid(start, end - start));
                         start = end + 1;
                     }
                 }
-                y += i.lineSpacing;
+                painter.restore();
             }
             painter.restore();
             break;

@@ -170,14 +170,16 @@ TEST_F(ExportButtons, NoSpreadsheetProgramIsReportedAndNothingIsLeftBehind) {
     edit("bSangho")->setText(s("하늘문구"));
     const InvoiceState before = stateOf(*editor);
     click("ExlBtn0");
-    EXPECT_EQ(prompts.shown, QStringList{s("Excel.exe 를 찾을 수 없습니다")});
+    // The failure, and what to install.
+    EXPECT_EQ(prompts.shown, QStringList{s("Excel.exe 를 찾을 수 없습니다\n엑셀 파일을 열 프로그램이 없습니다. "
+                                           "LibreOffice Calc(패키지 libreoffice-calc)를 설치하세요.")});
     EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u',').toStdString();
     expectSame(stateOf(*editor), before);
 
     open(2);
     prompts.shown.clear();
     click("ExlBtn2");
-    EXPECT_EQ(prompts.shown, QStringList{s("Excel.exe 를 찾을 수 없습니다")});
+    EXPECT_EQ(prompts.shown, QStringList{NoSpreadsheetMessage()});
 }
 
 TEST_F(ExportButtons, AmountThatIsNotANumberStopsTheExportWithAMessage) {

@@ -8,6 +8,7 @@
 #include "settings_keys.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -83,9 +84,44 @@ TEST_F(ExportCall, TwoExportsInTheSameMomentGetTwoFiles) {
 TEST_F(ExportCall, NoSpreadsheetProgramShowsTheMessageAndLeavesNoFile) {
     opener.answer = false;
     EXPECT_EQ(ExportQuotationSheet(sampleQuotation()), QString());
-    EXPECT_EQ(prompts.shown, QStringList{kNoSpreadsheetMessage});
+    EXPECT_EQ(prompts.shown, QStringList{NoSpreadsheetMessage()});
+    EXPECT_TRUE(prompts.shown.front().contains(QStringLiteral("libreoffice-calc")));
     EXPECT_EQ(opener.opened.size(), 1);
     EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(ExportCall, ExportedFilesGoWhenTheProgramEnds) {
+    // A file a crashed run left behind two days ago goes too; a fresh one of another run stays.
+    const QString stale = tmp.filePath(QStringLiteral("견적서_20050307-142501-005.xlsx"));
+    const QString fresh = tmp.filePath(QStringLiteral("견적서_20050307-142501-006.xlsx"));
+    for (const QString &f : {stale, fresh}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFile old(stale);
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+    old.close();
+    const QString path = ExportInvoiceSheet(sampleTaxInvoice());
+    ASSERT_TRUE(QFile::exists(path));
+    RemoveExportedFiles();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_TRUE(QFile::exists(fresh));
+}
+
+// The real opener's answer: a program that fails at once, one that succeeds, one that keeps running.
+TEST_F(ExportCall, TheOpenersAnswerIsAwaitedAndAFailureCounts) {
+    const QString sh = QStringLiteral("/bin/sh");
+    EXPECT_FALSE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("echo Unspecified Application Error >&2; exit 1")}, 5000));
+    EXPECT_TRUE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("exit 0")}, 5000));
+    QElapsedTimer t;
+    t.start();
+    EXPECT_TRUE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("sleep 3")}, 300));
+    EXPECT_LT(t.elapsed(), 2500);
+    EXPECT_FALSE(RunOpener(QStringLiteral("/nonexistent/soffice"), {QStringLiteral("-n"), QStringLiteral("x.xlsx")}, 5000));
+    RemoveExportedFiles();
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u',').toStdString();
 }
 
 TEST_F(ExportCall, ALineThirteenAmountThatIsNoNumberWritesNothing) {

@@ -204,6 +204,10 @@ TEST(TaxInvoiceSheet, SealPictureOnlyFromAPictureFile) {
     ASSERT_EQ(s.pictures().size(), 1);
     EXPECT_EQ(s.pictures().at(0).left, 220);
     EXPECT_EQ(s.pictures().at(0).top, 83);
+    // The seal is ink: its white paper is transparent, its red ring stays.
+    const QImage &seal = s.pictures().at(0).image;
+    EXPECT_EQ(seal.pixelColor(1, 1).alpha(), 0);
+    EXPECT_EQ(seal.pixelColor(30, 12), QColor(220, 0, 0));
 }
 
 TEST(ExportSettings, SealPathRuleAndFooters) {
@@ -438,8 +442,17 @@ TEST(QuotationSheet, FrameInBlackAndTheSupplierRecord) {
     EXPECT_EQ(s.value(QStringLiteral("B12")), QStringLiteral("금액    一金 : 이십삼만사천원정 (₩234,000)"));
     EXPECT_EQ(s.value(QStringLiteral("B44")), QStringLiteral("한빛상사  Tel.02-1234-5678"));
     EXPECT_EQ(s.format(QStringLiteral("B44")).horizontal, HAlign::Left);
-    for (const char *m : {"A9:L9", "A11:L11", "A13:L13", "G5:G8", "A35:L35", "B43:K43", "C34:E34", "B44:K44"})
+    for (const char *m : {"A11:L11", "A13:L13", "G5:G8", "B43:K43", "C34:E34", "B44:K44"})
         EXPECT_TRUE(hasMerge(s, m)) << m;
+    // Rows 9 and 35 stay unmerged, so no margin cell's white edge stands for the lines above them.
+    EXPECT_FALSE(hasMerge(s, "A9:L9"));
+    EXPECT_FALSE(hasMerge(s, "A35:L35"));
+    for (const char *c : {"B9", "F9", "H9", "K9", "B35", "K35"})
+        EXPECT_EQ(s.border(QLatin1String(c), Edge::Top).colour, kBlack) << c;
+    EXPECT_EQ(s.border(QStringLiteral("G9"), Edge::Top).colour, kWhite);
+    // Inside the spacer rows no line shows, as in a merged row.
+    for (const char *c : {"C9", "J9", "C35", "J35"})
+        EXPECT_EQ(s.border(QLatin1String(c), Edge::Left).colour, kWhite) << c;
 }
 
 TEST(QuotationSheet, LineNumbersZerosMemoAndBlankDays) {

@@ -182,6 +182,8 @@ TEST(XlsxPictures, OffsetsCountOnTheFormsColumns) {
     // 42 points = 56 pixels = four form columns of 14: the start of column E.
     EXPECT_EQ(PictureColumnAt(s, 42).col, 5);
     EXPECT_EQ(PictureColumnAt(s, 42).offset, 0);
-    // 7 of 14 form pixels into a column are 6 of its 12 pixels in the file.
-    EXPECT_EQ(PictureColumnAt(s, 5.25).offset, 6);
+    // The file's columns keep the form's pixels: 7 pixels into a column stay 7.
+    EXPECT_EQ(PictureColumnAt(s, 5.25).offset, 7);
+    for (double w : {1.0, 2.0, 3.0, 5.0, 13.0})
+        EXPECT_EQ(ColumnPixels(FileColumnWidth(w), kFileCharacterPixels), ColumnPixels(w, kFormCharacterPixels)) << w;
 }

@@ -119,11 +119,12 @@ TEST_F(XlsxFile, TaxInvoice) {
     EXPECT_EQ(column["bottom"].toObject()["color"].toString(), QStringLiteral("FFFFFFFF"));
     EXPECT_EQ(column["horizontal"].toString(), QStringLiteral("center"));
 
-    // Widths in the file include the cell padding: 1 character is 12 pixels, 2 are 19.
+    // Widths in the file (7-pixel characters, padding included) keep the form's pixels, measured on
+    // 9-pixel characters: 1 character is 14 pixels, 2 are 23.
     const QJsonObject widths = f["columnWidths"].toObject();
-    EXPECT_NEAR(widths["C"].toDouble(), 12.0 / 7, 0.01);
-    EXPECT_NEAR(widths["D"].toDouble(), 19.0 / 7, 0.01);
-    EXPECT_NEAR(widths["E"].toDouble(), 19.0 / 7, 0.01);
+    EXPECT_NEAR(widths["C"].toDouble(), 14.0 / 7, 0.01);
+    EXPECT_NEAR(widths["D"].toDouble(), 23.0 / 7, 0.01);
+    EXPECT_NEAR(widths["E"].toDouble(), 23.0 / 7, 0.01);
     EXPECT_EQ(f["defaultRowHeight"].toDouble(), 15);
     const QJsonObject heights = f["rowHeights"].toObject();
     EXPECT_EQ(heights["5"].toDouble(), 24);
@@ -131,13 +132,13 @@ TEST_F(XlsxFile, TaxInvoice) {
     EXPECT_FALSE(heights.contains(QStringLiteral("9")));
 
     // The seal 220 points (293 pixels) right and 83 points (111 pixels) down from A1, on the form's
-    // columns (A-C 14 pixels, D-E 23, then 14 each): column T (index 19), 9 of its 14 pixels in, which
-    // are 8 of the 12 pixels it has in this file; rows 1-4 20 pixels, 5-8 32: row 5 (index 4) at 31.
+    // columns (A-C 14 pixels, D-E 23, then 14 each): column T (index 19), 9 of its 14 pixels in; rows
+    // 1-4 20 pixels, 5-8 32: row 5 (index 4) at 31.
     const QJsonArray pictures = f["pictures"].toArray();
     ASSERT_EQ(pictures.size(), 1);
     const QJsonObject anchor = pictures.at(0).toObject();
     EXPECT_EQ(anchor["col"].toInt(), 19);
-    EXPECT_EQ(anchor["colOff"].toInt(), 8 * 9525);
+    EXPECT_EQ(anchor["colOff"].toInt(), 9 * 9525);
     EXPECT_EQ(anchor["row"].toInt(), 4);
     EXPECT_EQ(anchor["rowOff"].toInt(), 31 * 9525);
     EXPECT_EQ(f["media"].toArray().at(0).toString(), QStringLiteral("xl/media/image1.png"));
@@ -162,7 +163,8 @@ TEST_F(XlsxFile, StatementWithThirtyLines) {
     EXPECT_EQ(cellOf(f, "W39")["right"].toObject()["style"].toString(), QStringLiteral("thin"));
     EXPECT_EQ(f["defaultRowHeight"].toDouble(), 16);
     EXPECT_EQ(f["rowHeights"].toObject()["40"].toDouble(), 21);
-    EXPECT_NEAR(f["columnWidths"].toObject()["F"].toDouble(), 40.0 / 7, 0.01);
+    EXPECT_NEAR(f["columnWidths"].toObject()["F"].toDouble(), 50.0 / 7, 0.01);
+    EXPECT_NEAR(f["rowHeights"].toObject()["4"].toDouble(), 15, 0.02); // not the sheet's 16
     EXPECT_TRUE(f["pictures"].toArray().isEmpty());
 }
 
@@ -183,6 +185,6 @@ TEST_F(XlsxFile, Quotation) {
     EXPECT_EQ(cellOf(f, "H7")["value"].toString(), QStringLiteral("대     표 :    홍    길    동   [印]"));
     EXPECT_EQ(cellOf(f, "B44")["value"].toString(), QStringLiteral("한빛상사  Tel.02-1234-5678"));
     EXPECT_EQ(f["rowHeights"].toObject()["11"].toDouble(), 2);
-    EXPECT_NEAR(f["columnWidths"].toObject()["K"].toDouble(), 68.0 / 7, 0.01);
+    EXPECT_NEAR(f["columnWidths"].toObject()["K"].toDouble(), 86.0 / 7, 0.01);
     EXPECT_EQ(f["pictures"].toArray().size(), 1);
 }

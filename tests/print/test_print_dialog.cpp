@@ -1,6 +1,7 @@
 #include "BtChkBox.h"
 #include "PrtUnit.h"
 #include "document_snapshot.h"
+#include "print_fill.h"
 #include "settings_keys.h"
 #include "test_support.h"
 
@@ -53,7 +54,8 @@ TEST_F(DialogFixture, TaxInvoicePageDefaultsWithoutSettingsFile) {
     EXPECT_FALSE(w<TBitCheckBox>("pKind0")->Checked());
     EXPECT_TRUE(w<QRadioButton>("PrtARadio0")->isChecked());
     EXPECT_FALSE(w<QCheckBox>("dojOk0")->isChecked());
-    EXPECT_EQ(w<QLineEdit>("ptMsg0")->text(), s("계산서에 전달할 메시지 적는 부분...."));
+    EXPECT_EQ(w<QLineEdit>("ptMsg0")->text(), QString()); // the default message is only a hint
+    EXPECT_EQ(w<QLineEdit>("ptMsg0")->placeholderText(), s("계산서에 전달할 메시지 적는 부분...."));
     EXPECT_EQ(TPrtUntf::instance(), dialog.get());
     dialog.reset();
     EXPECT_EQ(TPrtUntf::instance(), nullptr);
@@ -64,7 +66,7 @@ TEST_F(DialogFixture, StatementAndQuotationPageDefaults) {
     EXPECT_EQ(dialog->size(), QSize(380, 220));
     EXPECT_TRUE(w<QCheckBox>("misuCk")->isChecked());
     EXPECT_TRUE(w<QRadioButton>("PrtARadio1")->isChecked());
-    EXPECT_EQ(w<QLineEdit>("ptMsg1")->text(), s("명세서에 전달할 메시지 적는 부분...."));
+    EXPECT_EQ(w<QLineEdit>("ptMsg1")->text(), QString());
     EXPECT_EQ(w<QLineEdit>("Mismny")->text(), s("0"));
     EXPECT_FALSE(w<QFrame>("DtyPnl")->isVisible());
     open(2);
@@ -192,4 +194,31 @@ TEST_F(DialogFixture, CentredOnTheEditor) {
     TPrtUntf d(&editor, 1, EmptyItemRows(GridKind::Statement), {});
     const QRect e = editor.frameGeometry();
     EXPECT_EQ(d.pos(), QPoint(e.left() + (e.width() - 380) / 2, e.top() + (e.height() - 255) / 2));
+}
+
+TEST_F(DialogFixture, TheDefaultMessageIsOnlyAHintNeverPrintedNorStored) {
+    const QString hint = s("명세서에 전달할 메시지 적는 부분....");
+    // An earlier version stored the hint as the message.
+    app.write(s("ZaruZiz.ini"), cp("[등록]\r\nfMsg2=명세서에 전달할 메시지 적는 부분....\r\n"));
+    open(1);
+    EXPECT_EQ(w<QLineEdit>("ptMsg1")->text(), QString());
+    EXPECT_EQ(w<QLineEdit>("ptMsg1")->placeholderText(), hint);
+    click("mOk1");
+    ASSERT_EQ(jobs.size(), 1);
+    EXPECT_EQ(jobs[0].message, QString());
+    EXPECT_EQ(keys::read(keys::fMsg2, s("없음")), QString());
+
+    // Even a job handed the hint prints no message.
+    PrintOptions o = jobs[0];
+    o.message = hint;
+    InvoiceSnapshot doc;
+    doc.statement = true;
+    EXPECT_EQ(printjobs::FillStatementSheet(doc, o, 0, false)->text(s("ShangHo")), QString());
+    EXPECT_EQ(printjobs::FillLongStatement(doc, o)->text(s("ShangHo")), QString());
+
+    open(0);
+    EXPECT_EQ(w<QLineEdit>("ptMsg0")->placeholderText(), s("계산서에 전달할 메시지 적는 부분...."));
+    w<QLineEdit>("ptMsg0")->setText(s("감사합니다"));
+    click("mOk0");
+    EXPECT_EQ(keys::read(keys::fMsge), s("감사합니다"));
 }

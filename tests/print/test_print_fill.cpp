@@ -4,10 +4,13 @@
 #include "print_fill.h"
 #include "print_fixtures.h"
 #include "print_preparation.h"
+#include "report_renderer.h"
 #include "settings_keys.h"
 #include "test_support.h"
 
 #include <QImage>
+#include <QTemporaryDir>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 using namespace printjobs;
@@ -118,6 +121,67 @@ TEST_F(FillTest, SealIsLoadedOnlyWhenWantedAndPresent) {
     EXPECT_TRUE(FillLongStatement(fixtures::statement(13), statementOptions())->picture(u"djmage"_s).image.isNull());
 }
 
+TEST_F(FillTest, TheSealPrintsAsInkAndGreyInBlackAndWhite) {
+    // A red seal on white paper: its white must not hide the words it is printed over.
+    QImage seal(64, 64, QImage::Format_RGB32);
+    seal.fill(Qt::white);
+    for (int y = 16; y < 48; ++y)
+        for (int x = 16; x < 48; ++x)
+            seal.setPixelColor(x, y, x < 32 ? QColor(255, 0, 0) : QColor(255, 128, 128));
+    ASSERT_TRUE(seal.save(app.file(u"dojang.bmp"_s)));
+    keys::write(keys::djnousr, false);
+    PrintOptions o = statementOptions();
+    o.seal = true;
+    auto colour = FillStatementSheet(fixtures::statement(3), o, 0, false);
+    const QImage ink = colour->picture(u"adjmge"_s).image;
+    EXPECT_EQ(ink.pixelColor(2, 2).alpha(), 0);
+    EXPECT_EQ(ink.pixelColor(20, 20), QColor(255, 0, 0));
+    // A light tint is the same red, half covering.
+    EXPECT_EQ(ink.pixelColor(40, 40).red(), 255);
+    EXPECT_NEAR(ink.pixelColor(40, 40).alpha(), 127, 1);
+
+    o.blackWhite = true;
+    const auto pictureOf = [](report::ReportForm &form, const QString &name) {
+        const report::RenderedReport rendered = report::Render(form);
+        for (const report::PageItem &i : rendered.pages.front().items)
+            if (i.type == report::PageItem::Type::Picture && i.name == name)
+                return i.image;
+        return QImage();
+    };
+    for (auto &form : {FillStatementSheet(fixtures::statement(3), o, 0, false),
+                       FillLongStatement(fixtures::statement(13), o), FillTaxInvoice(fixtures::taxInvoice(), o)}) {
+        const QString name = form->has(u"djmage"_s) ? u"djmage"_s : u"adjmge"_s;
+        const QColor drawn = pictureOf(*form, name).pixelColor(20, 20);
+        EXPECT_EQ(drawn.red(), drawn.green()) << form->className().toStdString();
+        EXPECT_EQ(drawn.green(), drawn.blue());
+        EXPECT_LT(drawn.red(), 128);
+        EXPECT_EQ(pictureOf(*form, name).pixelColor(2, 2).alpha(), 0);
+    }
+}
+
+TEST_F(FillTest, DocumentsAreNamedByKindPartyAndDate) {
+    PrintOptions o = taxOptions();
+    auto tax = FillTaxInvoice(fixtures::taxInvoice(), o);
+    EXPECT_EQ(tax->documentTitle, u("세금계산서 (주)대한상사 2024-05-20"));
+    o.withTax = false;
+    EXPECT_EQ(FillTaxInvoice(fixtures::taxInvoice(), o)->documentTitle, u("계산서 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(FillStatementSheet(fixtures::statement(2), statementOptions(), 0, false)->documentTitle,
+              u("거래명세표 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(FillQuotation(fixtures::quotation(1), o)->documentTitle, u("견적서 (주)대한상사 2024-05-01"));
+    EXPECT_EQ(DocumentTitle(u("영수증"), QString(), u("    .  .  ")), u("영수증"));
+
+    // The PDF's title, the proposed file name and the print job's name follow.
+    const report::RenderedReport pages = report::Render(*tax);
+    EXPECT_EQ(pages.title, u("세금계산서 (주)대한상사 2024-05-20"));
+    EXPECT_EQ(report::DocumentFileName(u("견적서 A/S 센터 2024-05-01"), u"pdf"_s), u("견적서 A_S 센터 2024-05-01.pdf"));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"job.pdf"_s));
+    ASSERT_TRUE(report::PrintReport(pages, printer));
+    EXPECT_EQ(printer.docName(), pages.title);
+}
+
 // --- Tax invoice ---
 
 TEST_F(FillTest, TaxInvoiceHeaderPartiesAndLinesInBothCopies) {
@@ -223,9 +287,9 @@ TEST_F(FillTest, BlackAndWhiteRecoloursOnlyFormElements) {
             EXPECT_EQ(static_cast<const Label &>(e).color, QColor(Qt::black)) << e.name.toStdString();
         }
     });
-    // Data labels keep their own colours: black text stays black, the received word keeps the copy colour.
-    EXPECT_EQ(f->label(u"BtnA"_s).color, report::kNavy);
-    EXPECT_EQ(f->label(u"BtnB"_s).color, report::kRed);
+    // Data stay black; the received or claimed word, drawn in the copy's colour, prints black too.
+    EXPECT_EQ(f->label(u"BtnA"_s).color, QColor(Qt::black));
+    EXPECT_EQ(f->label(u"BtnB"_s).color, QColor(Qt::black));
     EXPECT_EQ(f->label(u"LName1"_s).color, QColor(Qt::black));
 }
 

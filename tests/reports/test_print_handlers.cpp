@@ -27,30 +27,30 @@ TEST(BreakInsertion, DoubleByteCharacterAcrossTheLimitGoesToTheNextLine) {
     // 41 single bytes then a Hangul syllable at bytes 42-43: the blank goes after byte 41.
     const QString address = QString(41, u'a') + Hangul(1);
     ASSERT_EQ(cp949::byteLength(address), 43);
-    EXPECT_EQ(BreakInsertion(address, 42), QString(41, u'a') + u' ' + Hangul(1));
+    EXPECT_EQ(BreakInsertion(address, 42), QString(41, u'a') + kBreakMark + Hangul(1));
     // Byte 42 is the first byte of a syllable (bytes 42-43) after 20 syllables and one letter.
     const QString mixed = Hangul(20) + u'x' + Hangul(2);
-    EXPECT_EQ(BreakInsertion(mixed, 42), Hangul(20) + u'x' + u' ' + Hangul(2));
+    EXPECT_EQ(BreakInsertion(mixed, 42), Hangul(20) + u'x' + kBreakMark + Hangul(2));
 }
 
 TEST(BreakInsertion, SecondByteOfASyllableAtTheLimitBreaksBeforeIt) {
     const QString text = Hangul(22); // byte 42 is the second byte of syllable 21
-    EXPECT_EQ(BreakInsertion(text, 42), Hangul(20) + u' ' + Hangul(22).mid(20));
+    EXPECT_EQ(BreakInsertion(text, 42), Hangul(20) + kBreakMark + Hangul(22).mid(20));
 }
 
 TEST(BreakInsertion, SingleByteCharacterAtTheLimitStaysOnTheFirstLine) {
     const QString text = QString(45, u'b');
-    EXPECT_EQ(BreakInsertion(text, 42), QString(42, u'b') + u' ' + QString(3, u'b'));
+    EXPECT_EQ(BreakInsertion(text, 42), QString(42, u'b') + kBreakMark + QString(3, u'b'));
 }
 
 TEST(BreakInsertion, TrailingBlanksAreRemovedFirst) {
     EXPECT_EQ(BreakInsertion(QString(40, u'c') + QString(5, u' '), 42), QString(40, u'c'));
-    EXPECT_EQ(BreakInsertion(QString(44, u'c') + QStringLiteral("  "), 42), QString(42, u'c') + u' ' + QStringLiteral("cc"));
+    EXPECT_EQ(BreakInsertion(QString(44, u'c') + QStringLiteral("  "), 42), QString(42, u'c') + kBreakMark + QStringLiteral("cc"));
 }
 
 TEST(BreakInsertion, TheWonSignCountsOneByte) {
     const QString text = QString(u'\u20A9') + QString(42, u'1');
-    EXPECT_EQ(BreakInsertion(text, 42), QString(u'\u20A9') + QString(41, u'1') + u' ' + u'1');
+    EXPECT_EQ(BreakInsertion(text, 42), QString(u'\u20A9') + QString(41, u'1') + kBreakMark + u'1');
 }
 
 TEST(RepresentativeName, ShortNamesGetTheSealMark) {
@@ -62,7 +62,7 @@ TEST(RepresentativeName, ShortNamesGetTheSealMark) {
 
 TEST(RepresentativeName, LongNamesGetABreakInsteadOfTheMark) {
     EXPECT_EQ(RepresentativeName(Hangul(5)), Hangul(5)); // 10 bytes: unchanged
-    EXPECT_EQ(RepresentativeName(Hangul(8)), Hangul(6) + u' ' + Hangul(8).mid(6)); // 16 bytes
+    EXPECT_EQ(RepresentativeName(Hangul(8)), Hangul(6) + kBreakMark + Hangul(8).mid(6)); // 16 bytes
     EXPECT_EQ(RepresentativeName(QString(9, u'a')), QString(9, u'a'));
 }
 

@@ -177,8 +177,9 @@ TEST(FormLayout, FieldBoxesWhereTheLayoutGivesThem) {
     const Box boxes[] = {
         {"TprtqDtybf", "DtyfNoa", 488, 55, 29, 0},   {"TprtqDtybf", "DtyeNoa", 544, 55, 41, 0},
         {"TprtqDtybf", "DtysNoa3", 541, 79, 11, 0},  {"TprtqDtybf", "aSaNo", 75, 107, 220, 0},
-        {"TprtqDtybf", "aSangho", 72, 136, 120, 0},  {"TprtqDtybf", "aName", 236, 135, 75, 0},
-        {"TprtqDtybf", "aAddr", 73, 165, 228, 0},    {"TprtqDtybf", "bUpJong", 508, 194, 94, 0},
+        // The wrapped party fields fill their cells' insides, clear of the rules and the heavy frames.
+        {"TprtqDtybf", "aSangho", 72, 128, 119, 0},  {"TprtqDtybf", "aName", 238, 128, 60, 0},
+        {"TprtqDtybf", "aAddr", 72, 159, 228, 0},    {"TprtqDtybf", "bUpJong", 510, 188, 96, 0},
         {"TprtqDtybf", "adjmge", 259, 114, 64, 0},   {"TprtqDtybf", "La12", 75, 258, 35, 0},
         {"TprtqDtybf", "La11", 115, 261, 16, 0},     {"TprtqDtybf", "Lb10", 322, 261, 16, 0},
         {"TprtqDtybf", "LDtyEtc", 495, 248, 113, 0}, {"TprtqDtybf", "LName3", 45, 351, 156, 0},
@@ -187,7 +188,7 @@ TEST(FormLayout, FieldBoxesWhereTheLayoutGivesThem) {
         {"TprtqDtybf", "ShangHo", 3, 467, 446, 0},   {"TprtqZerof", "LDtyEtc", 306, 248, 302, 0},
         {"TprtqZerof", "LEtc2", 501, 330, 105, 0},   {"TprtqPricf", "NumberA", 47, 36, 54, 0},
         {"TprtqPricf", "aLDate", 498, 38, 156, 0},   {"TprtqPricf", "aSaNo", 92, 63, 235, 0},
-        {"TprtqPricf", "aDy01", 0, 194, 49, 0},      {"TprtqPricf", "aName12", 51, 436, 171, 0},
+        {"TprtqPricf", "aDy01", 2, 194, 44, 0},      {"TprtqPricf", "aName12", 51, 436, 171, 0},
         {"TprtqPricf", "aMny05", 487, 282, 75, 0},   {"TprtqPricf", "bEtc12", 630, 436, 46, 1},
         {"TprtqPricf", "aMisum", 52, 461, 98, 0},    {"TprtqPricf", "ShangHo", 3, 489, 446, 0},
         {"TprtqPricef", "aName30", 51, 832, 171, 0}, {"TprtqPricef", "aSummy", 457, 855, 103, 0},
@@ -284,7 +285,9 @@ TEST(FormLayout, TagsOfTheOtherForms) {
 TEST(PaperOptions, BlackAndWhiteRecoloursOnlyTheForm) {
     auto f = CreateReportForm(QStringLiteral("TprtqPricf"));
     FillSample(*f);
-    f->label(QStringLiteral("aSangho")).color = QColor(10, 20, 30); // data keeps its own colour
+    // Data in a copy's colour print black (the receipt or claim word); grey data stay grey.
+    f->label(QStringLiteral("aSangho")).color = kNavy;
+    f->label(QStringLiteral("aName")).color = QColor(90, 90, 90);
     PaperOptions o;
     o.blackWhite = true;
     o.shapeBrush = QColor(Qt::white);
@@ -300,7 +303,8 @@ TEST(PaperOptions, BlackAndWhiteRecoloursOnlyTheForm) {
             EXPECT_FALSE(static_cast<const Label &>(*e).text.isEmpty());
         }
     }
-    EXPECT_EQ(f->label(QStringLiteral("aSangho")).color, QColor(10, 20, 30));
+    EXPECT_EQ(f->label(QStringLiteral("aSangho")).color, QColor(Qt::black));
+    EXPECT_EQ(f->label(QStringLiteral("aName")).color, QColor(90, 90, 90));
 }
 
 TEST(PaperOptions, NothingChangesWhenBothOptionsAreOff) {

@@ -144,8 +144,9 @@ TEST(Settings, FreshInstallationDefaults) {
     EXPECT_TRUE(keys::read(keys::rBtn));
     for (const keys::TextKey *k : {&keys::fdTop, &keys::fdLft, &keys::fgTop, &keys::fgLft, &keys::pTop2, &keys::pLft2})
         EXPECT_EQ(keys::read(*k), s("0"));
-    EXPECT_EQ(keys::read(keys::fMsge), s("계산서에 전달할 메시지 적는 부분...."));
-    EXPECT_EQ(keys::read(keys::fMsg2), s("명세서에 전달할 메시지 적는 부분...."));
+    // No message until the user writes one; the hints are never values.
+    EXPECT_EQ(keys::read(keys::fMsge), QString());
+    EXPECT_EQ(keys::read(keys::fMsg2), QString());
 
     // A flag written by one window is what the next read anywhere sees.
     keys::write(keys::djnousr, false);

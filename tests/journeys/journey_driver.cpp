@@ -170,7 +170,7 @@ QSet<QString> JourneyFixture::PdfFiles() {
     return out;
 }
 
-QString JourneyFixture::waitForNewPdf(const QSet<QString> &before, const QString &title) {
+QString JourneyFixture::waitForNewPdf(const QSet<QString> &before) {
     QElapsedTimer clock;
     clock.start();
     qint64 lastSize = -1;
@@ -179,8 +179,7 @@ QString JourneyFixture::waitForNewPdf(const QSet<QString> &before, const QString
         kick();
         if (found.isEmpty())
             for (const QString &n : PdfFiles() - before)
-                if (QFileInfo(n).fileName().contains(title))
-                    found = n;
+                found = n;
         if (!found.isEmpty()) {
             const qint64 size = QFileInfo(found).size();
             if (size > 0 && size == lastSize)

@@ -79,8 +79,9 @@ struct JourneyFixture : ::testing::Test {
     void chooseCupsPrinter();
     // Every PDF in $HOME/PDF.
     static QSet<QString> PdfFiles();
-    // Waits for a new PDF whose name holds title and whose size has settled; empty when none came.
-    QString waitForNewPdf(const QSet<QString> &before, const QString &title);
+    // The new PDF in the queue's folder once its size has settled, empty when none came; the journeys
+    // that print hold the queue's lock, so it is the job just sent.
+    QString waitForNewPdf(const QSet<QString> &before);
     static int PdfPageCount(const QString &pdf);
     // The first page drawn at a low resolution.
     static QImage PdfFirstPage(const QString &pdf);

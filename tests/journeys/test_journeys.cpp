@@ -63,7 +63,7 @@ struct Journeys : JourneyFixture {
         const QSet<QString> before = PdfFiles();
         click(dialog, okButton);
         EXPECT_EQ(report::TprevUntf::current(), nullptr);
-        const QString pdf = waitForNewPdf(before, formName);
+        const QString pdf = waitForNewPdf(before);
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF from CUPS for " << formName.toStdString();
         EXPECT_EQ(PdfPageCount(pdf), 1) << pdf.toStdString();
         const QImage page = PdfFirstPage(pdf);

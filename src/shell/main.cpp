@@ -6,6 +6,7 @@
 #include "mainU.h"
 #include "prompts.h"
 #include "recording_prompts.h"
+#include "settings.h"
 #include "frameless.h"
 #include "single_instance.h"
 
@@ -14,12 +15,20 @@
 
 #include <memory>
 
+#include <csignal>
+
 int main(int argc, char *argv[]) {
+    // A file size limit makes a write fail (and the save report it) instead of ending the program with
+    // everything typed since the last save.
+    std::signal(SIGXFSZ, SIG_IGN);
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
     InstallFontSubstitutions();
+    // Installed into a system folder, the program keeps its settings in the user's own folder: made,
+    // with the settings file of the application folder taken along, on the first start.
+    DataFolder();
     QFont appFont(QStringLiteral("굴림"));
     appFont.setPixelSize(12);
     QApplication::setFont(appFont);

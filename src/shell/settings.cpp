@@ -2,12 +2,13 @@
 
 #include "codec.h"
 #include "errors.h"
+#include "safe_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -179,7 +180,36 @@ void SetApplicationFolderForTesting(const QString &folder) {
     folderOverride() = f;
 }
 
-QString IniFilePath(const QString &fileName) { return ApplicationFolder() + fileName; }
+bool IsSystemFolder(const QString &folder) { return folder.startsWith(QStringLiteral("/usr/")); }
+
+QString DataFolderFor(const QString &applicationFolder, const QString &userDataFolder, bool systemInstallation) {
+    if (!systemInstallation)
+        return applicationFolder;
+    QDir().mkpath(userDataFolder);
+    const QString ini = userDataFolder + kIniFileName;
+    const QString shipped = applicationFolder + kIniFileName;
+    if (!QFileInfo::exists(ini) && QFileInfo::exists(shipped))
+        QFile::copy(shipped, ini); // a failed copy leaves the defaults, as a missing file does
+    return userDataFolder;
+}
+
+QString DataFolder() {
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    static const QString folder = DataFolderFor(
+        ApplicationFolder(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zaruziz/"),
+        IsSystemFolder(ApplicationFolder()));
+    return folder;
+}
+
+bool IsWindowsPath(const QString &path) {
+    const bool driveLetter = path.size() >= 2 && path.at(1) == u':' && path.at(0).unicode() < 0x80 &&
+                             path.at(0).isLetter();
+    return driveLetter || path.contains(u'\\');
+}
+
+QString IniFilePath(const QString &fileName) { return DataFolder() + fileName; }
 
 QString IniReadStr(const QString &fileName, const QString &section, const QString &key,
                    const QString &defaultValue) {
@@ -203,8 +233,9 @@ void IniWriteStr(const QString &fileName, const QString &section, const QString 
                                           cp949::encode(oneLine));
     if (info.exists() && after == before)
         return;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(after) != after.size() || !out.commit())
+    // A folder that refuses new files (an application folder made read-only) still lets a writable
+    // settings file be rewritten where it lies.
+    if (!safefile::ReplaceFile(path, after, nullptr, safefile::InPlace::WhenFolderReadOnly))
         throw IoError(writeFailure(path));
 }
 

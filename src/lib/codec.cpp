@@ -112,10 +112,14 @@ QByteArray encode(const QString &text) {
     return out;
 }
 
-QString decode(const QByteArray &bytes) {
+QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
+
+QString decode(const char *data, qsizetype size) {
+    if (size <= 0)
+        return {};
     const Tables &t = tables();
-    const qsizetype n = bytes.size();
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = size;
+    const auto *in = reinterpret_cast<const unsigned char *>(data);
     QString out(n, Qt::Uninitialized);
     char16_t *o = reinterpret_cast<char16_t *>(out.data());
     char16_t *const begin = o;

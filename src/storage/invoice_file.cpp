@@ -117,16 +117,29 @@ QString StatementExtension(InvoiceFileGeneration g) { return OtherKindExtension(
 
 // ---- writing ----
 
-[[noreturn]] void RefuseNumber(const QString &text, const QString &what) {
+// The name of a field in the messages of a refused save: "3번째 줄의 수량", or a header field's own name.
+// Built only when a message needs it, not for every cell saved.
+struct FieldName {
+    int row = 0; // 0: a header field
+    const char16_t *label = u"";
+    QString text() const {
+        const QString name = QString::fromUtf16(label);
+        return row == 0 ? name : QStringLiteral("%1번째 줄의 %2").arg(row).arg(name);
+    }
+};
+
+[[noreturn]] void RefuseNumber(const QString &text, const FieldName &field) {
+    const QString what = field.text();
     throw NumberConversionError(text, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what, text.trimmed()));
 }
 
-[[noreturn]] void RefuseTooLong(const QString &text, const QString &what) {
+[[noreturn]] void RefuseTooLong(const QString &text, const FieldName &field) {
+    const QString what = field.text();
     throw NumberConversionError(
         text, QStringLiteral("%1 \"%2\"이(가) 너무 커서 파일에 담을 수 없습니다.").arg(what, text.trimmed()));
 }
 
-Money CheckedAmount(const QString &text, const QString &what) {
+Money CheckedAmount(const QString &text, const FieldName &what) {
     try {
         return ParseAmount(text);
     } catch (const NumberConversionError &) {
@@ -134,8 +147,23 @@ Money CheckedAmount(const QString &text, const QString &what) {
     }
 }
 
+// True for a text of blanks with at most one "0" among them, without making a copy of it.
+bool IsBlankOrZero(const QString &text) {
+    int zeros = 0;
+    for (QChar ch : text) {
+        if (ch == u'0')
+            ++zeros;
+        else if (ch != u' ')
+            return false;
+    }
+    return zeros <= 1;
+}
+
 // An amount cell as stored in a line record: the grid text without "," and surrounding blanks.
-QString LineAmountText(const QString &cell, int capacity, const QString &what) {
+QString LineAmountText(const QString &cell, int capacity, const FieldName &what) {
+    // Most cells of a document are empty or an empty row's zero: stored as "" or "0" without parsing.
+    if (IsBlankOrZero(cell))
+        return cell.contains(u'0') ? QStringLiteral("0") : QString();
     const QString text = RemoveChar(u',', cell);
     const Money value = CheckedAmount(text, what);
     if (cp949::byteLength(text) <= capacity)
@@ -147,7 +175,7 @@ QString LineAmountText(const QString &cell, int capacity, const QString &what) {
 }
 
 // A payment amount as stored in the totals record: its shortest decimal text.
-QString TotalAmountText(const QString &field, int capacity, const QString &what) {
+QString TotalAmountText(const QString &field, int capacity, const FieldName &what) {
     QString text = field;
     text.remove(QChar(cp949::WonSign));
     const QString shortest = DecimalText(CheckedAmount(text, what));
@@ -157,11 +185,11 @@ QString TotalAmountText(const QString &field, int capacity, const QString &what)
 }
 
 // A book number (volume or issue) as its three zero-padded digits.
-QString BookNumberText(const QString &field, const QString &what) {
+QString BookNumberText(const QString &field, const FieldName &what) {
     const Money value = CheckedAmount(field, what);
     if (value.raw() < 0 || value.raw() % Money::Scale != 0 || value.won() > 999)
-        throw NumberConversionError(
-            field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.").arg(what, field.trimmed()));
+        throw NumberConversionError(field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.")
+                                               .arg(what.text(), field.trimmed()));
     return PadLeftChar(u'0', QString::number(value.won()), 3);
 }
 
@@ -384,13 +412,13 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
 
     RecordWriter totals = start(3);
     totals.text(L.slot(1), s.receipt ? QStringLiteral("A") : QStringLiteral("B"));
-    totals.text(L.slot(4), BookNumberText(s.DtyfNo, QStringLiteral("책번호(권)")) +
-                               BookNumberText(s.DtyeNo, QStringLiteral("책번호(호)")) +
+    totals.text(L.slot(4), BookNumberText(s.DtyfNo, {0, u"책번호(권)"}) +
+                               BookNumberText(s.DtyeNo, {0, u"책번호(호)"}) +
                                SerialNumberText(s.DtysNo) + (s.statement ? u'1' : u'0'));
-    totals.text(L.slot(5), TotalAmountText(s.Billmy, L.slot(5).capacity, QStringLiteral("어음")));
-    totals.text(L.slot(6), TotalAmountText(s.Checkmy, L.slot(6).capacity, QStringLiteral("수표")));
-    totals.text(L.slot(7), TotalAmountText(s.Cashmy, L.slot(7).capacity, QStringLiteral("현금")));
-    totals.text(L.slot(8), TotalAmountText(s.Creditmy, L.slot(8).capacity, QStringLiteral("외상미수금")));
+    totals.text(L.slot(5), TotalAmountText(s.Billmy, L.slot(5).capacity, {0, u"어음"}));
+    totals.text(L.slot(6), TotalAmountText(s.Checkmy, L.slot(6).capacity, {0, u"수표"}));
+    totals.text(L.slot(7), TotalAmountText(s.Cashmy, L.slot(7).capacity, {0, u"현금"}));
+    totals.text(L.slot(8), TotalAmountText(s.Creditmy, L.slot(8).capacity, {0, u"외상미수금"}));
     totals.text(L.slot(9), s.grEdit);
     out += totals.bytes();
 
@@ -398,9 +426,7 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
     for (int r = 0; r < rowCount; ++r) {
         const QStringList row = rows.value(r);
         auto cell = [&](int col) { return row.value(col); };
-        auto what = [&](const char16_t *column) {
-            return QStringLiteral("%1번째 줄의 %2").arg(r + 1).arg(QString::fromUtf16(column));
-        };
+        auto what = [&](const char16_t *column) { return FieldName{r + 1, column}; };
         RecordWriter line = start(kFirstLineType + r);
         line.text(L.slot(1), cp949::cutToBytes(cell(c.remark), kRemarkBytes));
         const QString date = cell(c.date);

@@ -32,7 +32,9 @@ std::int64_t RecordReader::int64At(int offset) const {
     return static_cast<std::int64_t>(v);
 }
 
-QByteArray RecordReader::bytes(Slot slot) const {
+QByteArray RecordReader::bytes(Slot slot) const { return QByteArray(data_ + slot.offset + 1, length(slot)); }
+
+int RecordReader::length(Slot slot) const {
     Q_ASSERT(slot.offset >= 0 && slot.offset + 1 + slot.capacity <= size_);
     const int length = static_cast<unsigned char>(data_[slot.offset]);
     if (length > slot.capacity)
@@ -41,14 +43,18 @@ QByteArray RecordReader::bytes(Slot slot) const {
                  .arg(index_ + 1)
                  .arg(length)
                  .arg(slot.capacity));
-    return QByteArray(data_ + slot.offset + 1, length);
+    return length;
 }
 
-QString RecordReader::text(Slot slot) const { return cp949::decode(bytes(slot)); }
+QString RecordReader::text(Slot slot) const { return cp949::decode(data_ + slot.offset + 1, length(slot)); }
 
 QString RecordReader::text(Slot slot, int maxBytes) const { return cp949::decode(bytes(slot).left(maxBytes)); }
 
 Money RecordReader::amount(Slot slot) const {
+    // Most amount slots of a document are empty or "0".
+    const int n = length(slot);
+    if (n == 0 || (n == 1 && data_[slot.offset + 1] == '0'))
+        return Money();
     const QString t = text(slot);
     try {
         return ParseAmount(t);

@@ -39,6 +39,8 @@ public:
 
     // The text bytes of a short-string slot, after checking its length byte.
     QByteArray bytes(Slot slot) const;
+    // The checked length byte of a short-string slot.
+    int length(Slot slot) const;
     // The slot's text; with maxBytes, only its first maxBytes bytes (a half character at the cut is
     // dropped).
     QString text(Slot slot) const;

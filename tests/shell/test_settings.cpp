@@ -111,6 +111,12 @@ TEST(Settings, WriteToFileWithoutFinalLineBreak) {
     EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n"));
     IniWriteStr(kIni, s("여백"), s("fdTop"), s("1"));
     EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n[여백]\r\nfdTop=1\r\n"));
+
+    // A file cut after a carriage return: the new key still gets a line of its own and reads back.
+    app.write(kIni, cp("[등록]\r\nfName=홍\r"));
+    IniWriteStr(kIni, s("등록"), s("fTel"), s("02"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fTel"), QString()), s("02"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fName"), QString()), s("홍"));
 }
 
 TEST(Settings, ValueWithLineBreakStaysOnItsLine) {

@@ -6,18 +6,19 @@
 # elsewhere. The package is left in the build folder.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-${ZARU_BUILD_DIR:-$root/build}}"
+build="$(cd "${1:-${ZARU_BUILD_DIR:-$root/build}}" && pwd)"
 
 if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null || ! command -v dpkg-shlibdeps >/dev/null; then
   echo "SKIPPED: the package test needs the superuser, apt and dpkg-dev"
   exit 0
 fi
-if dpkg -s zaruziz >/dev/null 2>&1; then
+installed() { dpkg-query -W -f='${Status}' zaruziz 2>/dev/null | grep -q 'install ok installed'; }
+if installed; then
   echo "SKIPPED: a package zaruziz is already installed on this machine; the test leaves it alone"
   exit 0
 fi
 
-(cd "$build" && cpack -G DEB >/dev/null)
+(cd "$build" && cpack -G DEB >/dev/null 2>&1)
 deb="$(ls -t "$build"/zaruziz_*.deb | head -1)"
 echo "package: $(basename "$deb")"
 echo "depends: $(dpkg-deb -f "$deb" Depends)"
@@ -26,7 +27,9 @@ home="$(mktemp -d)"
 app=/usr/lib/zaruziz
 cleanup() {
   rm -f "$app/ZaruZiz.ini"
-  if dpkg -s zaruziz >/dev/null 2>&1; then apt-get remove -y zaruziz >/dev/null 2>&1 || true; fi
+  if installed; then apt-get remove -y zaruziz >/dev/null 2>&1 || true; fi
+  # dpkg keeps a record of a removed package until it is purged; the machine is left as it was.
+  dpkg --purge zaruziz >/dev/null 2>&1 || true
   rm -rf "$home"
 }
 trap cleanup EXIT

@@ -6,7 +6,9 @@
 #include "money.h"
 #include "record_slots.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 using storage::RecordReader;
 using storage::RecordWriter;
@@ -70,10 +72,18 @@ struct LoadedLine {
     QString unitPrice, supply, tax; // empty: the cell keeps the cleared row's text
 };
 
-QString AmountCell(const QString &stored, Money value, int width) {
-    if (stored.isEmpty() || stored == u"0")
+QString AmountCell(QByteArrayView stored, Money value, int width) {
+    if (stored.isEmpty() || stored == QByteArrayView("0"))
         return {};
     return FormatAmountText(value, width);
+}
+
+// True when the bytes are all blanks (or there are none).
+bool IsAllBlanks(QByteArrayView bytes) {
+    for (const char ch : bytes)
+        if (ch != ' ')
+            return false;
+    return true;
 }
 
 // Fills a page row from a loaded line; cells the line leaves alone keep the cleared row's text.
@@ -249,6 +259,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
     QList<LoadedLine> lines;
 
     const int count = int(bytes.size() / layout.size);
+    lines.reserve(count);
     for (int i = 0; i < count; ++i) {
         const RecordReader r(bytes, qsizetype(i) * layout.size, layout.size, i, fileName);
         const std::int32_t type = r.int32At(layout.typeOffset);
@@ -306,35 +317,35 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             break;
         }
         default: {
-            const QByteArray month = r.bytes(layout.slot(2));
-            const QByteArray day = r.bytes(layout.slot(3));
-            const QByteArray item = r.bytes(layout.slot(9)).left(kItemBytes);
-            const QByteArray spec = r.bytes(layout.slot(4)).left(kSpecBytes);
+            const QByteArrayView month = r.view(layout.slot(2));
+            const QByteArrayView day = r.view(layout.slot(3));
+            const QByteArrayView itemSlot = r.view(layout.slot(9));
+            const QByteArrayView specSlot = r.view(layout.slot(4));
+            const QByteArrayView item = itemSlot.first(std::min<qsizetype>(itemSlot.size(), kItemBytes));
+            const QByteArrayView spec = specSlot.first(std::min<qsizetype>(specSlot.size(), kSpecBytes));
             const Money quantity = r.amount(layout.slot(7));
             const Money price = r.amount(layout.slot(8));
             const Money supply = r.amount(layout.slot(6));
             const Money tax = r.amount(layout.slot(5));
-            QByteArray joined = month + day + item + spec;
-            joined.replace(' ', QByteArray());
-            if (joined.isEmpty() && quantity == Money() && price == Money() && supply == Money() && tax == Money())
+            const bool dateBlank = IsAllBlanks(month) && IsAllBlanks(day);
+            if (dateBlank && IsAllBlanks(item) && IsAllBlanks(spec) && quantity == Money() && price == Money() &&
+                supply == Money() && tax == Money())
                 break; // a line without content leaves no row
 
             LoadedLine line;
-            QByteArray date = month + day;
-            date.replace(' ', QByteArray());
-            if (!date.isEmpty())
-                line.date = cp949::decode(month) + u'/' + cp949::decode(day);
-            line.item = cp949::decode(item);
-            line.spec = cp949::decode(spec);
+            if (!dateBlank)
+                line.date = cp949::decode(month.data(), month.size()) + u'/' + cp949::decode(day.data(), day.size());
+            line.item = cp949::decode(item.data(), item.size());
+            line.spec = cp949::decode(spec.data(), spec.size());
             const QString q = r.text(layout.slot(7));
             line.quantity = (q.isEmpty() || q == u"0") ? QString() : q;
-            line.unitPrice = AmountCell(r.text(layout.slot(8)), price, kLoadedPriceWidth);
-            line.supply = AmountCell(r.text(layout.slot(6)), supply, kLoadedSupplyWidth);
-            line.tax = AmountCell(r.text(layout.slot(5)), tax, kLoadedTaxWidth);
+            line.unitPrice = AmountCell(r.view(layout.slot(8)), price, kLoadedPriceWidth);
+            line.supply = AmountCell(r.view(layout.slot(6)), supply, kLoadedSupplyWidth);
+            line.tax = AmountCell(r.view(layout.slot(5)), tax, kLoadedTaxWidth);
             line.remark = r.text(layout.slot(1));
             if (layout.hasUnit())
                 line.unit = r.text(layout.slot(10));
-            lines.append(line);
+            lines.append(std::move(line));
             break;
         }
         }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <cstring>
+#include <limits>
 
 namespace storage {
 
@@ -51,10 +52,20 @@ QString RecordReader::text(Slot slot) const { return cp949::decode(data_ + slot.
 QString RecordReader::text(Slot slot, int maxBytes) const { return cp949::decode(bytes(slot).left(maxBytes)); }
 
 Money RecordReader::amount(Slot slot) const {
-    // Most amount slots of a document are empty or "0".
+    // Most amount slots hold plain digits, as the program writes them ("0" or "150000"): read at once.
+    // Anything else (a sign, a decimal point, blanks, more digits than fit) goes through ParseAmount.
     const int n = length(slot);
-    if (n == 0 || (n == 1 && data_[slot.offset + 1] == '0'))
-        return Money();
+    if (n <= 15) {
+        std::int64_t won = 0;
+        bool digits = true;
+        for (int i = 0; i < n && digits; ++i) {
+            const char ch = data_[slot.offset + 1 + i];
+            digits = ch >= '0' && ch <= '9';
+            won = won * 10 + (ch - '0');
+        }
+        if (digits && won <= std::numeric_limits<std::int64_t>::max() / Money::Scale)
+            return Money::fromWon(won);
+    }
     const QString t = text(slot);
     try {
         return ParseAmount(t);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the document file readers (clang, libFuzzer, AddressSanitizer) into
+# Builds the fuzz targets of the document file and settings file readers (clang, libFuzzer, AddressSanitizer) into
 # build-fuzz/ (or $ZARU_FUZZ_BUILD_DIR) and runs each for N seconds, N the first argument (default 10),
 # from a seed corpus of valid files made by the writers. Exits non-zero when a target crashes or fails
 # its checks; the crashing input is left in the build folder.
@@ -20,7 +20,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-malloc_context_size=4:quarantine_size_mb=32
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 status=0
-for target in fuzz_invoice_reader fuzz_quotation_reader; do
+for target in fuzz_invoice_reader fuzz_quotation_reader fuzz_settings_reader; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   log="$build/$target.log"

@@ -22,6 +22,11 @@ cmake --build "$asan" -j"${ZARU_JOBS:-2}"
 ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir "$asan" --output-on-failure -j"${ZARU_JOBS:-2}" --timeout 600 || status=$?
 
+# The Debian package: installed system-wide with apt and removed again, so not one of the CTest tests
+# (which run side by side and need no superuser); it skips itself with a notice where it cannot run.
+echo "== the Debian package =="
+bash "$root/scripts/test-deb.sh" "$build" || status=$?
+
 echo "== fuzz targets (5 s each) =="
 bash "$root/scripts/fuzz.sh" "${ZARU_FUZZ_SECONDS:-5}" || status=$?
 exit "$status"

@@ -18,6 +18,7 @@ void CalcEngine::recoverFromError() {
 
 void CalcEngine::digit(int d) {
     recoverFromError();
+    entryIsResult_ = false;
     if (d < 0 || d > 9)
         return;
     if (startNew_) {
@@ -37,6 +38,7 @@ void CalcEngine::digit(int d) {
 
 void CalcEngine::point() {
     recoverFromError();
+    entryIsResult_ = false;
     if (startNew_) {
         entry_ = QStringLiteral("0.");
         startNew_ = false;
@@ -70,6 +72,8 @@ bool CalcEngine::apply(Op o, double lhs, double rhs, double &result) {
 void CalcEngine::setResult(double v) {
     entry_ = formatPlain(v);
     startNew_ = true;
+    result_ = v;
+    entryIsResult_ = true;
 }
 
 void CalcEngine::op(Op o) {
@@ -114,6 +118,7 @@ void CalcEngine::clearEntry() {
     }
     entry_ = QStringLiteral("0");
     startNew_ = false;
+    entryIsResult_ = false;
 }
 
 void CalcEngine::backspace() {
@@ -135,10 +140,11 @@ void CalcEngine::negate() {
         entry_.remove(0, 1);
     else if (entry_ != QLatin1String("0"))
         entry_.prepend(QLatin1Char('-'));
+    result_ = -result_;
     // A negated result is a new entry that can be used as an operand.
 }
 
-double CalcEngine::entryValue() const { return entry_.toDouble(); }
+double CalcEngine::entryValue() const { return entryIsResult_ ? result_ : entry_.toDouble(); }
 
 double CalcEngine::value() const { return error_.isEmpty() ? entryValue() : 0; }
 

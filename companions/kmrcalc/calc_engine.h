@@ -42,6 +42,10 @@ private:
 
     QString entry_ = QStringLiteral("0"); // the number as typed or as the last result, no separators
     bool startNew_ = true;                // the next digit starts a new number
+    // The last result at full precision: the display shows it rounded to 15 digits, but the next
+    // operation goes on from the exact value (10000 ÷ 3 × 3 is 10000, not 9999.99999999999).
+    double result_ = 0;
+    bool entryIsResult_ = false;
     double acc_ = 0;                      // left operand of the pending operation
     Op pending_ = Op::None;
     Op lastOp_ = Op::None;                // for a repeated "="

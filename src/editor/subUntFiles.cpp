@@ -226,7 +226,7 @@ void TsubUntf::OpenDocumentFile(const QString &path) {
 
 void TsubUntf::OpenRClick() {
     const QString current = keys::read(keys::wPath, QStringLiteral("A:"));
-    const QString reset = ApplicationFolder() + QStringLiteral("Work/");
+    const QString reset = DataFolder() + QStringLiteral("Work/");
     const QString question = QStringLiteral("현재 파일 입/출력 경로 ") + current + QStringLiteral("를\n\n") + reset +
                              QStringLiteral("로 변경하겠습니까??");
     if (AskYesNo(question, this))

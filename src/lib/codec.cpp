@@ -2,39 +2,63 @@
 
 #include <iconv.h>
 
-#include <cerrno>
+#include <cstdint>
 #include <vector>
 
 namespace cp949 {
 namespace {
 
-// One conversion descriptor per direction and thread, opened on first use.
-class Converter {
+// The code page as two tables, built once from iconv on first use: every double-byte code to its
+// character, and every character of the Basic Multilingual Plane back to its code. CP949 maps only into
+// that plane and no two codes share a character, so one table is the other turned round.
+class Tables {
 public:
-    Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd_);
+    Tables() : decode_(size_t(kLeadCount) * 256, 0), encode_(0x10000, 0) {
+        iconv_t cd = iconv_open("UTF-16LE", "CP949");
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            return; // no converter: every double-byte code stays unknown
+        for (int lead = kFirstLead; lead <= kLastLead; ++lead) {
+            for (int trail = 0; trail < 256; ++trail) {
+                char in[2] = {char(lead), char(trail)};
+                unsigned char out[4];
+                char *inPtr = in;
+                size_t inLeft = sizeof in;
+                char *outPtr = reinterpret_cast<char *>(out);
+                size_t outLeft = sizeof out;
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
+                if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || outLeft != 2)
+                    continue;
+                const char16_t ch = char16_t(out[0] | (out[1] << 8));
+                if (ch < 0x80 || QChar::isSurrogate(ch))
+                    continue; // never produced by CP949; kept out so encode stays one byte for ASCII
+                const std::uint16_t code = std::uint16_t((lead << 8) | trail);
+                decode_[size_t(lead - kFirstLead) * 256 + size_t(trail)] = ch;
+                if (encode_[ch] == 0)
+                    encode_[ch] = code;
+            }
+        }
+        iconv_close(cd);
     }
-    Converter(const Converter &) = delete;
-    Converter &operator=(const Converter &) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // reset shift state
-        return cd_;
+
+    // The character of a lead and trail byte, or 0 when they are no CP949 character.
+    char16_t decode(unsigned char lead, unsigned char trail) const {
+        return decode_[size_t(lead - kFirstLead) * 256 + trail];
     }
+    // The double-byte code of a character, or 0 when the code page has none.
+    std::uint16_t encode(char32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
+
+    static constexpr int kFirstLead = 0x81;
+    static constexpr int kLastLead = 0xFE;
+    static constexpr int kLeadCount = kLastLead - kFirstLead + 1;
 
 private:
-    iconv_t cd_;
+    std::vector<char16_t> decode_;
+    std::vector<std::uint16_t> encode_;
 };
 
-Converter &toCp949() {
-    thread_local Converter c("CP949", "UTF-8");
-    return c;
-}
-Converter &fromCp949() {
-    thread_local Converter c("UTF-8", "CP949");
-    return c;
+const Tables &tables() {
+    static const Tables t;
+    return t;
 }
 
 const QByteArray kReplacement("\xA3\xBF"); // full-width question mark
@@ -65,9 +89,9 @@ int byteLength(const QString &text) {
 }
 
 QByteArray encode(const QString &text) {
+    const Tables &t = tables();
     QByteArray out;
     out.reserve(text.size() * 2);
-    Converter &conv = toCp949();
     forEachCodePoint(text, [&](char32_t cp) {
         if (cp < 0x80) {
             out.append(char(cp));
@@ -77,54 +101,53 @@ QByteArray encode(const QString &text) {
             out.append('\\');
             return;
         }
-        const QByteArray utf8 = QString::fromUcs4(&cp, 1).toUtf8();
-        char buf[8];
-        char *in = const_cast<char *>(utf8.constData());
-        size_t inLeft = size_t(utf8.size());
-        char *o = buf;
-        size_t outLeft = sizeof buf;
-        if (!conv.valid() || iconv(conv.get(), &in, &inLeft, &o, &outLeft) == size_t(-1) || o - buf != 2)
+        const std::uint16_t code = t.encode(cp);
+        if (code == 0) {
             out.append(kReplacement);
-        else
-            out.append(buf, 2);
+            return;
+        }
+        out.append(char(code >> 8));
+        out.append(char(code & 0xFF));
     });
     return out;
 }
 
-QString decode(const QByteArray &bytes) {
-    Converter &conv = fromCp949();
-    QString out;
-    out.reserve(bytes.size());
-    const int n = int(bytes.size());
-    int i = 0;
+QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
+
+QString decode(const char *data, qsizetype size) {
+    if (size <= 0)
+        return {};
+    const Tables &t = tables();
+    const qsizetype n = size;
+    const auto *in = reinterpret_cast<const unsigned char *>(data);
+    QString out(n, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    char16_t *const begin = o;
+    qsizetype i = 0;
     while (i < n) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        const unsigned char b = in[i];
         if (b < 0x80) {
-            out.append(QChar(b));
+            *o++ = b;
             ++i;
             continue;
         }
-        if (!isLeadByte(b) || i + 1 >= n) {
-            if (i + 1 >= n && isLeadByte(b))
-                break; // half a character at the end: dropped
-            out.append(QChar(0xFFFD));
+        if (!isLeadByte(b)) {
+            *o++ = 0xFFFD;
             ++i;
             continue;
         }
-        char pair[2] = {bytes[i], bytes[i + 1]};
-        char buf[8];
-        char *in = pair;
-        size_t inLeft = 2;
-        char *o = buf;
-        size_t outLeft = sizeof buf;
-        if (conv.valid() && iconv(conv.get(), &in, &inLeft, &o, &outLeft) != size_t(-1)) {
-            out.append(QString::fromUtf8(buf, int(o - buf)));
+        if (i + 1 >= n)
+            break; // half a character at the end: dropped
+        const char16_t ch = t.decode(b, in[i + 1]);
+        if (ch != 0) {
+            *o++ = ch;
             i += 2;
         } else {
-            out.append(QChar(0xFFFD));
+            *o++ = 0xFFFD;
             ++i;
         }
     }
+    out.truncate(o - begin);
     return out;
 }
 

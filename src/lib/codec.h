@@ -17,6 +17,7 @@ QByteArray encode(const QString &text);
 // Decodes CP949 bytes. A lone lead byte at the end (half a character left by an old cut) is dropped;
 // a byte sequence that is not CP949 becomes U+FFFD, one for each bad byte.
 QString decode(const QByteArray &bytes);
+QString decode(const char *data, qsizetype size);
 
 // Bytes the text takes in CP949: one for ASCII and the won sign, two for every other character.
 int byteLength(const QString &text);

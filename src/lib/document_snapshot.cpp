@@ -21,20 +21,25 @@ InvoiceColumns ColumnsOf(GridKind kind) {
 }
 
 QStringList EmptyItemRow(GridKind kind, int row) {
+    // The zero texts are the same in every empty row: made once, shared by all.
+    static const QString zero10 = FormatAmountText(Money(), kQuantityWidth);
+    static const QString zeroPrice = FormatAmountText(Money(), kUnitPriceWidth);
+    static const QString zeroAmount = FormatAmountText(Money(), kQuotationAmountWidth);
+    static const QString zeroSupply = FormatAmountText(Money(), kSupplyWidth);
+    static const QString zeroTax = FormatAmountText(Money(), kTaxWidth);
     QStringList cells(ColumnCount(kind), QString());
-    const QString zero10 = FormatAmountText(Money(), kQuantityWidth);
     if (kind == GridKind::Quotation) {
         cells[kcol::number] = PadLeftTo(QString::number(row), 2);
         cells[kcol::quantity] = zero10;
-        cells[kcol::unitPrice] = FormatAmountText(Money(), kUnitPriceWidth);
-        cells[kcol::amount] = FormatAmountText(Money(), kQuotationAmountWidth);
+        cells[kcol::unitPrice] = zeroPrice;
+        cells[kcol::amount] = zeroAmount;
         return cells;
     }
     const InvoiceColumns c = ColumnsOf(kind);
     cells[c.quantity] = zero10;
-    cells[c.unitPrice] = FormatAmountText(Money(), kUnitPriceWidth);
-    cells[c.supply] = FormatAmountText(Money(), kSupplyWidth);
-    cells[c.tax] = FormatAmountText(Money(), kTaxWidth);
+    cells[c.unitPrice] = zeroPrice;
+    cells[c.supply] = zeroSupply;
+    cells[c.tax] = zeroTax;
     return cells;
 }
 

@@ -3,8 +3,10 @@
 #include "codec.h"
 #include "errors.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -53,14 +55,33 @@ std::uint64_t magnitude(std::int64_t v) {
     return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
 }
 
-// Blanks in front up to width bytes, counted modulo 256 as the old formatting did: a text longer than
-// the width gets 256 minus the excess blanks.
-QString padBlanksModulo(const QString &text, int width) {
-    const int count = ((width - cp949::byteLength(text)) % 256 + 256) % 256;
-    return QString(count, u' ') + text;
+bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+
+int digitCount(std::uint64_t v) {
+    int n = 1;
+    while (v >= 10) {
+        v /= 10;
+        ++n;
+    }
+    return n;
 }
 
-bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+// The length of DecimalText(amount), without making it.
+int decimalTextLength(Money amount) {
+    const std::int64_t raw = amount.raw();
+    const std::uint64_t mag = magnitude(raw);
+    int n = digitCount(mag / Money::Scale) + (raw < 0 ? 1 : 0);
+    std::uint64_t frac = mag % Money::Scale;
+    if (frac != 0) {
+        int places = 4;
+        while (frac % 10 == 0) {
+            frac /= 10;
+            --places;
+        }
+        n += 1 + places;
+    }
+    return n;
+}
 
 } // namespace
 
@@ -113,16 +134,41 @@ QString FormatAmountText(Money amount, int width) {
     if (width < 3)
         return {};
     Money value = amount;
-    if (DecimalText(value).size() > width)
+    if (decimalTextLength(value) > width)
         value = Money();
-    // Two decimals, rounded, then the decimals fall away with the last three bytes.
+    // Two decimals, rounded, then the decimals fall away with the last three bytes. The text is built
+    // from its end in one buffer: this runs for every amount cell of every document loaded.
     const std::int64_t rounded = roundRaw(value.raw(), 100);
     const std::uint64_t mag = magnitude(rounded);
-    QString text = groupThousands(mag / Money::Scale) + u'.' +
-                   QString::number((mag % Money::Scale) / 100).rightJustified(2, u'0');
+    char16_t text[40];
+    char16_t *const end = text + std::size(text);
+    char16_t *p = end;
+    const std::uint64_t cents = (mag % Money::Scale) / 100;
+    *--p = char16_t(u'0' + cents % 10);
+    *--p = char16_t(u'0' + cents / 10);
+    *--p = u'.';
+    std::uint64_t whole = mag / Money::Scale;
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            *--p = u',';
+        *--p = char16_t(u'0' + whole % 10);
+        whole /= 10;
+        ++digits;
+    } while (whole > 0);
     if (rounded < 0)
-        text.prepend(u'-');
-    return padBlanksModulo(text, width).left(width - 3);
+        *--p = u'-';
+    const int length = int(end - p); // all ASCII: one byte each
+    // Blanks in front up to width bytes, counted modulo 256 as the old formatting did: a text longer than
+    // the width gets 256 minus the excess blanks.
+    const int blanks = ((width - length) % 256 + 256) % 256;
+    const int keep = width - 3;
+    QString out;
+    out.reserve(std::min(keep, blanks + length));
+    out.fill(u' ', std::min(keep, blanks));
+    if (keep > blanks)
+        out.append(QStringView(p, std::min(length, keep - blanks)));
+    return out;
 }
 
 QString FormatMoneyText(Money amount, int width, bool dropSign) {

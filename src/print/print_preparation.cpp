@@ -3,7 +3,10 @@
 #include "report_forms.h"
 #include "settings_keys.h"
 
+#include "errors.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace printjobs {
 
@@ -11,7 +14,38 @@ namespace {
 QString g_sealImagePath;
 }
 
+namespace {
+
+// The far corner of everything the form draws, in millimetres from its top left corner.
+QPointF FormExtentMm(const report::ReportForm &form) {
+    double right = 0, bottom = 0;
+    for (const auto &e : form.elements()) {
+        right = std::max(right, e->rect.right());
+        bottom = std::max(bottom, form.bandTop(e->band) + e->rect.bottom());
+    }
+    return QPointF(right, bottom) / report::kPixelsPerMm;
+}
+
+// Refuses an offset that would put part of the form beyond the paper's edge: that part, and with a large
+// offset the whole form, would not be printed. The message names the field and its largest value.
+void CheckOffsetKeepsFormOnPaper(const report::ReportForm &form, const QString &field, int offset, int base,
+                                 double extentMm, double paperMm) {
+    const double unitsPerMm = form.marginUnit() == report::MarginUnit::TenthMm ? 10.0 : 1.0;
+    const int largest = int(std::floor((paperMm - extentMm) * unitsPerMm + 1e-9)) - base;
+    if (offset <= largest)
+        return;
+    throw AppError(QStringLiteral("%1 %2 은(는) 양식을 용지 밖으로 밀어냅니다.\n이 양식의 %1은(는) %3 이하로 입력하세요.")
+                       .arg(field)
+                       .arg(offset)
+                       .arg(largest));
+}
+
+} // namespace
+
 void ApplyMargins(report::ReportForm &form, int baseTop, int baseBottom, int baseLeft, int baseRight, int t, int l) {
+    const QPointF extent = FormExtentMm(form);
+    CheckOffsetKeepsFormOnPaper(form, QStringLiteral("위쪽여백"), t, baseTop, extent.y(), form.pageSizeMm.height());
+    CheckOffsetKeepsFormOnPaper(form, QStringLiteral("좌측여백"), l, baseLeft, extent.x(), form.pageSizeMm.width());
     form.applyMargins(baseTop, baseBottom, baseLeft, baseRight, t, l);
     // A large offset would leave a negative margin on the opposite edge; the paper ends there.
     report::Margins &m = form.margins;

@@ -11,7 +11,8 @@ namespace printjobs {
 
 // Margins of base values moved by the offsets t (down) and l (right), in the form's margin unit: top =
 // baseTop + t, bottom = baseBottom - t, left = baseLeft + l, right = baseRight - l. A margin that an offset
-// would make negative is zero.
+// would make negative is zero. Raises AppError, naming the field ("위쪽여백" or "좌측여백") and its largest
+// value, when an offset would push part of the form off the paper.
 void ApplyMargins(report::ReportForm &form, int baseTop, int baseBottom, int baseLeft, int baseRight, int t, int l);
 
 // The form-paper and black-and-white pass over shapes and form words; does nothing when both are off.

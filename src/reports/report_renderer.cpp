@@ -1,15 +1,16 @@
 #include "report_renderer.h"
 
 #include "fonts.h"
+#include "safe_write.h"
 #include "seal_ink.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -447,15 +448,14 @@ bool WritePdf(const RenderedReport &report, QIODevice *device) {
 }
 
 bool WritePdf(const RenderedReport &report, const QString &path) {
-    // The PDF is written beside the target and renamed over it, so a failure leaves any old file intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // The PDF is made in memory and then replaces the file whole, so a full disk or any other failure
+    // leaves an old file intact.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!WritePdf(report, &buffer))
         return false;
-    if (!WritePdf(report, &file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    buffer.close();
+    return safefile::ReplaceFile(path, buffer.data());
 }
 
 } // namespace report

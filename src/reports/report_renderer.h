@@ -88,7 +88,8 @@ QImage PageImage(const RenderedPage &page, double dpi);
 // Sends every page to the printer (full-page mode, A4). False when the printer could not be started.
 bool PrintReport(const RenderedReport &report, QPrinter &printer);
 
-// Writes the pages as a PDF with searchable text. False (and nothing written to the path) on failure.
+// Writes the pages as a PDF with searchable text. False on failure; a file already at the path is then
+// left as it was.
 bool WritePdf(const RenderedReport &report, QIODevice *device);
 bool WritePdf(const RenderedReport &report, const QString &path);
 

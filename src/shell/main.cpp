@@ -19,7 +19,12 @@
 
 #include <memory>
 
+#include <csignal>
+
 int main(int argc, char *argv[]) {
+    // A file size limit makes a write fail (and the save report it) instead of ending the program with
+    // everything typed since the last save.
+    std::signal(SIGXFSZ, SIG_IGN);
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
@@ -27,6 +32,9 @@ int main(int argc, char *argv[]) {
     // Qt's own dialogs (open, save, printer set-up) and standard buttons in Korean.
     InstallQtKoreanTranslations(app);
     InstallFontSubstitutions();
+    // Installed into a system folder, the program keeps its settings in the user's own folder: made,
+    // with the settings file of the application folder taken along, on the first start.
+    DataFolder();
     QFont appFont(QStringLiteral("굴림"));
     appFont.setPixelSize(12);
     QApplication::setFont(appFont);

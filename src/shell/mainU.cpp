@@ -37,6 +37,8 @@ QString longHint(const QString &hint) { return hint.contains(u'|') ? hint.sectio
 
 QString HomePageAddress() { return QStringLiteral("http://www.kelmorsoft.co.kr"); }
 
+QString ProgramVersionText() { return QStringLiteral("V" ZARU_VERSION); }
+
 QString FormHint() { return u' ' + HomePageAddress() + QStringLiteral("   Help 도움말[F1]"); }
 
 Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
@@ -304,10 +306,10 @@ void Tmainf::dDTZIPClick() {
     RunCommand(this, [&] { ShowDownloadPage(this, captionAdj_); });
 }
 
-void Tmainf::KelBtnClick() { OpenInBrowser(HelpBase() + QStringLiteral("freemain.htm")); }
+void Tmainf::KelBtnClick() { OpenInBrowser(HomePageAddress()); }
 
 void Tmainf::Hinfo1Click() {
-    RunCommand(this, [&] { ShowAboutBox(QStringLiteral("Rev 1.0"), kAppTitle); });
+    RunCommand(this, [&] { ShowAboutBox(ProgramVersionText(), kAppTitle); });
 }
 
 void Tmainf::PrtStupClick() {

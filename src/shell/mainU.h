@@ -81,4 +81,6 @@ private:
 
 // The maker's home page and the form-level hint shown when no control has one.
 QString HomePageAddress();
+// The program's version as the about box shows it, "V" and the build's version: "V5.7".
+QString ProgramVersionText();
 QString FormHint();

@@ -2,12 +2,13 @@
 
 #include "codec.h"
 #include "errors.h"
+#include "safe_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -16,10 +17,11 @@ QString &folderOverride() {
     return folder;
 }
 
-QByteArray trimmed(const QByteArray &b) { return b.trimmed(); }
+// The file is parsed on views into its bytes: a settings access makes no copy of any line.
+QByteArrayView trimmed(QByteArrayView b) { return b.trimmed(); }
 
 // ASCII-only case folding: Korean names compare byte for byte.
-bool sameName(const QByteArray &a, const QByteArray &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QByteArrayView a, QByteArrayView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 struct Line {
     qsizetype begin; // offset of the line in the file
@@ -44,24 +46,24 @@ QList<Line> splitLines(const QByteArray &file) {
 }
 
 // The section name of a "[name]" line, or nothing.
-std::optional<QByteArray> sectionName(const QByteArray &line) {
-    const QByteArray t = trimmed(line);
+std::optional<QByteArrayView> sectionName(QByteArrayView line) {
+    const QByteArrayView t = trimmed(line);
     if (!t.startsWith('['))
         return std::nullopt;
     const qsizetype close = t.indexOf(']');
-    return trimmed(close < 0 ? t.mid(1) : t.mid(1, close - 1));
+    return trimmed(close < 0 ? t.sliced(1) : t.sliced(1, close - 1));
 }
 
 struct KeyLine {
-    QByteArray key;
-    QByteArray value;
+    QByteArrayView key;
+    QByteArrayView value;
 };
 
-std::optional<KeyLine> keyLine(const QByteArray &line) {
+std::optional<KeyLine> keyLine(QByteArrayView line) {
     const qsizetype eq = line.indexOf('=');
     if (eq < 0)
         return std::nullopt;
-    return KeyLine{trimmed(line.left(eq)), trimmed(line.mid(eq + 1))};
+    return KeyLine{trimmed(line.first(eq)), trimmed(line.sliced(eq + 1))};
 }
 
 // Where the first section of that name begins and ends (line indexes; end is exclusive).
@@ -70,10 +72,14 @@ struct SectionRange {
     int end = -1;
 };
 
+QByteArrayView lineText(const QByteArray &file, const Line &l) {
+    return QByteArrayView(file).sliced(l.begin, l.end - l.begin);
+}
+
 SectionRange findSection(const QByteArray &file, const QList<Line> &lines, const QByteArray &section) {
     SectionRange r;
     for (int i = 0; i < lines.size(); ++i) {
-        const auto name = sectionName(file.mid(lines[i].begin, lines[i].end - lines[i].begin));
+        const auto name = sectionName(lineText(file, lines[i]));
         if (!name)
             continue;
         if (r.header >= 0) {
@@ -88,7 +94,6 @@ SectionRange findSection(const QByteArray &file, const QList<Line> &lines, const
     return r;
 }
 
-QByteArray lineText(const QByteArray &file, const Line &l) { return file.mid(l.begin, l.end - l.begin); }
 
 QString writeFailure(const QString &path) { return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)); }
 
@@ -109,13 +114,13 @@ std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section
     if (r.header < 0)
         return std::nullopt;
     for (int i = r.header + 1; i < r.end; ++i) {
-        const QByteArray text = lineText(file, lines[i]);
-        const QByteArray t = trimmed(text);
+        const QByteArrayView text = lineText(file, lines[i]);
+        const QByteArrayView t = trimmed(text);
         if (t.startsWith(';'))
             continue;
         const auto kv = keyLine(text);
         if (kv && sameName(kv->key, key))
-            return kv->value;
+            return kv->value.toByteArray();
     }
     return std::nullopt;
 }
@@ -134,8 +139,8 @@ QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArr
     }
     int lastContent = r.header;
     for (int i = r.header + 1; i < r.end; ++i) {
-        const QByteArray text = lineText(file, lines[i]);
-        const QByteArray t = trimmed(text);
+        const QByteArrayView text = lineText(file, lines[i]);
+        const QByteArrayView t = trimmed(text);
         if (t.isEmpty())
             continue;
         lastContent = i;
@@ -150,7 +155,7 @@ QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArr
     // A new key goes after the section's last non-blank line.
     const Line &after = lines[lastContent];
     QByteArray out = file.left(after.next);
-    if (after.next == after.end) // the file ended without a line break
+    if (file.at(after.next - 1) != '\n') // the file ended without a line break (perhaps in a lone CR)
         out += "\r\n";
     out += entry + "\r\n";
     out += file.mid(after.next);
@@ -179,7 +184,36 @@ void SetApplicationFolderForTesting(const QString &folder) {
     folderOverride() = f;
 }
 
-QString IniFilePath(const QString &fileName) { return ApplicationFolder() + fileName; }
+bool IsSystemFolder(const QString &folder) { return folder.startsWith(QStringLiteral("/usr/")); }
+
+QString DataFolderFor(const QString &applicationFolder, const QString &userDataFolder, bool systemInstallation) {
+    if (!systemInstallation)
+        return applicationFolder;
+    QDir().mkpath(userDataFolder);
+    const QString ini = userDataFolder + kIniFileName;
+    const QString shipped = applicationFolder + kIniFileName;
+    if (!QFileInfo::exists(ini) && QFileInfo::exists(shipped))
+        QFile::copy(shipped, ini); // a failed copy leaves the defaults, as a missing file does
+    return userDataFolder;
+}
+
+QString DataFolder() {
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    static const QString folder = DataFolderFor(
+        ApplicationFolder(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zaruziz/"),
+        IsSystemFolder(ApplicationFolder()));
+    return folder;
+}
+
+bool IsWindowsPath(const QString &path) {
+    const bool driveLetter = path.size() >= 2 && path.at(1) == u':' && path.at(0).unicode() < 0x80 &&
+                             path.at(0).isLetter();
+    return driveLetter || path.contains(u'\\');
+}
+
+QString IniFilePath(const QString &fileName) { return DataFolder() + fileName; }
 
 QString IniReadStr(const QString &fileName, const QString &section, const QString &key,
                    const QString &defaultValue) {
@@ -203,8 +237,9 @@ void IniWriteStr(const QString &fileName, const QString &section, const QString 
                                           cp949::encode(oneLine));
     if (info.exists() && after == before)
         return;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(after) != after.size() || !out.commit())
+    // A folder that refuses new files (an application folder made read-only) still lets a writable
+    // settings file be rewritten where it lies.
+    if (!safefile::ReplaceFile(path, after, nullptr, safefile::InPlace::WhenFolderReadOnly))
         throw IoError(writeFailure(path));
 }
 

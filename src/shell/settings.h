@@ -15,7 +15,20 @@ inline const QString kIniFileName = QStringLiteral("ZaruZiz.ini");
 QString ApplicationFolder();
 void SetApplicationFolderForTesting(const QString &folder); // empty restores the real one
 
-// The full path of a settings file name inside the application folder.
+// Where the settings file and the default work folder live. Run from a folder of its own (the build, an
+// installation under the user's home), that is the application folder. Installed into a system folder
+// (under /usr), whose files the user may not write, it is the user's ~/.local/share/zaruziz/, created
+// on first use; a settings file found in the application folder is copied there then, once.
+QString DataFolder();
+// The rule above for given folders (each ending in "/"): the folder to use, prepared for use.
+QString DataFolderFor(const QString &applicationFolder, const QString &userDataFolder, bool systemInstallation);
+bool IsSystemFolder(const QString &folder);
+
+// True for a path that only means something on Windows: one with a drive letter ("C:") or a backslash,
+// as a settings file copied from the older Windows program holds them.
+bool IsWindowsPath(const QString &path);
+
+// The full path of a settings file name inside the data folder.
 QString IniFilePath(const QString &fileName);
 
 QString IniReadStr(const QString &fileName, const QString &section, const QString &key,

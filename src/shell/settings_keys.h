@@ -91,6 +91,11 @@ inline QString readMessage(const TextKey &k, const QString &absentValue = QStrin
 
 // The default seal picture path: the application folder followed by "dojang.bmp".
 inline QString defaultSealPath() { return ApplicationFolder() + QStringLiteral("dojang.bmp"); }
-inline QString readSealPath() { return read(dojImge, defaultSealPath()); }
+// The registered seal picture; a Windows path left by a settings file of the older program reads as the
+// default.
+inline QString readSealPath() {
+    const QString path = read(dojImge, defaultSealPath());
+    return IsWindowsPath(path) ? defaultSealPath() : path;
+}
 
 } // namespace keys

@@ -13,9 +13,27 @@ const QByteArray kShownAnswer = "shown\n";
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent) : QObject(parent), key_(key) {}
 
-QString SingleInstance::keyFor(const QString &title) {
-    // A socket name of plain letters, one per title and user.
-    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+QString SingleInstance::displaySession() {
+    // A Wayland session is named by its socket; an X display by host and display number, the screen
+    // number left off (":0" and ":0.1" are one session).
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return QStringLiteral("wayland:") + wayland;
+    QString x = qEnvironmentVariable("DISPLAY");
+    const qsizetype colon = x.lastIndexOf(u':');
+    const qsizetype dot = x.indexOf(u'.', colon < 0 ? 0 : colon);
+    if (colon >= 0 && dot > colon)
+        x.truncate(dot);
+    return x;
+}
+
+QString SingleInstance::keyFor(const QString &title, const QString &session) {
+    // A socket name of plain letters, one per title, user and display session: a copy running on
+    // another display belongs to another desktop and does not count.
+    const QByteArray hash = QCryptographicHash::hash(title.toUtf8() + '\n' + session.toUtf8(),
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(16);
     return QStringLiteral("zaruziz-%1-%2").arg(QString::fromLatin1(hash)).arg(getuid());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// One copy of the program at a time. The first copy listens on a local socket named after the
-// application title; a later copy finds it there, asks it to come forward, and ends.
+// One copy of the program at a time for each user and display session. The first copy listens on a local
+// socket named after the application title, the user and the display; a later copy on the same display
+// finds it there, asks it to come forward, and ends. A copy on another display starts on its own.
 
 #include <QObject>
 #include <QString>
@@ -17,7 +18,9 @@ public:
     // Asks the running copy to restore or raise its main window. True when it answered.
     bool askPrimaryToShow(int timeoutMs = 2000);
 
-    static QString keyFor(const QString &title);
+    static QString keyFor(const QString &title, const QString &session = displaySession());
+    // The display session this process shows its windows on (from WAYLAND_DISPLAY or DISPLAY).
+    static QString displaySession();
 
 signals:
     void showRequested();

@@ -20,8 +20,12 @@ QString withSeparator(QString path) {
 QString GetWorkPath(const QString &iniFileName) {
     QString path = IniReadStr(iniFileName, kSection, kKey, QString());
     if (path.isEmpty()) {
-        path = ApplicationFolder() + QStringLiteral("Work/");
+        path = DataFolder() + QStringLiteral("Work/");
         IniWriteStr(iniFileName, kSection, kKey, path);
+    } else if (IsWindowsPath(path)) {
+        // A folder of the older Windows program ("C:\ZaruZiz\Work\"): the default stands in for it, and
+        // the stored value stays for the user to see in the reset question.
+        path = DataFolder() + QStringLiteral("Work/");
     }
     path = withSeparator(QDir::fromNativeSeparators(path));
     QDir().mkpath(path);

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// The work folder; on first use the application folder followed by "Work/", created with its parents.
+// The work folder; on first use the data folder (the application folder unless installed into a system
+// folder) followed by "Work/", created with its parents. A stored Windows path reads as that default.
 QString GetWorkPath(const QString &iniFileName);
 
 // Makes the folder of fileName the work folder and the process's current folder. Raises IoError when

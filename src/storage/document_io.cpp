@@ -2,10 +2,10 @@
 
 #include "errors.h"
 #include "record_slots.h"
+#include "safe_write.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -29,18 +29,7 @@ QByteArray ReadDocumentBytes(const QString &path) {
 }
 
 void WriteDocumentBytes(const QString &path, const QByteArray &bytes) {
-    QSaveFile file(path);
-    // Never fall back to writing into the old file in place, which could leave it half written.
-    file.setDirectWriteFallback(false);
-    auto failed = [&]() {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!safefile::ReplaceFile(path, bytes, &reason))
         throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), reason));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        failed();
-    if (file.write(bytes) != bytes.size())
-        failed();
-    if (!file.commit())
-        throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), file.errorString()));
 }

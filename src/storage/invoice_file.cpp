@@ -6,7 +6,9 @@
 #include "money.h"
 #include "record_slots.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 using storage::RecordReader;
 using storage::RecordWriter;
@@ -70,10 +72,18 @@ struct LoadedLine {
     QString unitPrice, supply, tax; // empty: the cell keeps the cleared row's text
 };
 
-QString AmountCell(const QString &stored, Money value, int width) {
-    if (stored.isEmpty() || stored == u"0")
+QString AmountCell(QByteArrayView stored, Money value, int width) {
+    if (stored.isEmpty() || stored == QByteArrayView("0"))
         return {};
     return FormatAmountText(value, width);
+}
+
+// True when the bytes are all blanks (or there are none).
+bool IsAllBlanks(QByteArrayView bytes) {
+    for (const char ch : bytes)
+        if (ch != ' ')
+            return false;
+    return true;
 }
 
 // Fills a page row from a loaded line; cells the line leaves alone keep the cleared row's text.
@@ -117,16 +127,29 @@ QString StatementExtension(InvoiceFileGeneration g) { return OtherKindExtension(
 
 // ---- writing ----
 
-[[noreturn]] void RefuseNumber(const QString &text, const QString &what) {
+// The name of a field in the messages of a refused save: "3번째 줄의 수량", or a header field's own name.
+// Built only when a message needs it, not for every cell saved.
+struct FieldName {
+    int row = 0; // 0: a header field
+    const char16_t *label = u"";
+    QString text() const {
+        const QString name = QString::fromUtf16(label);
+        return row == 0 ? name : QStringLiteral("%1번째 줄의 %2").arg(row).arg(name);
+    }
+};
+
+[[noreturn]] void RefuseNumber(const QString &text, const FieldName &field) {
+    const QString what = field.text();
     throw NumberConversionError(text, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what, text.trimmed()));
 }
 
-[[noreturn]] void RefuseTooLong(const QString &text, const QString &what) {
+[[noreturn]] void RefuseTooLong(const QString &text, const FieldName &field) {
+    const QString what = field.text();
     throw NumberConversionError(
         text, QStringLiteral("%1 \"%2\"이(가) 너무 커서 파일에 담을 수 없습니다.").arg(what, text.trimmed()));
 }
 
-Money CheckedAmount(const QString &text, const QString &what) {
+Money CheckedAmount(const QString &text, const FieldName &what) {
     try {
         return ParseAmount(text);
     } catch (const NumberConversionError &) {
@@ -134,8 +157,23 @@ Money CheckedAmount(const QString &text, const QString &what) {
     }
 }
 
+// True for a text of blanks with at most one "0" among them, without making a copy of it.
+bool IsBlankOrZero(const QString &text) {
+    int zeros = 0;
+    for (QChar ch : text) {
+        if (ch == u'0')
+            ++zeros;
+        else if (ch != u' ')
+            return false;
+    }
+    return zeros <= 1;
+}
+
 // An amount cell as stored in a line record: the grid text without "," and surrounding blanks.
-QString LineAmountText(const QString &cell, int capacity, const QString &what) {
+QString LineAmountText(const QString &cell, int capacity, const FieldName &what) {
+    // Most cells of a document are empty or an empty row's zero: stored as "" or "0" without parsing.
+    if (IsBlankOrZero(cell))
+        return cell.contains(u'0') ? QStringLiteral("0") : QString();
     const QString text = RemoveChar(u',', cell);
     const Money value = CheckedAmount(text, what);
     if (cp949::byteLength(text) <= capacity)
@@ -147,7 +185,7 @@ QString LineAmountText(const QString &cell, int capacity, const QString &what) {
 }
 
 // A payment amount as stored in the totals record: its shortest decimal text.
-QString TotalAmountText(const QString &field, int capacity, const QString &what) {
+QString TotalAmountText(const QString &field, int capacity, const FieldName &what) {
     QString text = field;
     text.remove(QChar(cp949::WonSign));
     const QString shortest = DecimalText(CheckedAmount(text, what));
@@ -157,11 +195,11 @@ QString TotalAmountText(const QString &field, int capacity, const QString &what)
 }
 
 // A book number (volume or issue) as its three zero-padded digits.
-QString BookNumberText(const QString &field, const QString &what) {
+QString BookNumberText(const QString &field, const FieldName &what) {
     const Money value = CheckedAmount(field, what);
     if (value.raw() < 0 || value.raw() % Money::Scale != 0 || value.won() > 999)
-        throw NumberConversionError(
-            field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.").arg(what, field.trimmed()));
+        throw NumberConversionError(field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.")
+                                               .arg(what.text(), field.trimmed()));
     return PadLeftChar(u'0', QString::number(value.won()), 3);
 }
 
@@ -221,6 +259,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
     QList<LoadedLine> lines;
 
     const int count = int(bytes.size() / layout.size);
+    lines.reserve(count);
     for (int i = 0; i < count; ++i) {
         const RecordReader r(bytes, qsizetype(i) * layout.size, layout.size, i, fileName);
         const std::int32_t type = r.int32At(layout.typeOffset);
@@ -278,35 +317,35 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             break;
         }
         default: {
-            const QByteArray month = r.bytes(layout.slot(2));
-            const QByteArray day = r.bytes(layout.slot(3));
-            const QByteArray item = r.bytes(layout.slot(9)).left(kItemBytes);
-            const QByteArray spec = r.bytes(layout.slot(4)).left(kSpecBytes);
+            const QByteArrayView month = r.view(layout.slot(2));
+            const QByteArrayView day = r.view(layout.slot(3));
+            const QByteArrayView itemSlot = r.view(layout.slot(9));
+            const QByteArrayView specSlot = r.view(layout.slot(4));
+            const QByteArrayView item = itemSlot.first(std::min<qsizetype>(itemSlot.size(), kItemBytes));
+            const QByteArrayView spec = specSlot.first(std::min<qsizetype>(specSlot.size(), kSpecBytes));
             const Money quantity = r.amount(layout.slot(7));
             const Money price = r.amount(layout.slot(8));
             const Money supply = r.amount(layout.slot(6));
             const Money tax = r.amount(layout.slot(5));
-            QByteArray joined = month + day + item + spec;
-            joined.replace(' ', QByteArray());
-            if (joined.isEmpty() && quantity == Money() && price == Money() && supply == Money() && tax == Money())
+            const bool dateBlank = IsAllBlanks(month) && IsAllBlanks(day);
+            if (dateBlank && IsAllBlanks(item) && IsAllBlanks(spec) && quantity == Money() && price == Money() &&
+                supply == Money() && tax == Money())
                 break; // a line without content leaves no row
 
             LoadedLine line;
-            QByteArray date = month + day;
-            date.replace(' ', QByteArray());
-            if (!date.isEmpty())
-                line.date = cp949::decode(month) + u'/' + cp949::decode(day);
-            line.item = cp949::decode(item);
-            line.spec = cp949::decode(spec);
+            if (!dateBlank)
+                line.date = cp949::decode(month.data(), month.size()) + u'/' + cp949::decode(day.data(), day.size());
+            line.item = cp949::decode(item.data(), item.size());
+            line.spec = cp949::decode(spec.data(), spec.size());
             const QString q = r.text(layout.slot(7));
             line.quantity = (q.isEmpty() || q == u"0") ? QString() : q;
-            line.unitPrice = AmountCell(r.text(layout.slot(8)), price, kLoadedPriceWidth);
-            line.supply = AmountCell(r.text(layout.slot(6)), supply, kLoadedSupplyWidth);
-            line.tax = AmountCell(r.text(layout.slot(5)), tax, kLoadedTaxWidth);
+            line.unitPrice = AmountCell(r.view(layout.slot(8)), price, kLoadedPriceWidth);
+            line.supply = AmountCell(r.view(layout.slot(6)), supply, kLoadedSupplyWidth);
+            line.tax = AmountCell(r.view(layout.slot(5)), tax, kLoadedTaxWidth);
             line.remark = r.text(layout.slot(1));
             if (layout.hasUnit())
                 line.unit = r.text(layout.slot(10));
-            lines.append(line);
+            lines.append(std::move(line));
             break;
         }
         }
@@ -384,13 +423,13 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
 
     RecordWriter totals = start(3);
     totals.text(L.slot(1), s.receipt ? QStringLiteral("A") : QStringLiteral("B"));
-    totals.text(L.slot(4), BookNumberText(s.DtyfNo, QStringLiteral("책번호(권)")) +
-                               BookNumberText(s.DtyeNo, QStringLiteral("책번호(호)")) +
+    totals.text(L.slot(4), BookNumberText(s.DtyfNo, {0, u"책번호(권)"}) +
+                               BookNumberText(s.DtyeNo, {0, u"책번호(호)"}) +
                                SerialNumberText(s.DtysNo) + (s.statement ? u'1' : u'0'));
-    totals.text(L.slot(5), TotalAmountText(s.Billmy, L.slot(5).capacity, QStringLiteral("어음")));
-    totals.text(L.slot(6), TotalAmountText(s.Checkmy, L.slot(6).capacity, QStringLiteral("수표")));
-    totals.text(L.slot(7), TotalAmountText(s.Cashmy, L.slot(7).capacity, QStringLiteral("현금")));
-    totals.text(L.slot(8), TotalAmountText(s.Creditmy, L.slot(8).capacity, QStringLiteral("외상미수금")));
+    totals.text(L.slot(5), TotalAmountText(s.Billmy, L.slot(5).capacity, {0, u"어음"}));
+    totals.text(L.slot(6), TotalAmountText(s.Checkmy, L.slot(6).capacity, {0, u"수표"}));
+    totals.text(L.slot(7), TotalAmountText(s.Cashmy, L.slot(7).capacity, {0, u"현금"}));
+    totals.text(L.slot(8), TotalAmountText(s.Creditmy, L.slot(8).capacity, {0, u"외상미수금"}));
     totals.text(L.slot(9), s.grEdit);
     out += totals.bytes();
 
@@ -398,9 +437,7 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
     for (int r = 0; r < rowCount; ++r) {
         const QStringList row = rows.value(r);
         auto cell = [&](int col) { return row.value(col); };
-        auto what = [&](const char16_t *column) {
-            return QStringLiteral("%1번째 줄의 %2").arg(r + 1).arg(QString::fromUtf16(column));
-        };
+        auto what = [&](const char16_t *column) { return FieldName{r + 1, column}; };
         RecordWriter line = start(kFirstLineType + r);
         line.text(L.slot(1), cp949::cutToBytes(cell(c.remark), kRemarkBytes));
         const QString date = cell(c.date);

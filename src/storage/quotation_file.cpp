@@ -117,9 +117,13 @@ QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &file
             row[kcol::item] = r.text(kTextA, kItemBytes);
             row[kcol::spec] = r.text(kTextB, kSpecBytes);
             row[kcol::unit] = r.text(kTextC);
-            row[kcol::quantity] = DecimalText(Money::fromRaw(quantity));
-            row[kcol::unitPrice] = FormatAmountText(Money::fromRaw(price), kLoadedPriceWidth);
-            row[kcol::amount] = AmountCell(quantity, price);
+            // Most lines of a quotation are empty: their zero texts are made once and shared.
+            static const QString zeroQuantity = DecimalText(Money());
+            static const QString zeroPrice = FormatAmountText(Money(), kLoadedPriceWidth);
+            static const QString zeroAmount = AmountCell(0, 0);
+            row[kcol::quantity] = quantity == 0 ? zeroQuantity : DecimalText(Money::fromRaw(quantity));
+            row[kcol::unitPrice] = price == 0 ? zeroPrice : FormatAmountText(Money::fromRaw(price), kLoadedPriceWidth);
+            row[kcol::amount] = quantity == 0 || price == 0 ? zeroAmount : AmountCell(quantity, price);
             row[kcol::remark] = r.text(kTextD, kRemarkBytes);
             break;
         }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <cstring>
+#include <limits>
 
 namespace storage {
 
@@ -32,7 +33,9 @@ std::int64_t RecordReader::int64At(int offset) const {
     return static_cast<std::int64_t>(v);
 }
 
-QByteArray RecordReader::bytes(Slot slot) const {
+QByteArray RecordReader::bytes(Slot slot) const { return QByteArray(data_ + slot.offset + 1, length(slot)); }
+
+int RecordReader::length(Slot slot) const {
     Q_ASSERT(slot.offset >= 0 && slot.offset + 1 + slot.capacity <= size_);
     const int length = static_cast<unsigned char>(data_[slot.offset]);
     if (length > slot.capacity)
@@ -41,14 +44,28 @@ QByteArray RecordReader::bytes(Slot slot) const {
                  .arg(index_ + 1)
                  .arg(length)
                  .arg(slot.capacity));
-    return QByteArray(data_ + slot.offset + 1, length);
+    return length;
 }
 
-QString RecordReader::text(Slot slot) const { return cp949::decode(bytes(slot)); }
+QString RecordReader::text(Slot slot) const { return cp949::decode(data_ + slot.offset + 1, length(slot)); }
 
 QString RecordReader::text(Slot slot, int maxBytes) const { return cp949::decode(bytes(slot).left(maxBytes)); }
 
 Money RecordReader::amount(Slot slot) const {
+    // Most amount slots hold plain digits, as the program writes them ("0" or "150000"): read at once.
+    // Anything else (a sign, a decimal point, blanks, more digits than fit) goes through ParseAmount.
+    const int n = length(slot);
+    if (n <= 15) {
+        std::int64_t won = 0;
+        bool digits = true;
+        for (int i = 0; i < n && digits; ++i) {
+            const char ch = data_[slot.offset + 1 + i];
+            digits = ch >= '0' && ch <= '9';
+            won = won * 10 + (ch - '0');
+        }
+        if (digits && won <= std::numeric_limits<std::int64_t>::max() / Money::Scale)
+            return Money::fromWon(won);
+    }
     const QString t = text(slot);
     try {
         return ParseAmount(t);

@@ -9,6 +9,7 @@
 #include "money.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 
@@ -39,6 +40,10 @@ public:
 
     // The text bytes of a short-string slot, after checking its length byte.
     QByteArray bytes(Slot slot) const;
+    // The checked length byte of a short-string slot.
+    int length(Slot slot) const;
+    // The text bytes of a short-string slot where they lie in the record, after checking its length byte.
+    QByteArrayView view(Slot slot) const { return QByteArrayView(data_ + slot.offset + 1, length(slot)); }
     // The slot's text; with maxBytes, only its first maxBytes bytes (a half character at the cut is
     // dropped).
     QString text(Slot slot) const;

@@ -57,6 +57,14 @@ TEST(CalcEngine, DecimalsShowWithoutBinaryNoise) {
     EXPECT_EQ(Keys("0.50"), "0.50"); // the entry shows as typed
 }
 
+// Results carry on at full precision, as on a desk calculator; only the display is rounded.
+TEST(CalcEngine, ResultsKeepFullPrecisionBetweenOperations) {
+    EXPECT_EQ(Keys("10000/3*3="), "10,000");
+    EXPECT_EQ(Keys("10000/3=*3="), "10,000");
+    EXPECT_EQ(Keys("1/3=~*3="), "-1");   // a negated result too
+    EXPECT_EQ(Keys("1/3=5+1="), "6");     // a new number typed after a result replaces it
+}
+
 TEST(CalcEngine, ThousandsSeparatorsInTheIntegerPartOnly) {
     EXPECT_EQ(Keys("1234567.125"), "1,234,567.125");
     EXPECT_EQ(Keys("1234567~"), "-1,234,567");

@@ -1,6 +1,7 @@
 // The fill step of every print job, checked by element name on the filled form.
 
 #include "codec.h"
+#include "errors.h"
 #include "print_fill.h"
 #include "print_fixtures.h"
 #include "print_preparation.h"
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QPrinter>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace printjobs;
 using namespace Qt::Literals::StringLiterals;
@@ -90,6 +93,55 @@ TEST_F(FillTest, MarginsFollowTheOffsetsAndNeverGoNegative) {
     auto receipt = FillReceipt(fixtures::statement(3), s);
     EXPECT_EQ(receipt->margins.top, 40);
     EXPECT_DOUBLE_EQ(receipt->marginMm(receipt->margins.top) - receipt->marginMm(35), 5.0);
+}
+
+// The millimetre forms took offsets up to 999 and printed a blank sheet: an offset that would push part
+// of a form off the paper ends the job with a message naming the field and its largest value.
+TEST_F(FillTest, OffsetsThatPushTheFormOffThePaperAreRefusedNamingTheField) {
+    auto refusal = [](const std::function<void()> &fill) -> QString {
+        try {
+            fill();
+        } catch (const AppError &e) {
+            return e.message();
+        }
+        return QString();
+    };
+    PrintOptions receipt = statementOptions();
+    receipt.statement = false;
+    receipt.topOffset = 999;
+    const QString top = refusal([&] { FillReceipt(fixtures::statement(3), receipt); });
+    EXPECT_TRUE(top.startsWith(u("위쪽여백 999 "))) << top.toStdString();
+    receipt.topOffset = 0;
+    receipt.leftOffset = 999;
+    const QString left = refusal([&] { FillReceipt(fixtures::statement(3), receipt); });
+    EXPECT_TRUE(left.startsWith(u("좌측여백 999 "))) << left.toStdString();
+
+    PrintOptions quote = taxOptions();
+    quote.page = PrintPage::Quotation;
+    quote.topOffset = 500;
+    EXPECT_TRUE(refusal([&] { FillQuotation(fixtures::quotation(2), quote); }).contains(u("위쪽여백")));
+
+    // The largest value the message names still prints the whole form on the paper, and one more does not.
+    PrintOptions tax = taxOptions();
+    tax.topOffset = 9999;
+    const QString message = refusal([&] { FillTaxInvoice(fixtures::taxInvoice(), tax); });
+    const qsizetype at = message.lastIndexOf(u(" 이하로"));
+    ASSERT_GT(at, 0) << message.toStdString();
+    const int largest = message.left(at).section(u' ', -1).toInt();
+    EXPECT_GE(largest, 120); // the offsets in use on pre-printed paper stay allowed
+    tax.topOffset = largest;
+    auto fits = FillTaxInvoice(fixtures::taxInvoice(), tax);
+    double bottom = 0;
+    for (const auto &e : fits->elements())
+        bottom = std::max(bottom, fits->bandTop(e->band) + e->rect.bottom());
+    EXPECT_LE(fits->marginMm(fits->margins.top) + bottom / report::kPixelsPerMm, fits->pageSizeMm.height());
+    tax.topOffset = largest + 1;
+    EXPECT_FALSE(refusal([&] { FillTaxInvoice(fixtures::taxInvoice(), tax); }).isEmpty());
+
+    // Negative offsets only bring the form to the paper's edge.
+    receipt.leftOffset = -99;
+    receipt.topOffset = -99;
+    EXPECT_TRUE(refusal([&] { FillReceipt(fixtures::statement(3), receipt); }).isEmpty());
 }
 
 TEST_F(FillTest, SealIsLoadedOnlyWhenWantedAndPresent) {

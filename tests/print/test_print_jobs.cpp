@@ -324,3 +324,20 @@ TEST_F(JobTest, DialogKeepsItsRunningJobUndisturbedAndCancelEndsIt) {
     EXPECT_FALSE(PrintJobRunning());
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
 }
+
+// An offset that would push the receipt off the paper ends the job before anything reaches the printer:
+// no blank sheet, and the message names the field.
+TEST_F(JobTest, AnOffsetOffThePaperPrintsNoBlankSheet) {
+    InvoiceSnapshot doc = fixtures::statement(3);
+    PrintOptions o = options(PrintPage::Statement);
+    o.statement = false;
+    o.topOffset = 999;
+    try {
+        RunPrintJob(target, o, &doc, nullptr);
+        ADD_FAILURE() << "the job ran";
+    } catch (const AppError &e) {
+        EXPECT_TRUE(e.message().startsWith(u("위쪽여백 999 "))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(printed());
+    EXPECT_FALSE(PrintJobRunning());
+}

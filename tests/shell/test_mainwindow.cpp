@@ -6,11 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -196,3 +199,42 @@ TEST(GeneralErrorHandler, ErrorEscapingAnyEventHandlerIsShownAndTheProgramGoesOn
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(prompts.shown.size(), 1);
 }
+
+namespace {
+// Takes the addresses the program hands to the system's browser.
+class BrowserStandIn : public QObject {
+    Q_OBJECT
+public:
+    BrowserStandIn() {
+        for (const char *scheme : {"http", "https", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~BrowserStandIn() override {
+        for (const char *scheme : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+} // namespace
+
+// The home-page button opens the address its hint shows, in the browser.
+TEST_F(MainWindowFixture, HomePageButtonOpensTheMakersAddressItsHintShows) {
+    BrowserStandIn browser;
+    click("KelBtn");
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0], QUrl(HomePageAddress()));
+    EXPECT_TRUE(button("KelBtn")->toolTip().contains(HomePageAddress()));
+}
+
+// One version: the about box shows the build's version, and the download page names the same one.
+TEST(MainWindow, TheAboutBoxAndTheDownloadPageShowTheBuildsVersion) {
+    EXPECT_EQ(ProgramVersionText(), QStringLiteral("V") + QStringLiteral(ZARU_PROJECT_VERSION));
+    QFile page(QStringLiteral(ZARU_HELP_SOURCE "/soft.htm"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("<td>") + ProgramVersionText())) << "the download page shows another version";
+}
+
+#include "test_mainwindow.moc"

@@ -1,3 +1,4 @@
+#include "disk_limits.h"
 #include "errors.h"
 #include "regnum.h"
 #include "settings.h"
@@ -5,7 +6,11 @@
 #include "test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -106,6 +111,12 @@ TEST(Settings, WriteToFileWithoutFinalLineBreak) {
     EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n"));
     IniWriteStr(kIni, s("여백"), s("fdTop"), s("1"));
     EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfName=홍\r\nfTel=02\r\n[여백]\r\nfdTop=1\r\n"));
+
+    // A file cut after a carriage return: the new key still gets a line of its own and reads back.
+    app.write(kIni, cp("[등록]\r\nfName=홍\r"));
+    IniWriteStr(kIni, s("등록"), s("fTel"), s("02"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fTel"), QString()), s("02"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fName"), QString()), s("홍"));
 }
 
 TEST(Settings, ValueWithLineBreakStaysOnItsLine) {
@@ -152,4 +163,87 @@ TEST(Settings, FreshInstallationDefaults) {
     keys::write(keys::djnousr, false);
     EXPECT_FALSE(keys::read(keys::djnousr));
     EXPECT_EQ(app.read(kIni), cp("[등록]\r\ndjnousr=0\r\n"));
+}
+
+// A full disk wiped the settings file, and the registered business with it: the write now fails
+// with its message and the file keeps every byte.
+TEST(Settings, AWriteOnAFullDiskRaisesAndKeepsTheRegisteredBusiness) {
+    TinyDisk disk(8);
+    if (!disk.available())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    SetApplicationFolderForTesting(disk.path());
+    IniWriteStr(kIni, s("등록"), s("fSangho"), s("(주)한빛상사"));
+    QFile ini(disk.file(kIni));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray before = ini.readAll();
+    ini.close();
+    disk.fill(s("filler"));
+    try {
+        IniWriteStr(kIni, s("등록"), s("fAddr"), s("서울특별시 중구 을지로 100"));
+        ADD_FAILURE() << "a write on a full disk reported success";
+    } catch (const IoError &e) {
+        EXPECT_EQ(e.message(), s("Unable to write to ") + disk.file(kIni));
+    }
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fSangho"), QString()), s("(주)한빛상사"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), before);
+    SetApplicationFolderForTesting(QString());
+}
+
+TEST(Settings, AWriteBeyondTheFileSizeLimitRaisesAndKeepsTheFile) {
+    ScratchAppFolder app;
+    IniWriteStr(kIni, s("등록"), s("fSangho"), s("(주)한빛상사"));
+    const QByteArray before = app.read(kIni);
+    const int code = RunWithFileSizeLimit(before.size() + 10, [&] {
+        try {
+            IniWriteStr(kIni, s("등록"), s("fAddr"), QString(200, u'가'));
+        } catch (const IoError &) {
+            return 0;
+        }
+        return 1;
+    });
+    EXPECT_EQ(code, 0) << "the write did not report the failure";
+    EXPECT_EQ(app.read(kIni), before);
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList{kIni});
+}
+
+// An application folder the user may not write, holding a settings file he may: the settings are
+// written into the file where it lies. A file he may not write either still raises.
+TEST(Settings, AReadOnlyFolderWithAWritableFileIsWrittenInPlace) {
+    ScratchAppFolder app;
+    IniWriteStr(kIni, s("등록"), s("fSangho"), s("(주)한빛상사"));
+    IniWriteStr(kIni, s("등록"), s("fName"), s("홍길동"));
+    const QByteArray folder = QFile::encodeName(app.path());
+    const QByteArray file = QFile::encodeName(app.file(kIni));
+    ASSERT_EQ(::chown(folder.constData(), OrdinaryUserId(), OrdinaryUserId()), 0);
+    ASSERT_EQ(::chown(file.constData(), OrdinaryUserId(), OrdinaryUserId()), 0);
+    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    if (RunAsOrdinaryUser([&] { return ::access(file.constData(), W_OK) == 0 ? 0 : 1; }) != 0) {
+        ::chmod(folder.constData(), 0755);
+        GTEST_SKIP() << "the temporary folder lies out of an ordinary user's reach (see TMPDIR)";
+    }
+
+    const int written = RunAsOrdinaryUser([&] {
+        IniWriteStr(kIni, s("등록"), s("fName"), s("김"));                // shorter than before
+        IniWriteStr(kIni, s("등록"), s("fAddr"), s("부산광역시 해운대구")); // longer
+        return 0;
+    });
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fName"), QString()), s("김"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fAddr"), QString()), s("부산광역시 해운대구"));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fSangho"), QString()), s("(주)한빛상사"));
+
+    ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+    const QByteArray before = app.read(kIni);
+    const int refused = RunAsOrdinaryUser([&] {
+        try {
+            IniWriteStr(kIni, s("등록"), s("fName"), s("이"));
+        } catch (const IoError &e) {
+            return e.message() == s("Unable to write to ") + app.file(kIni) ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(app.read(kIni), before);
+    ::chmod(folder.constData(), 0755);
 }

@@ -57,3 +57,40 @@ TEST(SingleInstance, SecondCopyShowsItsMessageRaisesTheFirstAndEnds) {
     first.kill();
     first.waitForFinished();
 }
+
+// A copy already running on another display (another desktop session of the same user) does not keep
+// this one from starting; the same display with another screen number is the same session.
+TEST(SingleInstance, OneCopyPerDisplaySession) {
+    QTemporaryDir tmp;
+    const QString log = tmp.filePath(QStringLiteral("prompts.log"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TMPDIR"), tmp.path());
+    env.insert(QStringLiteral("ZARU_TEST_PROMPTS_LOG"), log);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    auto start = [&](QProcess &p, const char *display) {
+        QProcessEnvironment e = env;
+        e.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        p.setProcessEnvironment(e);
+        p.start(QStringLiteral(ZARU_APP_EXE), {});
+        return p.waitForStarted();
+    };
+
+    QProcess first, other, same;
+    ASSERT_TRUE(start(first, ":57"));
+    ASSERT_TRUE(waitFor(log, QStringLiteral("started"), 15000)) << readLog(log).toStdString();
+    ASSERT_TRUE(start(other, ":58"));
+    EXPECT_FALSE(other.waitForFinished(3000)) << "the copy on another display ended";
+    EXPECT_EQ(readLog(log).count(QStringLiteral("started")), 2) << readLog(log).toStdString();
+    EXPECT_FALSE(readLog(log).contains(QStringLiteral("이미 실행중")));
+
+    ASSERT_TRUE(start(same, ":57.1"));
+    ASSERT_TRUE(same.waitForFinished(15000));
+    EXPECT_TRUE(readLog(log).contains(QStringLiteral("이미 실행중"))) << readLog(log).toStdString();
+    EXPECT_EQ(readLog(log).count(QStringLiteral("started")), 2);
+
+    for (QProcess *p : {&first, &other}) {
+        p->kill();
+        p->waitForFinished();
+    }
+}

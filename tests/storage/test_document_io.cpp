@@ -3,6 +3,7 @@
 #include "invoice_file.h"
 #include "quotation_file.h"
 
+#include "disk_limits.h"
 #include "errors.h"
 
 #include <QDir>
@@ -10,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace fx;
 
@@ -110,4 +115,93 @@ TEST(DocumentIo, SavingReplacesTheWholeFile) {
     s.statement = true;
     SaveInvoiceFile(dir.file(S("x.Gy5")), s);
     EXPECT_EQ(dir.read(S("x.Gy5")), WriteInvoiceFile(s));
+}
+
+namespace {
+
+InvoiceSnapshot Statement(const char *buyer) {
+    InvoiceSnapshot s;
+    s.statement = true;
+    s.bSangho = S(buyer);
+    s.gGrid[0][1] = S("볼펜");
+    return s;
+}
+
+QStringList FilesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+
+} // namespace
+
+// A full disk: the new statement does not fit beside the old one. The save reports it and the old
+// statement stays whole, with nothing left beside it.
+TEST(DocumentIo, ASaveOnAFullDiskReportsItAndKeepsTheOldDocument) {
+    TinyDisk disk(12);
+    if (!disk.available())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    const QString path = disk.file(S("명세.Gy5"));
+    SaveInvoiceFile(path, Statement("첫거래처"));
+    const QByteArray first = ReadDocumentBytes(path);
+    ASSERT_EQ(first.size(), 7524);
+
+    EXPECT_THROW(SaveInvoiceFile(path, Statement("둘째거래처")), IoError);
+    EXPECT_EQ(ReadDocumentBytes(path), first);
+    EXPECT_EQ(FilesIn(disk.path()), QStringList{S("명세.Gy5")});
+
+    // Not even a small tax invoice fits on a disk filled to the last byte; the old one stays.
+    const QString invoice = disk.file(S("세금.Dy5"));
+    ASSERT_TRUE(QFile::remove(path));
+    SaveInvoiceFile(invoice, InvoiceSnapshot{});
+    const QByteArray invoiceBytes = ReadDocumentBytes(invoice);
+    disk.fill(S("filler"));
+    InvoiceSnapshot changed;
+    changed.bSangho = S("바뀐거래처");
+    try {
+        SaveInvoiceFile(invoice, changed);
+        FAIL() << "a save on a full disk reported success";
+    } catch (const IoError &e) {
+        EXPECT_TRUE(e.message().contains(QDir::toNativeSeparators(invoice)));
+    }
+    EXPECT_EQ(ReadDocumentBytes(invoice), invoiceBytes);
+}
+
+// A file size limit (as "ulimit -f 1" sets it) stops the write after 1,024 bytes.
+TEST(DocumentIo, ASaveBeyondTheFileSizeLimitReportsItAndKeepsTheOldDocument) {
+    ScratchAppFolder dir;
+    const QString path = dir.file(S("명세.Gy5"));
+    SaveInvoiceFile(path, Statement("첫거래처"));
+    const QByteArray first = dir.read(S("명세.Gy5"));
+    const int code = RunWithFileSizeLimit(1024, [&] {
+        try {
+            SaveInvoiceFile(path, Statement("둘째거래처"));
+        } catch (const IoError &) {
+            return 0;
+        }
+        return 1;
+    });
+    EXPECT_EQ(code, 0) << "the save did not report the failed write";
+    EXPECT_EQ(dir.read(S("명세.Gy5")), first);
+    EXPECT_EQ(FilesIn(dir.path()), QStringList{S("명세.Gy5")});
+}
+
+// A program killed at any moment of a save leaves one of the two documents whole.
+TEST(DocumentIo, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDocumentWhole) {
+    ScratchAppFolder dir;
+    const QString path = dir.file(S("명세.Gy5"));
+    const InvoiceSnapshot a = Statement("가나상사");
+    const InvoiceSnapshot b = Statement("다라물산");
+    SaveInvoiceFile(path, a);
+    const QByteArray bytesA = WriteInvoiceFile(a);
+    const QByteArray bytesB = WriteInvoiceFile(b);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                SaveInvoiceFile(path, i % 2 ? a : b);
+        }
+        ASSERT_GT(child, 0);
+        ::usleep(useconds_t(2000 + round * 1500));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QByteArray now = dir.read(S("명세.Gy5"));
+        ASSERT_TRUE(now == bytesA || now == bytesB) << "round " << round << ": " << now.size() << " bytes";
+    }
 }

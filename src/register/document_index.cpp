@@ -115,8 +115,9 @@ QString folderPrefix(const QString &folder) {
 } // namespace
 
 QString DefaultIndexPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/register.sqlite");
+    // Beside the settings of a system installation: ~/.local/share/zaruziz/.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zaruziz/register.sqlite");
 }
 
 DocumentIndex::DocumentIndex(const QString &indexPath) : path_(indexPath) {

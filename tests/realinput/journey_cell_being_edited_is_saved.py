@@ -1,19 +1,16 @@
 """A unit price typed without Enter and saved at once with Alt+S: the saved file holds the price and the
 supply and tax computed from it, and closing afterwards asks nothing, for nothing is left unsaved."""
 
+import places
 import xsuite
 from xsuite import check
-
-MAIN_TAX_INVOICE = (50, 38)
-EDITOR_CLOSE = (668, 10)
-EDITOR_FIRST_ITEM = (133, 238)
+from places import EDITOR_CLOSE, EDITOR_FIRST_ITEM
 
 
 def journey(d):
     d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, *MAIN_TAX_INVOICE)
-    editor = d.wait_window("^세금계산서 작성")
+    main = places.main_window(d)
+    editor = places.open_editor(d, main, "tax")
 
     d.click(editor, *EDITOR_FIRST_ITEM)
     d.type("볼펜")

@@ -1,17 +1,15 @@
 """Enter through the quotation's header fields reaches the item grid on the item name: what is typed
 there is saved as the first item, and the line number stays."""
 
+import places
 import xsuite
 from xsuite import check
-
-MAIN_QUOTATION = (236, 38)
 
 
 def journey(d):
     d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, *MAIN_QUOTATION)
-    editor = d.wait_window("^견적서 작성")
+    main = places.main_window(d)
+    editor = places.open_editor(d, main, "quotation")
 
     # 제출처, 전화, 견적일자, 담당자, 납품일자, 주소, then the grid.
     d.type("다라상사")

@@ -6,6 +6,7 @@ import datetime
 import os
 import time
 
+import places
 import register_docs
 import xsuite
 from xsuite import check
@@ -53,13 +54,11 @@ def journey(d):
     for word in ("다라물산", "볼트", "너트"):
         check(word in text, f"'{word}' in the statement saved from the editor")
 
-    _, _, w, _ = d.geometry(editor)
-    d.click(editor, w - 17, 10)
-    d.wait_gone(editor)
+    places.close_editor(d, editor)
     d.key("Escape")
     d.wait_gone(register)
     d.click(main, 689, 37)
-    question = d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=(main,))
+    d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=(main,))
     d.key("Return")
     check(d.wait_exit(10) == 0, "the program ends after the quit question")
 

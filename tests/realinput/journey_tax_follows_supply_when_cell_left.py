@@ -1,19 +1,18 @@
 """A unit price typed and left by a click on another cell, without Enter: the tax shown and saved is 10 %
 of the supply shown, not of the supply of the keystroke before."""
 
+import places
 import xsuite
 from xsuite import check
+from places import EDITOR_FIRST_ITEM
 
-MAIN_TAX_INVOICE = (50, 38)
-EDITOR_FIRST_ITEM = (133, 238)
 EDITOR_SECOND_ITEM = (133, 258)
 
 
 def journey(d):
     d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, *MAIN_TAX_INVOICE)
-    editor = d.wait_window("^세금계산서 작성")
+    main = places.main_window(d)
+    editor = places.open_editor(d, main, "tax")
 
     d.click(editor, *EDITOR_FIRST_ITEM)
     d.type("공책")

@@ -3,28 +3,21 @@ reopened in the editor with the same fields; quitting from the main window ends 
 
 import os
 
+import places
 import xsuite
+from places import EDITOR_CLOSE, EDITOR_FIRST_ITEM
 from xsuite import check
 
-# Places in the windows, relative to their top left corners.
-MAIN_TAX_INVOICE = (50, 38)
 MAIN_QUIT = (689, 37)
-EDITOR_CLOSE = (668, 10)
-EDITOR_FIRST_ITEM = (133, 238)
 # Regions (left, top, right, bottom) that must look the same after reopening: the buyer's fields, the
 # digit boxes of supply and tax, the totals row.
 SAME_AFTER_REOPENING = [(340, 50, 685, 140), (263, 183, 655, 204), (0, 355, 520, 378)]
 
 
-def open_tax_invoice(d, main):
-    d.click(main, *MAIN_TAX_INVOICE)
-    return d.wait_window("^세금계산서 작성")
-
-
 def journey(d):
     d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    editor = open_tax_invoice(d, main)
+    main = places.main_window(d)
+    editor = places.open_editor(d, main, "tax")
 
     # The buyer number has the focus: its check passes, Enter moves on through 상호 and 대표.
     d.type("1234567891")
@@ -59,7 +52,7 @@ def journey(d):
 
     d.click(editor, *EDITOR_CLOSE)
     d.wait_gone(editor)
-    editor = open_tax_invoice(d, main)
+    editor = places.open_editor(d, main, "tax")
     d.key("alt+o")
     dialog = d.wait_window("열기")
     d.type("trade1.Dy5")

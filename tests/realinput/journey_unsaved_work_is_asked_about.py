@@ -2,18 +2,16 @@
 keeps the editor and what was typed; asked again, 저장 (the default, Enter) opens the save dialog, the
 file is written with the typed buyer and the editor closes."""
 
+import places
 import xsuite
 from xsuite import check
-
-MAIN_TAX_INVOICE = (50, 38)
-EDITOR_CLOSE = (668, 10)
+from places import EDITOR_CLOSE
 
 
 def journey(d):
     d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, *MAIN_TAX_INVOICE)
-    editor = d.wait_window("^세금계산서 작성")
+    main = places.main_window(d)
+    editor = places.open_editor(d, main, "tax")
 
     d.type("1234567891")
     d.key("Return")

@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # in, Qt's Korean translations, and Qt's SQLite driver, a plug-in that the register's index loads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-translations-l10n, libqt6sql6-sqlite")
-# Export opens the sheet in LibreOffice Calc; addresses open in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc | libreoffice-calc-nogui, xdg-utils")
+# Export opens the sheet in LibreOffice Calc, which sizes columns by the metrics of the sheets' standard
+# font (Calibri, metric-compatible Carlito); addresses open in the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc | libreoffice-calc-nogui, fonts-crosextra-carlito, xdg-utils")
 
 include(CPack)

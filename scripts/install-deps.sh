@@ -16,6 +16,7 @@ PACKAGES=(
   qt6-translations-l10n libqt6sql6-sqlite   # Qt's own dialogs in Korean; the register's index
   xvfb xdotool x11-utils x11-xserver-utils imagemagick  # the real-input suite: a display, input through the X server, screenshots
   libreoffice-calc                          # 엑셀전송 opens sheets in it; tests convert sheets to PDF with it
+  fonts-crosextra-carlito                   # metrics of the sheets' standard font, so LibreOffice gives columns their widths
   dpkg-dev                                  # the Debian package (cpack -G DEB)
 )
 

@@ -38,6 +38,7 @@ QList<Reason> reasons() {
         {QStringLiteral("No such file or directory"), QStringLiteral("파일이나 폴더가 없습니다")},
         {QStringLiteral("No space left on device"), QStringLiteral("디스크에 남은 공간이 없습니다")},
         {QStringLiteral("Disk quota exceeded"), QStringLiteral("디스크 할당량을 넘었습니다")},
+        {QStringLiteral("File too large"), QStringLiteral("파일 크기 제한을 넘었습니다")},
         {QStringLiteral("Read-only file system"), QStringLiteral("읽기 전용 파일 시스템입니다")},
         {QStringLiteral("Is a directory"), QStringLiteral("폴더입니다")},
         {QStringLiteral("Not a directory"), QStringLiteral("폴더가 아닙니다")},

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 TEST(KoreanSystemReasons, RealFileFailuresReadInKoreanAndThePathIsKept) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -30,5 +33,16 @@ TEST(KoreanSystemReasons, RealFileFailuresReadInKoreanAndThePathIsKept) {
         const QString shown = KoreanSystemReasons(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(folder, reason));
         EXPECT_TRUE(shown.startsWith(QStringLiteral("파일을 저장할 수 없습니다: ") + folder + u'\n'));
         EXPECT_FALSE(shown.mid(shown.indexOf(u'\n')).contains(latinWord));
+    }
+}
+
+// The reasons a save can meet on a full or limited disk, or a folder the user may not write, are the
+// system's own texts; each reads in Korean.
+TEST(KoreanSystemReasons, SaveFailuresOfTheSystemReadInKorean) {
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
+    for (int error : {ENOSPC, EFBIG, EDQUOT, EACCES, EPERM, EROFS, EISDIR, EIO}) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(error));
+        SCOPED_TRACE(reason.toStdString());
+        EXPECT_FALSE(KoreanSystemReasons(reason).contains(latinWord));
     }
 }

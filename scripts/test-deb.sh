@@ -6,6 +6,7 @@
 # elsewhere. The package is left in the build folder.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/tests/install/program_starts.sh"
 build="$(cd "${1:-${ZARU_BUILD_DIR:-$root/build}}" && pwd)"
 
 if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null || ! command -v dpkg-shlibdeps >/dev/null; then
@@ -45,18 +46,8 @@ done
 # user's starting point; the program must not write beside it.
 printf '[\xb5\xee\xb7\xcf]\r\nfSangho=TEST\r\n' >"$app/ZaruZiz.ini"
 log="$home/prompts.log"
-HOME="$home" XDG_DATA_HOME= TMPDIR="$home" QT_QPA_PLATFORM=offscreen ZARU_TEST_PROMPTS_LOG="$log" zaruziz &
-pid=$!
-for _ in $(seq 1 200); do
-  grep -q started "$log" 2>/dev/null && break
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-started=0
-grep -q started "$log" 2>/dev/null && started=1
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
-[ "$started" = 1 ] || { echo "the installed program did not start"; cat "$log" 2>/dev/null; exit 1; }
+program_starts "$log" env HOME="$home" XDG_DATA_HOME= TMPDIR="$home" QT_QPA_PLATFORM=offscreen \
+  ZARU_TEST_PROMPTS_LOG="$log" zaruziz
 cmp -s "$app/ZaruZiz.ini" "$home/.local/share/zaruziz/ZaruZiz.ini" ||
   { echo "the settings file was not taken into ~/.local/share/zaruziz/"; exit 1; }
 stray="$(find "$app" -type f -newer "$deb" -not -name ZaruZiz.ini | head -5)"

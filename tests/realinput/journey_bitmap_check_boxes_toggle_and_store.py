@@ -33,8 +33,7 @@ def journey(d):
     preview = places.preview_window(d, main)
     check(d.settings().get("등록", {}).get("PKind") == "1", "흑백전용 stored as PKind=1")
     places.close_preview(d, preview)
-    d.click(dialog, *places.DIALOG_CLOSE_X)
-    d.wait_gone(dialog)
+    places.close_print_dialog(d, dialog)
     places.close_editor(d, editor)
 
     # The statement page's box starts checked (the stored value) and is unchecked by a click.
@@ -45,8 +44,7 @@ def journey(d):
     preview = places.preview_window(d, main)
     check(d.settings().get("등록", {}).get("PKind") == "0", "unchecked on the statement page: PKind=0")
     places.close_preview(d, preview)
-    d.click(dialog, *places.DIALOG_CLOSE_X)
-    d.wait_gone(dialog)
+    places.close_print_dialog(d, dialog)
     places.close_editor(d, editor)
     check(places.quit_program(d, main) == 0, "the program ends when asked to")
 

@@ -4,7 +4,7 @@ supply and tax computed from it, and closing afterwards asks nothing, for nothin
 import places
 import xsuite
 from xsuite import check
-from places import EDITOR_CLOSE, EDITOR_FIRST_ITEM
+from places import EDITOR_CLOSE
 
 
 def journey(d):
@@ -12,12 +12,7 @@ def journey(d):
     main = places.main_window(d)
     editor = places.open_editor(d, main, "tax")
 
-    d.click(editor, *EDITOR_FIRST_ITEM)
-    d.type("볼펜")
-    d.key("Return", "Return")
-    d.type("2")
-    d.key("Return")
-    d.type("5000")  # no Enter: the cell is still being edited
+    places.type_line(d, editor, "볼펜", "2", "5000")  # no Enter: the cell is still being edited
     d.key("alt+s")
     path = xsuite.save_as(d, "edited", "edited.Dy5")
 

@@ -30,8 +30,7 @@ def journey(d):
     d.key("Return")
     preview = places.preview_window(d, main)
     places.close_preview(d, preview)
-    d.click(dialog, *places.DIALOG_CLOSE_X)
-    d.wait_gone(dialog)
+    places.close_print_dialog(d, dialog)
     places.close_editor(d, editor)
     check(places.quit_program(d, main) == 0, "the program ends when asked to")
 

@@ -31,8 +31,7 @@ def journey(d):
     help_window = d.wait_window("^도움말")
     d.click(help_window, *places.HELP_CLOSE)
     d.wait_gone(help_window)
-    d.click(dialog, *places.DIALOG_CLOSE_X)
-    d.wait_gone(dialog)
+    places.close_print_dialog(d, dialog)
 
     # The editor takes input again: its close button ends it.
     d.click(editor, *places.EDITOR_CLOSE)

@@ -4,7 +4,6 @@ of the supply shown, not of the supply of the keystroke before."""
 import places
 import xsuite
 from xsuite import check
-from places import EDITOR_FIRST_ITEM
 
 EDITOR_SECOND_ITEM = (133, 258)
 
@@ -14,12 +13,7 @@ def journey(d):
     main = places.main_window(d)
     editor = places.open_editor(d, main, "tax")
 
-    d.click(editor, *EDITOR_FIRST_ITEM)
-    d.type("공책")
-    d.key("Return", "Return")
-    d.type("1")
-    d.key("Return")
-    d.type("10000")
+    places.type_line(d, editor, "공책", "1", "10000")
     d.click(editor, *EDITOR_SECOND_ITEM)  # leaves the price cell without Enter
     d.key("alt+s")
     path = xsuite.save_as(d, "taxleft", "taxleft.Dy5")

@@ -5,7 +5,7 @@ import os
 
 import places
 import xsuite
-from places import EDITOR_CLOSE, EDITOR_FIRST_ITEM
+from places import EDITOR_CLOSE
 from xsuite import check
 
 MAIN_QUIT = (689, 37)
@@ -20,19 +20,9 @@ def journey(d):
     editor = places.open_editor(d, main, "tax")
 
     # The buyer number has the focus: its check passes, Enter moves on through 상호 and 대표.
-    d.type("1234567891")
-    d.key("Return")
-    d.type("대한상사")
-    d.key("Return")
+    places.type_buyer(d, "1234567891", "대한상사")
     d.type("김철수")
-    d.click(editor, *EDITOR_FIRST_ITEM)
-    d.type("볼펜")
-    d.key("Return")
-    d.type("A4")
-    d.key("Return")
-    d.type("2")
-    d.key("Return")
-    d.type("5000")
+    places.type_line(d, editor, "볼펜", "2", "5000", spec="A4")
     d.key("Return")
     typed = d.window_shot(editor, "typed")
 

@@ -13,10 +13,7 @@ def journey(d):
     main = places.main_window(d)
     editor = places.open_editor(d, main, "tax")
 
-    d.type("1234567891")
-    d.key("Return")
-    d.type("을지상사")
-    d.key("Return")
+    places.type_buyer(d, "1234567891", "을지상사")
 
     d.click(editor, *EDITOR_CLOSE)
     question = d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=(main,))

@@ -62,6 +62,34 @@ def open_print_dialog(d, editor):
     return d.wait_window("^출력물 종류를 선택하세요")
 
 
+def close_print_dialog(d, dialog):
+    """Closes the print dialog by the "x" of its title strip."""
+    d.click(dialog, *DIALOG_CLOSE_X)
+    d.wait_gone(dialog)
+
+
+def type_buyer(d, number, name):
+    """Types the buyer's number into the field that has the focus on a new document, then its 상호;
+    Enter after each moves on (past 대표 afterwards)."""
+    d.type(number)
+    d.key("Return")
+    d.type(name)
+    d.key("Return")
+
+
+def type_line(d, editor, item, quantity, price, spec=""):
+    """Types the first item line of an invoice or statement: item, 규격, quantity and unit price. The
+    price is left in the cell editor without Enter; the caller decides how the cell is left."""
+    d.click(editor, *EDITOR_FIRST_ITEM)
+    d.type(item)
+    d.key("Return")
+    d.type(spec)
+    d.key("Return")
+    d.type(quantity)
+    d.key("Return")
+    d.type(price)
+
+
 def preview_window(d, main, timeout=15):
     """The preview: titled "켈모르소프트", the first word of the main window's title."""
     return d.wait_window("^켈모르소프트", timeout=timeout, exclude=(main,))

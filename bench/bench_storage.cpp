@@ -11,7 +11,9 @@
 
 namespace {
 
-InvoiceSnapshot FullStatement() {
+// A statement with all 30 lines filled. Its lines repeat their specification, unit, quantity and remark, as
+// the lines of one delivery usually do; with distinct, every cell of every line differs from the line above.
+InvoiceSnapshot FullStatement(bool distinct = false) {
     InvoiceSnapshot s;
     s.statement = true;
     s.DayEdt = s.grDay = QStringLiteral("2001.05.27");
@@ -27,15 +29,16 @@ InvoiceSnapshot FullStatement() {
     const InvoiceColumns c = ColumnsOf(GridKind::Statement);
     for (int r = 0; r < 30; ++r) {
         QStringList &row = s.gGrid[r];
+        const int quantity = distinct ? 12 + r : 12;
         row[c.date] = QStringLiteral("05/%1").arg(r % 28 + 1, 2, 10, QLatin1Char('0'));
         row[c.item] = QStringLiteral("고급 볼펜 세트 %1호").arg(r);
-        row[c.spec] = QStringLiteral("0.7mm 흑색");
-        row[c.unit] = QStringLiteral("상자");
-        row[c.quantity] = QStringLiteral("12");
+        row[c.spec] = distinct ? QStringLiteral("0.%1mm 흑색").arg(r) : QStringLiteral("0.7mm 흑색");
+        row[c.unit] = distinct ? QStringLiteral("개%1").arg(r) : QStringLiteral("상자");
+        row[c.quantity] = QString::number(quantity);
         row[c.unitPrice] = FormatAmountText(Money::fromWon(15000 + r), kUnitPriceWidth);
-        row[c.supply] = FormatAmountText(Money::fromWon(12 * (15000 + r)), kSupplyWidth);
-        row[c.tax] = FormatAmountText(Money::fromWon(12 * (15000 + r) / 10), kTaxWidth);
-        row[c.remark] = QStringLiteral("납품완료");
+        row[c.supply] = FormatAmountText(Money::fromWon(quantity * (15000 + r)), kSupplyWidth);
+        row[c.tax] = FormatAmountText(Money::fromWon(quantity * (15000 + r) / 10), kTaxWidth);
+        row[c.remark] = distinct ? QStringLiteral("완료 %1").arg(r) : QStringLiteral("납품완료");
     }
     return s;
 }
@@ -80,6 +83,18 @@ void BM_StatementBytesLoad(benchmark::State &state) {
         benchmark::DoNotOptimize(ReadInvoiceFile(bytes, QStringLiteral("a.Gy5"), GridKind::Statement, cleared));
 }
 BENCHMARK(BM_StatementBytesLoad);
+
+void BM_StatementBytesLoadDistinctLines(benchmark::State &state) {
+    const QByteArray bytes = WriteInvoiceFile(FullStatement(true));
+    const InvoiceSnapshot cleared = [] {
+        InvoiceSnapshot s;
+        s.statement = true;
+        return s;
+    }();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadInvoiceFile(bytes, QStringLiteral("a.Gy5"), GridKind::Statement, cleared));
+}
+BENCHMARK(BM_StatementBytesLoadDistinctLines);
 
 void BM_StatementFileSaveAndLoad(benchmark::State &state) {
     QTemporaryDir dir;

@@ -114,15 +114,12 @@ QByteArray encode(const QString &text) {
 
 QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
 
-QString decode(const char *data, qsizetype size) {
-    if (size <= 0)
-        return {};
+namespace {
+
+// Decodes n bytes into o, which has room for n characters; returns the end of what was written.
+char16_t *decodeTo(const char *data, qsizetype n, char16_t *o) {
     const Tables &t = tables();
-    const qsizetype n = size;
     const auto *in = reinterpret_cast<const unsigned char *>(data);
-    QString out(n, Qt::Uninitialized);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
-    char16_t *const begin = o;
     qsizetype i = 0;
     while (i < n) {
         const unsigned char b = in[i];
@@ -147,6 +144,26 @@ QString decode(const char *data, qsizetype size) {
             ++i;
         }
     }
+    return o;
+}
+
+} // namespace
+
+QString decode(const char *data, qsizetype size) {
+    if (size <= 0)
+        return {};
+    QString out(size, Qt::Uninitialized);
+    char16_t *const begin = reinterpret_cast<char16_t *>(out.data());
+    out.truncate(decodeTo(data, size, begin) - begin);
+    return out;
+}
+
+QString decodeJoined(QByteArrayView first, char16_t separator, QByteArrayView second) {
+    QString out(first.size() + 1 + second.size(), Qt::Uninitialized);
+    char16_t *const begin = reinterpret_cast<char16_t *>(out.data());
+    char16_t *o = decodeTo(first.data(), first.size(), begin);
+    *o++ = separator;
+    o = decodeTo(second.data(), second.size(), o);
     out.truncate(o - begin);
     return out;
 }

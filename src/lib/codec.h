@@ -3,6 +3,7 @@
 // that counts bytes (widths, cuts, break insertion, name spacing). Text lives in QString everywhere else.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace cp949 {
@@ -18,6 +19,9 @@ QByteArray encode(const QString &text);
 // a byte sequence that is not CP949 becomes U+FFFD, one for each bad byte.
 QString decode(const QByteArray &bytes);
 QString decode(const char *data, qsizetype size);
+// Two decoded pieces with a separator between them, as one string: decode(first) + separator +
+// decode(second), without the intermediate strings.
+QString decodeJoined(QByteArrayView first, char16_t separator, QByteArrayView second);
 
 // Bytes the text takes in CP949: one for ASCII and the won sign, two for every other character.
 int byteLength(const QString &text);

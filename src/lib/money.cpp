@@ -163,11 +163,12 @@ QString FormatAmountText(Money amount, int width) {
     // the width gets 256 minus the excess blanks.
     const int blanks = ((width - length) % 256 + 256) % 256;
     const int keep = width - 3;
-    QString out;
-    out.reserve(std::min(keep, blanks + length));
-    out.fill(u' ', std::min(keep, blanks));
-    if (keep > blanks)
-        out.append(QStringView(p, std::min(length, keep - blanks)));
+    const int lead = std::min(keep, blanks);
+    const int shown = keep > blanks ? std::min(length, keep - blanks) : 0;
+    QString out(lead + shown, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    std::fill_n(o, lead, u' ');
+    std::copy_n(p, shown, o + lead);
     return out;
 }
 

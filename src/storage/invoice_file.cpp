@@ -6,6 +6,8 @@
 #include "money.h"
 #include "record_slots.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -66,16 +68,27 @@ constexpr int kLoadedTaxWidth = 14;
 // Record type of the first item line; a line's type is its grid row plus 3.
 constexpr int kFirstLineType = 4;
 
+// The slots of an item line record, where they lie in the file being read.
+struct StoredLine {
+    QByteArrayView month, day, item, spec, unit, quantity, remark, unitPrice, supply, tax;
+};
+
 // One item line as read, before it is placed on a page.
 struct LoadedLine {
     QString date, item, spec, unit, quantity, remark;
     QString unitPrice, supply, tax; // empty: the cell keeps the cleared row's text
+    StoredLine stored; // the bytes the texts were made from
 };
 
 QString AmountCell(QByteArrayView stored, Money value, int width) {
     if (stored.isEmpty() || stored == QByteArrayView("0"))
         return {};
     return FormatAmountText(value, width);
+}
+
+// True when two slots hold the same bytes; slots are a few bytes long, so this is cheaper inline than a call.
+bool SameBytes(QByteArrayView a, QByteArrayView b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
 }
 
 // True when the bytes are all blanks (or there are none).
@@ -86,22 +99,32 @@ bool IsAllBlanks(QByteArrayView bytes) {
     return true;
 }
 
-// Fills a page row from a loaded line; cells the line leaves alone keep the cleared row's text.
-void PlaceLine(QStringList &row, const LoadedLine &line, GridKind kind) {
+// Fills a page row from a loaded line; cells the line leaves alone keep the cleared row's text. The row is
+// built anew rather than changed in place: the cleared row is usually shared with the caller's snapshot,
+// and changing it would first copy every cell only to replace most of them.
+void PlaceLine(QStringList &row, LoadedLine &&line, GridKind kind) {
     const InvoiceColumns c = ColumnsOf(kind);
-    if (!line.date.isNull())
-        row[c.date] = line.date;
-    row[c.item] = line.item;
-    row[c.spec] = line.spec;
-    row[c.quantity] = line.quantity;
-    if (!line.unitPrice.isEmpty())
-        row[c.unitPrice] = line.unitPrice;
-    if (!line.supply.isEmpty())
-        row[c.supply] = line.supply;
-    if (!line.tax.isEmpty())
-        row[c.tax] = line.tax;
-    row[c.remark] = line.remark;
-    row[c.unit] = line.unit;
+    QStringList placed(row.size());
+    QString *cells = placed.data();
+    auto orKept = [&](QString &loaded, int column) {
+        if (loaded.isEmpty())
+            cells[column] = row.at(column);
+        else
+            cells[column] = std::move(loaded);
+    };
+    if (line.date.isNull())
+        cells[c.date] = row.at(c.date);
+    else
+        cells[c.date] = std::move(line.date);
+    cells[c.item] = std::move(line.item);
+    cells[c.spec] = std::move(line.spec);
+    cells[c.unit] = std::move(line.unit);
+    cells[c.quantity] = std::move(line.quantity);
+    orKept(line.unitPrice, c.unitPrice);
+    orKept(line.supply, c.supply);
+    orKept(line.tax, c.tax);
+    cells[c.remark] = std::move(line.remark);
+    row = std::move(placed);
 }
 
 // Makes sure the snapshot's grids have their fixed shape before rows are filled in.
@@ -256,10 +279,11 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
 
     const bool descriptionStored = fileName.right(3).toUpper() == StatementExtension(generation);
     bool fromStatement = false;
-    QList<LoadedLine> lines;
+    // Kept on the stack for the documents the program writes (at most 30 lines): a block of this size from
+    // the heap would make the allocator sweep up every small block freed before it, on every load.
+    QVarLengthArray<LoadedLine, 30> lines;
 
     const int count = int(bytes.size() / layout.size);
-    lines.reserve(count);
     for (int i = 0; i < count; ++i) {
         const RecordReader r(bytes, qsizetype(i) * layout.size, layout.size, i, fileName);
         const std::int32_t type = r.int32At(layout.typeOffset);
@@ -333,18 +357,48 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
                 break; // a line without content leaves no row
 
             LoadedLine line;
-            if (!dateBlank)
-                line.date = cp949::decode(month.data(), month.size()) + u'/' + cp949::decode(day.data(), day.size());
-            line.item = cp949::decode(item.data(), item.size());
-            line.spec = cp949::decode(spec.data(), spec.size());
-            const QString q = r.text(layout.slot(7));
-            line.quantity = (q.isEmpty() || q == u"0") ? QString() : q;
-            line.unitPrice = AmountCell(r.view(layout.slot(8)), price, kLoadedPriceWidth);
-            line.supply = AmountCell(r.view(layout.slot(6)), supply, kLoadedSupplyWidth);
-            line.tax = AmountCell(r.view(layout.slot(5)), tax, kLoadedTaxWidth);
-            line.remark = r.text(layout.slot(1));
+            StoredLine &stored = line.stored;
+            stored.month = month;
+            stored.day = day;
+            stored.item = item;
+            stored.spec = spec;
+            stored.quantity = r.view(layout.slot(7));
+            stored.unitPrice = r.view(layout.slot(8));
+            stored.supply = r.view(layout.slot(6));
+            stored.tax = r.view(layout.slot(5));
+            stored.remark = r.view(layout.slot(1));
             if (layout.hasUnit())
-                line.unit = r.text(layout.slot(10));
+                stored.unit = r.view(layout.slot(10));
+
+            // Lines often repeat the line above in their unit, specification, remark, quantity or price: a
+            // cell stored with the same bytes as the one above shares its text instead of making another.
+            // (if rather than ?:, which would turn the new text into a const copy and copy it once more)
+            const LoadedLine *above = lines.isEmpty() ? nullptr : &lines.back();
+            auto cell = [&](QByteArrayView StoredLine::*field, QString LoadedLine::*text, auto make) {
+                if (above && SameBytes(above->stored.*field, stored.*field))
+                    line.*text = above->*text;
+                else
+                    line.*text = make();
+            };
+            const bool sameDate = above && SameBytes(above->stored.month, month) && SameBytes(above->stored.day, day);
+            if (sameDate)
+                line.date = above->date;
+            else if (!dateBlank)
+                line.date = cp949::decodeJoined(month, u'/', day);
+            auto decoded = [](QByteArrayView b) { return cp949::decode(b.data(), b.size()); };
+            cell(&StoredLine::item, &LoadedLine::item, [&] { return decoded(item); });
+            cell(&StoredLine::spec, &LoadedLine::spec, [&] { return decoded(spec); });
+            cell(&StoredLine::quantity, &LoadedLine::quantity, [&] {
+                const QByteArrayView q = stored.quantity;
+                return q.isEmpty() || q == QByteArrayView("0") ? QString() : decoded(q);
+            });
+            cell(&StoredLine::unitPrice, &LoadedLine::unitPrice,
+                 [&] { return AmountCell(stored.unitPrice, price, kLoadedPriceWidth); });
+            cell(&StoredLine::supply, &LoadedLine::supply,
+                 [&] { return AmountCell(stored.supply, supply, kLoadedSupplyWidth); });
+            cell(&StoredLine::tax, &LoadedLine::tax, [&] { return AmountCell(stored.tax, tax, kLoadedTaxWidth); });
+            cell(&StoredLine::remark, &LoadedLine::remark, [&] { return decoded(stored.remark); });
+            cell(&StoredLine::unit, &LoadedLine::unit, [&] { return decoded(stored.unit); });
             lines.append(std::move(line));
             break;
         }
@@ -381,7 +435,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
     if (lines.size() > capacity)
         refuse(QStringLiteral("품목이 %1줄이라 이 화면의 %2줄에 모두 담을 수 없습니다.").arg(lines.size()).arg(capacity));
     for (int i = 0; i < lines.size(); ++i)
-        PlaceLine(doc.rows()[i], lines[i], doc.kind());
+        PlaceLine(doc.rows()[i], std::move(lines[i]), doc.kind());
     return result;
 }
 

@@ -121,9 +121,19 @@ QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &file
             static const QString zeroQuantity = DecimalText(Money());
             static const QString zeroPrice = FormatAmountText(Money(), kLoadedPriceWidth);
             static const QString zeroAmount = AmountCell(0, 0);
-            row[kcol::quantity] = quantity == 0 ? zeroQuantity : DecimalText(Money::fromRaw(quantity));
-            row[kcol::unitPrice] = price == 0 ? zeroPrice : FormatAmountText(Money::fromRaw(price), kLoadedPriceWidth);
-            row[kcol::amount] = quantity == 0 || price == 0 ? zeroAmount : AmountCell(quantity, price);
+            // (if rather than ?:, which would make a const copy of each new text and then copy it again)
+            if (quantity == 0)
+                row[kcol::quantity] = zeroQuantity;
+            else
+                row[kcol::quantity] = DecimalText(Money::fromRaw(quantity));
+            if (price == 0)
+                row[kcol::unitPrice] = zeroPrice;
+            else
+                row[kcol::unitPrice] = FormatAmountText(Money::fromRaw(price), kLoadedPriceWidth);
+            if (quantity == 0 || price == 0)
+                row[kcol::amount] = zeroAmount;
+            else
+                row[kcol::amount] = AmountCell(quantity, price);
             row[kcol::remark] = r.text(kTextD, kRemarkBytes);
             break;
         }

@@ -35,21 +35,18 @@ std::int64_t RecordReader::int64At(int offset) const {
 
 QByteArray RecordReader::bytes(Slot slot) const { return QByteArray(data_ + slot.offset + 1, length(slot)); }
 
-int RecordReader::length(Slot slot) const {
-    Q_ASSERT(slot.offset >= 0 && slot.offset + 1 + slot.capacity <= size_);
-    const int length = static_cast<unsigned char>(data_[slot.offset]);
-    if (length > slot.capacity)
-        fail(QStringLiteral("파일이 손상되었습니다. %1번째 기록의 글자 길이(%2바이트)가 칸의 크기(%3바이트)보다 "
-                            "큽니다.")
-                 .arg(index_ + 1)
-                 .arg(length)
-                 .arg(slot.capacity));
-    return length;
+void RecordReader::failLength(Slot slot, int length) const {
+    fail(QStringLiteral("파일이 손상되었습니다. %1번째 기록의 글자 길이(%2바이트)가 칸의 크기(%3바이트)보다 큽니다.")
+             .arg(index_ + 1)
+             .arg(length)
+             .arg(slot.capacity));
 }
 
 QString RecordReader::text(Slot slot) const { return cp949::decode(data_ + slot.offset + 1, length(slot)); }
 
-QString RecordReader::text(Slot slot, int maxBytes) const { return cp949::decode(bytes(slot).left(maxBytes)); }
+QString RecordReader::text(Slot slot, int maxBytes) const {
+    return cp949::decode(data_ + slot.offset + 1, qMin(length(slot), qMax(maxBytes, 0)));
+}
 
 Money RecordReader::amount(Slot slot) const {
     // Most amount slots hold plain digits, as the program writes them ("0" or "150000"): read at once.

@@ -41,7 +41,13 @@ public:
     // The text bytes of a short-string slot, after checking its length byte.
     QByteArray bytes(Slot slot) const;
     // The checked length byte of a short-string slot.
-    int length(Slot slot) const;
+    int length(Slot slot) const {
+        Q_ASSERT(slot.offset >= 0 && slot.offset + 1 + slot.capacity <= size_);
+        const int n = static_cast<unsigned char>(data_[slot.offset]);
+        if (n > slot.capacity)
+            failLength(slot, n);
+        return n;
+    }
     // The text bytes of a short-string slot where they lie in the record, after checking its length byte.
     QByteArrayView view(Slot slot) const { return QByteArrayView(data_ + slot.offset + 1, length(slot)); }
     // The slot's text; with maxBytes, only its first maxBytes bytes (a half character at the cut is
@@ -55,6 +61,8 @@ public:
     [[noreturn]] void fail(const QString &reason) const;
 
 private:
+    [[noreturn]] void failLength(Slot slot, int length) const;
+
     const char *data_;
     int size_;
     int index_;

@@ -160,6 +160,35 @@ TEST(InvoiceWrite, ReadingWhatWasWrittenGivesTheDocumentBack) {
     }
 }
 
+// Lines that repeat some cells of the line above and differ in others, as a delivery's lines do: every
+// cell comes back as written, whichever of its neighbours' cells it shares.
+TEST(InvoiceWrite, ThirtyLinesRepeatingTheirNeighboursComeBackCellForCell) {
+    InvoiceSnapshot s = Filled(true);
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    for (int r = 0; r < 30; ++r) {
+        QStringList &row = s.gGrid[r];
+        row[c.date] = r % 3 == 0 ? S("05/01") : QStringLiteral("05/%1").arg(r / 2 + 10);
+        row[c.item] = QStringLiteral("품목 %1").arg(r / 4);
+        row[c.spec] = r % 5 < 2 ? S("A4") : QStringLiteral("규격%1").arg(r / 3);
+        row[c.unit] = r % 4 < 2 ? S("EA") : S("개");
+        row[c.quantity] = QString::number(r / 3 + 1);
+        row[c.unitPrice] = FormatAmountText(Money::fromWon(1000 * (r / 2 + 1)), kUnitPriceWidth);
+        row[c.supply] = FormatAmountText(Money::fromWon(1000 * (r / 5 + 1)), kSupplyWidth);
+        row[c.tax] = FormatAmountText(Money::fromWon(100 * (r / 3 + 1)), kTaxWidth);
+        row[c.remark] = r % 7 == 6 ? QString() : QStringLiteral("비고%1").arg(r / 6);
+    }
+    const InvoiceSnapshot b = ReadInvoiceFile(WriteInvoiceFile(s), S("r.Gy5"), GridKind::Statement, {}).snapshot;
+    for (int r = 0; r < 30; ++r) {
+        SCOPED_TRACE(r + 1);
+        const QStringList &want = s.gGrid[r];
+        const QStringList &got = b.gGrid[r];
+        for (int col : {c.date, c.item, c.spec, c.unit, c.quantity, c.remark})
+            EXPECT_EQ(got[col], want[col]) << "column " << col;
+        for (int col : {c.unitPrice, c.supply, c.tax})
+            EXPECT_EQ(ParseAmount(got[col]), ParseAmount(want[col])) << "column " << col;
+    }
+}
+
 TEST(InvoiceWrite, LargestGridSupplySurvivesTheRoundTrip) {
     InvoiceSnapshot s = Filled(false);
     s.dGrid[0][1] = S("큰 금액");

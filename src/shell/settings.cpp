@@ -29,19 +29,21 @@ struct Line {
     qsizetype next;  // offset of the following line
 };
 
+// The line that begins at pos (pos < file.size()).
+Line lineAt(const QByteArray &file, qsizetype pos) {
+    const qsizetype n = file.size();
+    const qsizetype lf = file.indexOf('\n', pos);
+    const qsizetype next = lf < 0 ? n : lf + 1;
+    qsizetype end = lf < 0 ? n : lf;
+    if (end > pos && file[end - 1] == '\r')
+        --end;
+    return {pos, end, next};
+}
+
 QList<Line> splitLines(const QByteArray &file) {
     QList<Line> lines;
-    qsizetype pos = 0;
-    const qsizetype n = file.size();
-    while (pos < n) {
-        qsizetype lf = file.indexOf('\n', pos);
-        qsizetype next = lf < 0 ? n : lf + 1;
-        qsizetype end = lf < 0 ? n : lf;
-        if (end > pos && file[end - 1] == '\r')
-            --end;
-        lines.append({pos, end, next});
-        pos = next;
-    }
+    for (qsizetype pos = 0; pos < file.size(); pos = lines.back().next)
+        lines.append(lineAt(file, pos));
     return lines;
 }
 
@@ -109,14 +111,19 @@ QByteArray readFile(const QString &path) {
 namespace profile {
 
 std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section, const QByteArray &key) {
-    const QList<Line> lines = splitLines(file);
-    const SectionRange r = findSection(file, lines, section);
-    if (r.header < 0)
-        return std::nullopt;
-    for (int i = r.header + 1; i < r.end; ++i) {
-        const QByteArrayView text = lineText(file, lines[i]);
-        const QByteArrayView t = trimmed(text);
-        if (t.startsWith(';'))
+    // One pass over the lines, without listing them: every read of a setting comes here.
+    bool inSection = false;
+    for (qsizetype pos = 0; pos < file.size();) {
+        const Line line = lineAt(file, pos);
+        pos = line.next;
+        const QByteArrayView text = lineText(file, line);
+        if (const auto name = sectionName(text)) {
+            if (inSection)
+                return std::nullopt; // only the first section of that name counts
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection || trimmed(text).startsWith(';'))
             continue;
         const auto kv = keyLine(text);
         if (kv && sameName(kv->key, key))

@@ -72,28 +72,19 @@ void BM_StatementBytesSave(benchmark::State &state) {
 }
 BENCHMARK(BM_StatementBytesSave);
 
-void BM_StatementBytesLoad(benchmark::State &state) {
-    const QByteArray bytes = WriteInvoiceFile(FullStatement());
-    const InvoiceSnapshot cleared = [] {
-        InvoiceSnapshot s;
-        s.statement = true;
-        return s;
-    }();
+// Reads the statement again and again into a cleared statement page.
+void LoadStatement(benchmark::State &state, const InvoiceSnapshot &statement) {
+    const QByteArray bytes = WriteInvoiceFile(statement);
+    InvoiceSnapshot cleared;
+    cleared.statement = true;
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadInvoiceFile(bytes, QStringLiteral("a.Gy5"), GridKind::Statement, cleared));
 }
+
+void BM_StatementBytesLoad(benchmark::State &state) { LoadStatement(state, FullStatement()); }
 BENCHMARK(BM_StatementBytesLoad);
 
-void BM_StatementBytesLoadDistinctLines(benchmark::State &state) {
-    const QByteArray bytes = WriteInvoiceFile(FullStatement(true));
-    const InvoiceSnapshot cleared = [] {
-        InvoiceSnapshot s;
-        s.statement = true;
-        return s;
-    }();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadInvoiceFile(bytes, QStringLiteral("a.Gy5"), GridKind::Statement, cleared));
-}
+void BM_StatementBytesLoadDistinctLines(benchmark::State &state) { LoadStatement(state, FullStatement(true)); }
 BENCHMARK(BM_StatementBytesLoadDistinctLines);
 
 void BM_StatementFileSaveAndLoad(benchmark::State &state) {

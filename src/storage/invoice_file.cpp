@@ -77,7 +77,6 @@ struct StoredLine {
 struct LoadedLine {
     QString date, item, spec, unit, quantity, remark;
     QString unitPrice, supply, tax; // empty: the cell keeps the cleared row's text
-    StoredLine stored; // the bytes the texts were made from
 };
 
 QString AmountCell(QByteArrayView stored, Money value, int width) {
@@ -90,6 +89,9 @@ QString AmountCell(QByteArrayView stored, Money value, int width) {
 bool SameBytes(QByteArrayView a, QByteArrayView b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
 }
+
+// The first n bytes of a slot, or all of them.
+QByteArrayView Prefix(QByteArrayView slot, qsizetype n) { return slot.first(std::min(slot.size(), n)); }
 
 // True when the bytes are all blanks (or there are none).
 bool IsAllBlanks(QByteArrayView bytes) {
@@ -282,6 +284,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
     // Kept on the stack for the documents the program writes (at most 30 lines): a block of this size from
     // the heap would make the allocator sweep up every small block freed before it, on every load.
     QVarLengthArray<LoadedLine, 30> lines;
+    StoredLine aboveBytes; // the slots of the last line kept
 
     const int count = int(bytes.size() / layout.size);
     for (int i = 0; i < count; ++i) {
@@ -341,53 +344,46 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             break;
         }
         default: {
-            const QByteArrayView month = r.view(layout.slot(2));
-            const QByteArrayView day = r.view(layout.slot(3));
-            const QByteArrayView itemSlot = r.view(layout.slot(9));
-            const QByteArrayView specSlot = r.view(layout.slot(4));
-            const QByteArrayView item = itemSlot.first(std::min<qsizetype>(itemSlot.size(), kItemBytes));
-            const QByteArrayView spec = specSlot.first(std::min<qsizetype>(specSlot.size(), kSpecBytes));
+            const StoredLine stored{.month = r.view(layout.slot(2)),
+                                    .day = r.view(layout.slot(3)),
+                                    .item = Prefix(r.view(layout.slot(9)), kItemBytes),
+                                    .spec = Prefix(r.view(layout.slot(4)), kSpecBytes),
+                                    .unit = layout.hasUnit() ? r.view(layout.slot(10)) : QByteArrayView(),
+                                    .quantity = r.view(layout.slot(7)),
+                                    .remark = r.view(layout.slot(1)),
+                                    .unitPrice = r.view(layout.slot(8)),
+                                    .supply = r.view(layout.slot(6)),
+                                    .tax = r.view(layout.slot(5))};
             const Money quantity = r.amount(layout.slot(7));
             const Money price = r.amount(layout.slot(8));
             const Money supply = r.amount(layout.slot(6));
             const Money tax = r.amount(layout.slot(5));
-            const bool dateBlank = IsAllBlanks(month) && IsAllBlanks(day);
-            if (dateBlank && IsAllBlanks(item) && IsAllBlanks(spec) && quantity == Money() && price == Money() &&
-                supply == Money() && tax == Money())
+            const bool dateBlank = IsAllBlanks(stored.month) && IsAllBlanks(stored.day);
+            if (dateBlank && IsAllBlanks(stored.item) && IsAllBlanks(stored.spec) && quantity == Money() &&
+                price == Money() && supply == Money() && tax == Money())
                 break; // a line without content leaves no row
 
-            LoadedLine line;
-            StoredLine &stored = line.stored;
-            stored.month = month;
-            stored.day = day;
-            stored.item = item;
-            stored.spec = spec;
-            stored.quantity = r.view(layout.slot(7));
-            stored.unitPrice = r.view(layout.slot(8));
-            stored.supply = r.view(layout.slot(6));
-            stored.tax = r.view(layout.slot(5));
-            stored.remark = r.view(layout.slot(1));
-            if (layout.hasUnit())
-                stored.unit = r.view(layout.slot(10));
-
-            // Lines often repeat the line above in their unit, specification, remark, quantity or price: a
-            // cell stored with the same bytes as the one above shares its text instead of making another.
+            // Lines often repeat the line above in their date, unit, specification, remark, quantity or price:
+            // a cell stored with the same bytes as the one above shares its text instead of making another.
             // (if rather than ?:, which would turn the new text into a const copy and copy it once more)
+            LoadedLine line;
             const LoadedLine *above = lines.isEmpty() ? nullptr : &lines.back();
+            auto same = [&](QByteArrayView StoredLine::*field) {
+                return above && SameBytes(aboveBytes.*field, stored.*field);
+            };
             auto cell = [&](QByteArrayView StoredLine::*field, QString LoadedLine::*text, auto make) {
-                if (above && SameBytes(above->stored.*field, stored.*field))
+                if (same(field))
                     line.*text = above->*text;
                 else
                     line.*text = make();
             };
-            const bool sameDate = above && SameBytes(above->stored.month, month) && SameBytes(above->stored.day, day);
-            if (sameDate)
+            auto decoded = [](QByteArrayView b) { return cp949::decode(b.data(), b.size()); };
+            if (same(&StoredLine::month) && same(&StoredLine::day))
                 line.date = above->date;
             else if (!dateBlank)
-                line.date = cp949::decodeJoined(month, u'/', day);
-            auto decoded = [](QByteArrayView b) { return cp949::decode(b.data(), b.size()); };
-            cell(&StoredLine::item, &LoadedLine::item, [&] { return decoded(item); });
-            cell(&StoredLine::spec, &LoadedLine::spec, [&] { return decoded(spec); });
+                line.date = cp949::decodeJoined(stored.month, u'/', stored.day);
+            cell(&StoredLine::item, &LoadedLine::item, [&] { return decoded(stored.item); });
+            cell(&StoredLine::spec, &LoadedLine::spec, [&] { return decoded(stored.spec); });
             cell(&StoredLine::quantity, &LoadedLine::quantity, [&] {
                 const QByteArrayView q = stored.quantity;
                 return q.isEmpty() || q == QByteArrayView("0") ? QString() : decoded(q);
@@ -399,6 +395,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             cell(&StoredLine::tax, &LoadedLine::tax, [&] { return AmountCell(stored.tax, tax, kLoadedTaxWidth); });
             cell(&StoredLine::remark, &LoadedLine::remark, [&] { return decoded(stored.remark); });
             cell(&StoredLine::unit, &LoadedLine::unit, [&] { return decoded(stored.unit); });
+            aboveBytes = stored;
             lines.append(std::move(line));
             break;
         }

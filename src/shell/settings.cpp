@@ -40,13 +40,6 @@ Line lineAt(const QByteArray &file, qsizetype pos) {
     return {pos, end, next};
 }
 
-QList<Line> splitLines(const QByteArray &file) {
-    QList<Line> lines;
-    for (qsizetype pos = 0; pos < file.size(); pos = lines.back().next)
-        lines.append(lineAt(file, pos));
-    return lines;
-}
-
 // The section name of a "[name]" line, or nothing.
 std::optional<QByteArrayView> sectionName(QByteArrayView line) {
     const QByteArrayView t = trimmed(line);
@@ -68,34 +61,51 @@ std::optional<KeyLine> keyLine(QByteArrayView line) {
     return KeyLine{trimmed(line.first(eq)), trimmed(line.sliced(eq + 1))};
 }
 
-// Where the first section of that name begins and ends (line indexes; end is exclusive).
-struct SectionRange {
-    int header = -1;
-    int end = -1;
-};
-
 QByteArrayView lineText(const QByteArray &file, const Line &l) {
     return QByteArrayView(file).sliced(l.begin, l.end - l.begin);
 }
 
-SectionRange findSection(const QByteArray &file, const QList<Line> &lines, const QByteArray &section) {
-    SectionRange r;
-    for (int i = 0; i < lines.size(); ++i) {
-        const auto name = sectionName(lineText(file, lines[i]));
-        if (!name)
-            continue;
-        if (r.header >= 0) {
-            r.end = i;
-            return r;
-        }
-        if (sameName(*name, section))
-            r.header = i;
-    }
-    if (r.header >= 0)
-        r.end = int(lines.size());
-    return r;
-}
+// Where a key stands in a settings file. Only the first section of that name counts; it ends at the next
+// section header. Found in one pass over the lines, without listing them: every setting read comes here.
+struct KeyPlace {
+    bool sectionFound = false;
+    Line lastContent{}; // the section's last non-blank line before the key (its header when none)
+    std::optional<Line> line;
+    QByteArrayView value; // the key's value, when its line was found
+};
 
+KeyPlace locate(const QByteArray &file, QByteArrayView section, QByteArrayView key) {
+    KeyPlace place;
+    bool inSection = false;
+    for (qsizetype pos = 0; pos < file.size();) {
+        const Line line = lineAt(file, pos);
+        pos = line.next;
+        const QByteArrayView text = lineText(file, line);
+        if (const auto name = sectionName(text)) {
+            if (inSection)
+                break;
+            inSection = sameName(*name, section);
+            if (inSection) {
+                place.sectionFound = true;
+                place.lastContent = line;
+            }
+            continue;
+        }
+        const QByteArrayView t = trimmed(text);
+        if (!inSection || t.isEmpty())
+            continue;
+        place.lastContent = line;
+        if (t.startsWith(';'))
+            continue;
+        const auto kv = keyLine(text);
+        if (kv && sameName(kv->key, key)) {
+            place.line = line;
+            place.value = kv->value;
+            break;
+        }
+    }
+    return place;
+}
 
 QString writeFailure(const QString &path) { return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)); }
 
@@ -111,56 +121,27 @@ QByteArray readFile(const QString &path) {
 namespace profile {
 
 std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section, const QByteArray &key) {
-    // One pass over the lines, without listing them: every read of a setting comes here.
-    bool inSection = false;
-    for (qsizetype pos = 0; pos < file.size();) {
-        const Line line = lineAt(file, pos);
-        pos = line.next;
-        const QByteArrayView text = lineText(file, line);
-        if (const auto name = sectionName(text)) {
-            if (inSection)
-                return std::nullopt; // only the first section of that name counts
-            inSection = sameName(*name, section);
-            continue;
-        }
-        if (!inSection || trimmed(text).startsWith(';'))
-            continue;
-        const auto kv = keyLine(text);
-        if (kv && sameName(kv->key, key))
-            return kv->value.toByteArray();
-    }
-    return std::nullopt;
+    const KeyPlace place = locate(file, section, key);
+    if (!place.line)
+        return std::nullopt;
+    return place.value.toByteArray();
 }
 
 QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key,
                const QByteArray &value) {
     const QByteArray entry = key + '=' + value;
-    const QList<Line> lines = splitLines(file);
-    const SectionRange r = findSection(file, lines, section);
-    if (r.header < 0) {
+    const KeyPlace place = locate(file, section, key);
+    if (!place.sectionFound) {
         QByteArray out = file;
         if (!out.isEmpty() && !out.endsWith('\n'))
             out += "\r\n";
         out += '[' + section + "]\r\n" + entry + "\r\n";
         return out;
     }
-    int lastContent = r.header;
-    for (int i = r.header + 1; i < r.end; ++i) {
-        const QByteArrayView text = lineText(file, lines[i]);
-        const QByteArrayView t = trimmed(text);
-        if (t.isEmpty())
-            continue;
-        lastContent = i;
-        if (t.startsWith(';'))
-            continue;
-        const auto kv = keyLine(text);
-        if (kv && sameName(kv->key, key)) {
-            // Replace this line's text, keeping its line end.
-            return file.left(lines[i].begin) + entry + file.mid(lines[i].end);
-        }
-    }
+    if (place.line) // the key's line gets the new text and keeps its line end
+        return file.left(place.line->begin) + entry + file.mid(place.line->end);
     // A new key goes after the section's last non-blank line.
-    const Line &after = lines[lastContent];
+    const Line &after = place.lastContent;
     QByteArray out = file.left(after.next);
     if (file.at(after.next - 1) != '\n') // the file ended without a line break (perhaps in a lone CR)
         out += "\r\n";

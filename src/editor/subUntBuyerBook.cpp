@@ -51,7 +51,9 @@ public:
     explicit BuyerBookBehaviour(TsubUntf *editor) : QObject(editor), e_(editor) {
         connect(e_->bSaNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->bSaNo, TChkKind::ceBussiness, 10); });
         connect(e_->JuMinNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->JuMinNo, TChkKind::ceCitizen, 13); });
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { attachCompleter(now); });
+        for (THStringGrid *grid : {e_->dGrid, e_->gGrid, e_->kGrid})
+            connect(grid, &THStringGrid::cellEditorCreated, this,
+                    [this, grid](THInplaceEdit *edit, const QModelIndex &index) { attachCompleter(grid, edit, index); });
     }
 
 private:
@@ -142,15 +144,9 @@ private:
     }
 
     // The cell editor of an item column gets the completer of the earlier item names.
-    void attachCompleter(QWidget *now) {
-        auto *edit = qobject_cast<THInplaceEdit *>(now);
-        if (!edit || edit->completer())
-            return;
-        THStringGrid *grid = nullptr;
-        for (QWidget *w = edit->parentWidget(); w && !grid; w = w->parentWidget())
-            grid = qobject_cast<THStringGrid *>(w);
-        const ItemColumns columns = grid ? columnsOf(grid) : ItemColumns{};
-        if (columns.item < 0 || grid->currentColumn() != columns.item)
+    void attachCompleter(THStringGrid *grid, THInplaceEdit *edit, const QModelIndex &index) {
+        const ItemColumns columns = columnsOf(grid);
+        if (columns.item < 0 || index.column() != columns.item)
             return;
         QStandardItemModel *model = itemModel();
         if (!model)
@@ -164,12 +160,15 @@ private:
         popup->setRootIsDecorated(false);
         popup->setObjectName(QStringLiteral("itemCompleterPopup"));
         completer->setPopup(popup);
+        // The list shows below the cell without taking the keyboard or the window's activation: a popup
+        // that did would end the syllable being composed. The grid hands it the keys that move in it.
+        popup->setWindowFlags(Qt::ToolTip);
         popup->setMinimumWidth(320);
         popup->header()->resizeSection(0, 180);
         edit->setCompleter(completer);
         new CompletionGuard(edit, completer);
         // Accepting a name offers its latest spec and unit price in the row's cells that are still empty.
-        const int row = grid->currentRow();
+        const int row = index.row();
         QPointer<THStringGrid> target(grid);
         connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
                 [target, row, columns](const QModelIndex &index) {

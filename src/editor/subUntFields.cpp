@@ -6,6 +6,7 @@
 #include "ChkEdit.h"
 #include "HStrGrid.h"
 #include "commands.h"
+#include "input_method.h"
 #include "prompts.h"
 #include "texts.h"
 
@@ -75,8 +76,10 @@ public:
         // F11 takes a special character in the name fields, the description and the memo.
         for (QWidget *w : specialCharFields())
             w->installEventFilter(this);
-        for (QWidget *w : numbersOnly_)
+        for (QWidget *w : numbersOnly_) {
             w->installEventFilter(this);
+            MarkNumbersOnly(w);
+        }
 
         // Every change of a document field marks the document as changed; the payment fields do not.
         for (QLineEdit *f : {e->aSaNo, e->aSangho, e->aName, e->aAddr, e->aUpTea, e->aUpJong, e->bSaNo, e->JuMinNo,

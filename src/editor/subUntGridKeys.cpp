@@ -17,6 +17,7 @@
 #include "HStrGrid.h"
 #include "arithmetic.h"
 #include "commands.h"
+#include "input_method.h"
 #include "launch.h"
 #include "masks.h"
 #include "money.h"
@@ -308,6 +309,9 @@ private:
     // --- Events ---
 
     bool gridEvent(QEvent *event) {
+        // While a cell is edited the grid hands its keys to the cell editor, where they are seen.
+        if (grid_->inplaceEditor())
+            return false;
         // A syllable composed by the input method is refused where a typed one would be.
         if (event->type() == QEvent::InputMethod)
             return !passes(allowedIn(grid_->currentColumn()), static_cast<QInputMethodEvent *>(event));
@@ -708,6 +712,9 @@ void TsubUntf::detachGridBehaviour() {
 }
 
 bool TsubUntf::CommitPendingEdit() {
+    // A syllable still being composed belongs to the field or cell it is typed in (a shortcut or a
+    // tool-bar icon does not move the focus, so nothing else commits it).
+    CommitComposition();
     THStringGrid *grid = nullptr;
     switch (CurrentKind()) {
     case DocumentKind::TaxInvoice: grid = dGrid; break;

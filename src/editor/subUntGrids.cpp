@@ -81,6 +81,7 @@ void setUpColumns(THStringGrid *grid, const QList<Column> &columns) {
         grid->setColumnWidth(c, col.width);
         grid->setColumnHidden(c, col.width == 0);
         grid->setColumnShownWhole(c, col.amountWidth > 0);
+        grid->setColumnNumbersOnly(c, col.amountWidth > 0);
     }
 }
 

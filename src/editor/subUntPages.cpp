@@ -7,6 +7,7 @@
 #include "HStrGrid.h"
 #include "editorIcons.h"
 #include "icons.h"
+#include "input_method.h"
 #include "masks.h"
 
 #include <QComboBox>
@@ -82,6 +83,7 @@ QLineEdit *amountEdit(QWidget *parent, const char16_t *name, int x, int y, int w
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->setReadOnly(readOnly);
     e->setText(QStringLiteral("0"));
+    MarkNumbersOnly(e);
     return e;
 }
 

@@ -1,9 +1,13 @@
 #include "HStrGrid.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QHeaderView>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 THInplaceEdit::THInplaceEdit(QWidget *parent) : QLineEdit(parent) {
     setFrame(false);
@@ -19,9 +23,23 @@ QWidget *THGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewIte
     const Qt::Alignment a = grid_->columnAlignment(index.column());
     edit->setAlignment((a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     edit->setFont(grid_->font());
+    if (grid_->columnNumbersOnly(index.column()))
+        MarkNumbersOnly(edit);
+    // The grid keeps the focus and hands the editor its keys (see the class comment).
+    edit->setFocusProxy(grid_);
+    MarkPartOfFocus(edit);
+    QObject::connect(edit, &QLineEdit::cursorPositionChanged, grid_, [grid = grid_] { grid->updateMicroFocus(); });
     grid_->editor_ = edit;
     grid_->editorIndex_ = index;
+    emit grid_->cellEditorCreated(edit, index);
     return edit;
+}
+
+void THGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const {
+    QStyledItemDelegate::setEditorData(editor, index);
+    // What is typed first replaces the cell's text.
+    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+        edit->selectAll();
 }
 
 void THGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const {
@@ -203,6 +221,15 @@ void THStringGrid::setColumnReadOnly(int col, bool readOnly) {
 
 bool THStringGrid::columnReadOnly(int col) const { return readOnly_.contains(col); }
 
+void THStringGrid::setColumnNumbersOnly(int col, bool numbersOnly) {
+    if (numbersOnly)
+        numbersOnly_.insert(col);
+    else
+        numbersOnly_.remove(col);
+}
+
+bool THStringGrid::columnNumbersOnly(int col) const { return numbersOnly_.contains(col); }
+
 int THStringGrid::firstEditableColumn() const {
     for (int c = 0; c < columnCount(); ++c)
         if (!readOnly_.contains(c) && !isColumnHidden(c))
@@ -227,6 +254,93 @@ bool THStringGrid::canEditCell(int row, int col) const {
     return !it || (it->flags() & Qt::ItemIsEditable);
 }
 
+int THStringGrid::typingColumn() const {
+    const QModelIndex edited = editedIndex();
+    return edited.isValid() ? edited.column() : currentColumn();
+}
+
+QVariant THStringGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const bool numbers = columnNumbersOnly(typingColumn());
+    if (query == Qt::ImEnabled)
+        return isEnabled() && !numbers;
+    if (query == Qt::ImHints)
+        return int(numbers ? Qt::ImhFormattedNumbersOnly | Qt::ImhPreferLatin : Qt::ImhNone);
+    if (THInplaceEdit *edit = inplaceEditor()) {
+        // The editor answers, in the grid's coordinates: the input method places its windows by them.
+        const QVariant answer = edit->inputMethodQuery(query);
+        const QPoint offset = edit->mapTo(this, QPoint(0, 0));
+        if (answer.typeId() == QMetaType::QRect)
+            return answer.toRect().translated(offset);
+        if (answer.typeId() == QMetaType::QRectF)
+            return answer.toRectF().translated(offset);
+        return answer;
+    }
+    return QTableWidget::inputMethodQuery(query);
+}
+
+bool THStringGrid::forwardToEditor(QEvent *event) {
+    THInplaceEdit *edit = inplaceEditor();
+    if (!edit || forwarding_)
+        return false;
+    QScopedValueRollback<bool> rollback(forwarding_, true);
+    // A completion list shown beside the cell takes the keys that choose in it; Enter and Tab with nothing
+    // chosen in it close it and do what they do in any cell.
+    QCompleter *completer = edit->completer();
+    QAbstractItemView *list = completer ? completer->popup() : nullptr;
+    if (list && list->isVisible() && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (!list->currentIndex().isValid()) {
+                list->hide();
+                break;
+            }
+            Q_FALLTHROUGH();
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Escape:
+            QCoreApplication::sendEvent(list, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    QCoreApplication::sendEvent(edit, event);
+    return true;
+}
+
+bool THStringGrid::event(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (forwardToEditor(event))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QTableWidget::event(event);
+}
+
+void THStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
+    QTableWidget::currentChanged(current, previous);
+    // Amount columns switch the input method off, text columns on.
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImHints);
+}
+
+void THStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
+    // A hidden widget gives up the focus it has; through its proxy that would be the grid's.
+    if (editor)
+        editor->setFocusProxy(nullptr);
+    QTableWidget::closeEditor(editor, hint);
+}
+
 void THStringGrid::focusInEvent(QFocusEvent *event) {
     // The current cell is always an item cell, and one that can be typed into.
     if (rowCount() > fixedRows_ && columnCount() > 0) {
@@ -236,26 +350,39 @@ void THStringGrid::focusInEvent(QFocusEvent *event) {
             setCurrentCell(currentRow(), firstEditableColumn());
     }
     QTableWidget::focusInEvent(event);
+    // An open cell editor shows its caret again.
+    if (THInplaceEdit *edit = inplaceEditor()) {
+        QFocusEvent copy(QEvent::FocusIn, event->reason());
+        QCoreApplication::sendEvent(edit, &copy);
+    }
+}
+
+void THStringGrid::focusOutEvent(QFocusEvent *event) {
+    QTableWidget::focusOutEvent(event);
+    // The editor loses the focus with the grid: its delegate keeps the text and closes it, as for any
+    // cell editor left for another control. A popup of its own (the completer's list) is no leaving.
+    THInplaceEdit *edit = inplaceEditor();
+    if (edit && event->reason() != Qt::PopupFocusReason) {
+        QFocusEvent copy(QEvent::FocusOut, event->reason());
+        QCoreApplication::sendEvent(edit, &copy);
+    }
 }
 
 void THStringGrid::inputMethodEvent(QInputMethodEvent *event) {
+    // While a cell is edited the composition goes on in its editor.
+    if (inplaceEditor()) {
+        if (!forwardToEditor(event))
+            event->ignore();
+        return;
+    }
     // A composition on a cell that is not being edited opens the cell editor and continues there.
     const bool carriesText = !event->commitString().isEmpty() || !event->preeditString().isEmpty();
-    if (state() != QAbstractItemView::EditingState && carriesText && canEditCell(currentRow(), currentColumn())) {
-        if (edit(currentIndex(), QAbstractItemView::AnyKeyPressed, nullptr) && editor_) {
-            editor_->clear();
-            QInputMethodEvent forwarded(event->preeditString(), event->attributes());
-            forwarded.setCommitString(event->commitString(), event->replacementStart(), event->replacementLength());
-            QCoreApplication::sendEvent(editor_, &forwarded);
-            event->accept();
-            return;
-        }
+    if (carriesText && canEditCell(currentRow(), currentColumn()) &&
+        edit(currentIndex(), QAbstractItemView::AnyKeyPressed, nullptr) && editor_) {
+        // The cell's text is selected: the composition replaces it.
+        forwardToEditor(event);
+        event->accept();
+        return;
     }
     QTableWidget::inputMethodEvent(event);
-}
-
-void SetImeHangul(QWidget *window, int mode) {
-    if (!window || (mode != 0 && mode != 1))
-        return;
-    // No conversion status to read on this platform; nothing changes.
 }

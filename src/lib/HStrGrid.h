@@ -5,6 +5,11 @@
 // shown as the grid's column header, so it stays in view while the item rows scroll (one fixed row is
 // shown; further fixed rows are kept but not displayed). Hangul typed on a selected cell that is not being
 // edited opens the cell editor (THInplaceEdit) with the syllable, so the composition goes on in the cell.
+//
+// The keyboard focus stays with the grid while a cell is edited: the cell editor's focus proxy is the grid,
+// which hands it every key and input method event and answers the input method's questions with the
+// editor's answers. An input method resets its composition whenever the focus moves, so a cell editor that
+// took the focus on the first composed letter broke the syllable into loose letters.
 
 #include <QLineEdit>
 #include <QPersistentModelIndex>
@@ -12,6 +17,8 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+
+#include "input_method.h"
 
 class QInputMethodEvent;
 
@@ -53,6 +60,10 @@ public:
     void setColumnReadOnly(int col, bool readOnly);
     bool columnReadOnly(int col) const;
 
+    // A column that takes only numbers: the input method is switched off on its cells.
+    void setColumnNumbersOnly(int col, bool numbersOnly);
+    bool columnNumbersOnly(int col) const;
+
     void setDefaultRowHeight(int height);
 
     // The open cell editor, or nullptr.
@@ -64,9 +75,21 @@ public:
     // Whether a cell may be edited: an item row inside the grid, while the grid allows editing.
     bool canEditCell(int row, int col) const;
 
+signals:
+    // A cell editor was made for the cell at index (before it shows the cell's text).
+    void cellEditorCreated(THInplaceEdit *editor, const QModelIndex &index);
+
+public:
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
+    bool event(QEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
@@ -80,11 +103,19 @@ private:
 
     Qt::ItemFlags flagsOf(int row, int col) const;
     int firstEditableColumn() const;
+    // The column keys and compositions go to now: the edited cell's, else the current cell's.
+    int typingColumn() const;
+    // Hands an event to the open cell editor; false when none is open or the event came back from it.
+    bool forwardToEditor(QEvent *event);
 
     int fixedRows_ = 0;
     QList<Qt::Alignment> alignments_;
     QSet<int> shownWhole_;
     QSet<int> readOnly_;
+    QSet<int> numbersOnly_;
+    // Set while an event handed to the cell editor is being delivered: what the editor does not take comes
+    // back up to the grid, which then acts on it itself.
+    bool forwarding_ = false;
     QPointer<THInplaceEdit> editor_;
     QPersistentModelIndex editorIndex_;
 };
@@ -97,13 +128,9 @@ public:
     explicit THGridDelegate(THStringGrid *grid);
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     THStringGrid *grid_;
 };
-
-// Switches the input method of window to Hangul (mode 0) or alphanumeric input (mode 1); any other mode
-// does nothing. Qt exposes no conversion status of the input method, so there is nothing to read or
-// change here: the call is kept so that the grids and fields state where Hangul input is wanted.
-void SetImeHangul(QWidget *window, int mode);

@@ -1,8 +1,13 @@
 #include "application.h"
 
 #include "commands.h"
+#include "input_method.h"
 
 #include <QWidget>
+
+GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(argc, argv) {
+    InstallInputMethodGuard(this);
+}
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event) {
     bool handled = false;

@@ -1,5 +1,7 @@
 #include "masks.h"
 
+#include "input_method.h"
+
 #include <QLineEdit>
 #include <QVariant>
 
@@ -105,6 +107,27 @@ void ApplyEditMask(QLineEdit *edit, const QString &mask) {
     const EditMask m = TranslateEditMask(mask);
     edit->setInputMask(m.inputMask);
     edit->setProperty(kKeepLiteralsProperty, m.keepLiterals);
+    if (TakesOnlyDigits(m))
+        MarkNumbersOnly(edit);
+}
+
+bool TakesOnlyDigits(const EditMask &mask) {
+    if (mask.inputMask.isEmpty())
+        return false;
+    bool any = false;
+    for (qsizetype i = 0; i < mask.inputMask.size(); ++i) {
+        const QChar c = mask.inputMask.at(i);
+        if (c == u';')
+            break;
+        if (c == u'\\') {
+            ++i;
+            continue;
+        }
+        if (QStringView(u"AaNnXxHhBb").contains(c))
+            return false;
+        any = any || QStringView(u"90Dd#").contains(c);
+    }
+    return any;
 }
 
 QString MaskedValue(const QLineEdit *edit) {

@@ -21,8 +21,12 @@ struct EditMask {
 
 EditMask TranslateEditMask(const QString &mask);
 
-// Sets the translated mask on the edit and remembers whether its value keeps the literals.
+// Sets the translated mask on the edit and remembers whether its value keeps the literals. An edit whose
+// mask takes only digits is a numbers-only field (input_method.h).
 void ApplyEditMask(QLineEdit *edit, const QString &mask);
+
+// Whether a translated mask takes digits (and signs) only.
+bool TakesOnlyDigits(const EditMask &mask);
 
 // The edit's value as the mask gives it: with the literal characters and a blank for every empty place when
 // the mask keeps literals ("123-4 -     "), only the typed characters when it does not ("1234"); empty when

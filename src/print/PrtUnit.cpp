@@ -3,6 +3,7 @@
 #include "BtChkBox.h"
 #include "commands.h"
 #include "frameless.h"
+#include "input_method.h"
 #include "launch.h"
 #include "prevUnt.h"
 #include "print_fill.h"
@@ -61,6 +62,7 @@ QLineEdit *offsetEdit(QWidget *page, const char *name, const QString &caption, i
     e->setGeometry(x + 58, y, 38, 21);
     e->setMaxLength(3);
     e->setAlignment(Qt::AlignRight);
+    MarkNumbersOnly(e);
     return e;
 }
 
@@ -192,6 +194,7 @@ QWidget *TPrtUntf::buildPage1() {
     Mismny = named(new QLineEdit(misuPnl), "Mismny");
     Mismny->setGeometry(100, 3, 128, 22);
     Mismny->setAlignment(Qt::AlignRight);
+    MarkNumbersOnly(Mismny);
     connect(Mismny, &QLineEdit::editingFinished, this, [this] {
         try {
             Mismny->setText(balanceText(ParseAmount(Mismny->text()).truncated()));

@@ -303,6 +303,41 @@ TEST_F(GridFixture, HangulCompositionOnASelectedCellOpensTheEditorWithTheSyllabl
     EXPECT_EQ(grid.cellText(2, 1), s("한"));
 }
 
+TEST_F(GridFixture, TheGridKeepsTheFocusWhileItsCellEditorTakesTheComposition) {
+    // An input method resets its composition when the focus moves: the first syllable broke into letters.
+    grid.setCellText(2, 1, QStringLiteral("old"));
+    sendIme(s("ㅂ"), QString());
+    THInplaceEdit *editor = grid.inplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+    sendIme(s("볼"), QString());
+    sendIme(s("ㅍ"), s("볼"));
+    sendIme(QString(), s("펜"));
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(editor->text(), s("볼펜"));
+    // Keys reach the editor through the grid; the input method is told where the editor's caret is.
+    QTest::keyClick(&grid, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), s("볼"));
+    const QRect caret = editor->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_EQ(grid.inputMethodQuery(Qt::ImCursorRectangle).toRect(), caret.translated(editor->mapTo(&grid, QPoint())));
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.cellText(2, 1), s("볼"));
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+}
+
+TEST_F(GridFixture, NumberColumnsSwitchTheInputMethodOff) {
+    grid.setColumnNumbersOnly(2, true);
+    EXPECT_TRUE(grid.inputMethodQuery(Qt::ImEnabled).toBool());
+    grid.setCurrentCell(2, 2);
+    EXPECT_FALSE(grid.inputMethodQuery(Qt::ImEnabled).toBool());
+    EXPECT_TRUE(Qt::InputMethodHints(grid.inputMethodQuery(Qt::ImHints).toInt()) & Qt::ImhFormattedNumbersOnly);
+    QTest::keyClick(&grid, Qt::Key_5);
+    ASSERT_NE(grid.inplaceEditor(), nullptr);
+    EXPECT_FALSE(grid.inplaceEditor()->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(grid.inputMethodQuery(Qt::ImEnabled).toBool());
+}
+
 TEST_F(GridFixture, CommittedHangulIsTypedIntoTheCell) {
     sendIme(QString(), s("글"));
     ASSERT_NE(grid.inplaceEditor(), nullptr);

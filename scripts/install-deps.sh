@@ -18,6 +18,8 @@ PACKAGES=(
   libreoffice-calc                          # 엑셀전송 opens sheets in it; tests convert sheets to PDF with it
   fonts-crosextra-carlito                   # metrics of the sheets' standard font, so LibreOffice gives columns their widths
   dpkg-dev                                  # the Debian package (cpack -G DEB)
+  ibus ibus-hangul dbus-x11                 # the input-method journeys: Hangul typed as Korean users type it
+  fcitx5 fcitx5-hangul fcitx5-frontend-qt6
 )
 
 # The Korean font names of the sheets mapped onto the Nanum fonts, for LibreOffice (fontconfig).

@@ -1,6 +1,8 @@
 """Where the program's windows keep their controls (relative to each window's top left corner) and the
 few steps that several journeys share: opening an editor, its print dialog, the preview."""
 
+import time
+
 import xsuite
 
 # Main window.
@@ -17,6 +19,7 @@ EDITOR_FIRST_ITEM = (133, 238)
 
 # Print dialog: page 0 (tax invoice) and page 1 (statement).
 DIALOG_CLOSE_X = (365, 9)
+DIALOG_WIDTH = 380
 PAGE0_BLACK_WHITE = (257, 35)
 PAGE0_NO_DATE = (257, 61)
 PAGE0_TOP_OFFSET = (85, 60)
@@ -25,6 +28,8 @@ PAGE0_CANCEL = (326, 155)
 PAGE1_TOP_OFFSET = (85, 60)
 PAGE1_BLACK_WHITE = (17, 88)
 PAGE1_OK = (236, 187)
+PAGE2_OK = (135, 131)  # the quotation's page
+PAGE_OK = {"tax": PAGE0_OK, "statement": PAGE1_OK, "quotation": PAGE2_OK}
 
 # Help window.
 HELP_CLOSE = (533, 14)
@@ -63,8 +68,9 @@ def open_print_dialog(d, editor):
 
 
 def close_print_dialog(d, dialog):
-    """Closes the print dialog by the "x" of its title strip."""
-    d.click(dialog, *DIALOG_CLOSE_X)
+    """Closes the print dialog by the "x" of its title strip (the quotation's page is narrower)."""
+    _, _, width, _ = d.geometry(dialog)
+    d.click(dialog, width - (DIALOG_WIDTH - DIALOG_CLOSE_X[0]), DIALOG_CLOSE_X[1])
     d.wait_gone(dialog)
 
 
@@ -90,6 +96,21 @@ def type_line(d, editor, item, quantity, price, spec=""):
     d.type(price)
 
 
+def preview_pages(d, editor, kind, main, label):
+    """Opens the print dialog by the tool-bar icon, shows the preview by 확인 and returns a picture of its
+    pages; preview and dialog are closed again."""
+    dialog = open_print_dialog(d, editor)
+    d.click(dialog, *PAGE_OK[kind])
+    preview = preview_window(d, main)
+    time.sleep(0.5)
+    _, _, width, height = d.geometry(preview)
+    pages = d.window_shot(preview, label).crop((10, 70, width - 20, height - 10))
+    close_preview(d, preview)
+    close_print_dialog(d, dialog)
+    d.click(editor, *EDITOR_CAPTION[kind])
+    return pages
+
+
 def preview_window(d, main, timeout=15):
     """The preview: titled "켈모르소프트", the first word of the main window's title."""
     return d.wait_window("^켈모르소프트", timeout=timeout, exclude=(main,))
@@ -103,3 +124,45 @@ def quit_program(d, main):
     d.key("Return")
     d.wait_gone(question)
     return d.wait_exit(10)
+
+
+# The item grids: the top of their first item row and the left edges of their columns, per page.
+GRID_FIRST_ROW_TOP = {"tax": 229, "statement": 209, "quotation": 219}
+GRID_COLUMN_EDGES = {
+    "tax": [1, 41, 234, 331, 381, 453, 536, 608, 658],
+    "statement": [1, 41, 231, 331, 361, 414, 479, 551, 616, 666],
+    "quotation": [1, 21, 216, 336, 371, 431, 498, 581, 638],
+}
+GRID_ROW_HEIGHT = 20
+# Columns by what they hold, per page.
+GRID_COLUMNS = {
+    "tax": {"date": 0, "item": 1, "spec": 2, "quantity": 3, "price": 4, "supply": 5, "tax": 6, "remark": 7},
+    "statement": {"date": 0, "item": 1, "spec": 2, "unit": 3, "quantity": 4, "price": 5, "supply": 6, "tax": 7,
+                  "remark": 8},
+    "quotation": {"number": 0, "item": 1, "spec": 2, "unit": 3, "quantity": 4, "price": 5, "supply": 6,
+                  "remark": 7},
+}
+
+# Header fields: the buyer's on the tax invoice and statement pages, the recipient's on the quotation's.
+BUYER_NAME = (445, 101)
+BUYER_PERSON = (615, 101)
+BUYER_ADDRESS = (520, 123)
+QUOTATION_RECIPIENT = (155, 68)
+QUOTATION_PERSON = (370, 96)
+QUOTATION_PHONE = (370, 68)
+QUOTATION_ADDRESS = (245, 152)
+
+# The editor's tool bar (the same on every page).
+EDITOR_SAVE = (70, 34)
+# A caption on each page: a click there brings the editor back to the front after a dialog of its own
+# closed (the test display has no window manager to do it) and moves no focus.
+EDITOR_CAPTION = {"tax": (377, 59), "statement": (377, 59), "quotation": (455, 60)}
+
+EXTENSIONS = {"tax": ".Dy5", "statement": ".Gy5", "quotation": ".Prc"}
+
+
+def cell(kind, row, column):
+    """The middle of an item cell: row 1 is the first item line, column a name of GRID_COLUMNS."""
+    edges = GRID_COLUMN_EDGES[kind]
+    c = GRID_COLUMNS[kind][column]
+    return (edges[c] + edges[c + 1]) // 2, GRID_FIRST_ROW_TOP[kind] + (row - 1) * GRID_ROW_HEIGHT + GRID_ROW_HEIGHT // 2

@@ -70,6 +70,7 @@ class Desktop:
         shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts, exist_ok=True)
         self.shots = 0
+        self.closers = []
         self.proc = None
         self.xvfb = None
         self.display = None
@@ -369,6 +370,11 @@ class Desktop:
 
     # --- the end ---------------------------------------------------------------------------------------
 
+    def on_close(self, stop):
+        """Runs `stop` when the desktop closes, after the program has ended (helpers such as an input
+        method)."""
+        self.closers.append(stop)
+
     def close(self):
         if self.alive():
             self.proc.send_signal(signal.SIGTERM)
@@ -377,6 +383,9 @@ class Desktop:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+        for stop in self.closers:
+            stop()
+        self.closers = []
         if self.xvfb and self.xvfb.poll() is None:
             self.xvfb.terminate()
             try:
@@ -462,6 +471,33 @@ def invoice_line(path, item):
     raise JourneyFailed(f"no line '{item}' in {path}")
 
 
+def quotation_records(path):
+    """The records of a saved quotation (.Prc): each the texts of its slots A (name, item), B (spec), C (unit)
+    and D (telephone, remark). The item lines are the last twenty."""
+    with open(path, "rb") as f:
+        data = f.read()
+    check(len(data) % QUOTATION_RECORD == 0, f"{path}: {len(data)} bytes are not whole records")
+    return [[_slot_text(data[at:at + QUOTATION_RECORD], o, c) for o, c in ((0, 90), (91, 20), (112, 4), (133, 15))]
+            for at in range(0, len(data), QUOTATION_RECORD)]
+
+
+def document_lines(path):
+    """The item lines of a saved document of any kind, as [{'item', 'spec'}], first line first."""
+    if path.endswith(".Prc"):
+        return [{"item": r[0], "spec": r[1]} for r in quotation_records(path)[-20:]]
+    return [{"item": r[8], "spec": r[3]} for r in invoice_records(path)[3:]]
+
+
+def document_party(path):
+    """The counterparty of a saved document: {'name', 'person', 'address'} (the buyer of a tax invoice or
+    statement, the recipient of a quotation)."""
+    if path.endswith(".Prc"):
+        records = quotation_records(path)
+        return {"name": records[0][0], "person": records[1][0], "address": records[3][0]}
+    buyer = invoice_records(path)[1]
+    return {"name": buyer[3], "person": buyer[4], "address": buyer[8]}
+
+
 def quotation_item_names(path):
     """The texts of the first slot of every record of a saved quotation (.Prc)."""
     with open(path, "rb") as f:
@@ -485,6 +521,16 @@ def save_as(d, typed, file_name, title="저장"):
         raise JourneyFailed(f"no {file_name} in the work folder, which holds {found}")
     d.wait_gone(dialog)
     return path
+
+
+def file_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def wait_rewritten(d, path, before, what="the file saved again"):
+    """Waits until the file at path holds other bytes than `before` (a save replaced it)."""
+    d.wait_until(lambda: os.path.exists(path) and file_bytes(path) != before, what)
 
 
 def close_editor_dropping_changes(d, editor):

@@ -1,0 +1,44 @@
+"""A click on another field or cell while a syllable is being composed (ibus-hangul or fcitx5-hangul, the
+first argument): the syllable stays in the field or cell it was typed in, once, and nothing of it lands in
+the one clicked (ibus used to send it there a second time), on all three documents."""
+
+import os
+
+import hangul_input
+import places
+import xsuite
+from places import cell
+from xsuite import check
+
+METHOD = hangul_input.method_from_argv()
+PERSON_FIELD = {"tax": places.BUYER_PERSON, "statement": places.BUYER_PERSON,
+                "quotation": places.QUOTATION_PERSON}
+ADDRESS_FIELD = {"tax": places.BUYER_ADDRESS, "statement": places.BUYER_ADDRESS,
+                 "quotation": places.QUOTATION_ADDRESS}
+
+
+def journey(d):
+    im = hangul_input.start(d, METHOD)
+    d.start()
+    main = places.main_window(d)
+    for number, kind in enumerate(("tax", "statement", "quotation")):
+        editor = places.open_editor(d, main, kind)
+        d.click(editor, *PERSON_FIELD[kind])
+        im.type("김철수")
+        d.click(editor, *ADDRESS_FIELD[kind])
+        d.click(editor, *cell(kind, 2, "item"))
+        im.type("공책")
+        d.click(editor, *cell(kind, 4, "item"))
+        d.screenshot(f"{kind}-clicked")
+        d.key("alt+s")
+        name = f"{number}{len(METHOD)}"
+        path = xsuite.save_as(d, name, name + places.EXTENSIONS[kind])
+        party = xsuite.document_party(path)
+        check((party["person"], party["address"]) == ("김철수", ""),
+              f"{kind}: 김철수 in the person field and nothing in the address clicked, not {party}")
+        items = [line["item"] for line in xsuite.document_lines(path)[:4]]
+        check(items == ["", "공책", "", ""], f"{kind}: 공책 in line 2 and nothing in line 4, not {items}")
+        places.close_editor(d, editor)
+
+
+xsuite.run(journey, name=f"{os.path.splitext(os.path.basename(__file__))[0]}_{METHOD}")

@@ -1,6 +1,7 @@
 """A click on another field or cell while a syllable is being composed (ibus-hangul or fcitx5-hangul, the
 first argument): the syllable stays in the field or cell it was typed in, once, and nothing of it lands in
-the one clicked (ibus used to send it there a second time), on all three documents."""
+the one clicked (ibus used to send it there a second time), on all three documents. Alt+S keeps a syllable
+still being composed, and the save dialog takes a file name typed in Hangul."""
 
 import os
 
@@ -11,6 +12,7 @@ from places import cell
 from xsuite import check
 
 METHOD = hangul_input.method_from_argv()
+NAME_FIELD = {"tax": places.BUYER_NAME, "statement": places.BUYER_NAME, "quotation": places.QUOTATION_RECIPIENT}
 PERSON_FIELD = {"tax": places.BUYER_PERSON, "statement": places.BUYER_PERSON,
                 "quotation": places.QUOTATION_PERSON}
 ADDRESS_FIELD = {"tax": places.BUYER_ADDRESS, "statement": places.BUYER_ADDRESS,
@@ -30,12 +32,19 @@ def journey(d):
         im.type("공책")
         d.click(editor, *cell(kind, 4, "item"))
         d.screenshot(f"{kind}-clicked")
+        # Alt+S while the last syllable is still being composed, and a Hangul file name typed the same way.
+        d.click(editor, *NAME_FIELD[kind])
+        im.type("한빛")
         d.key("alt+s")
-        name = f"{number}{len(METHOD)}"
-        path = xsuite.save_as(d, name, name + places.EXTENSIONS[kind])
+        dialog = d.wait_window("저장")
+        im.type(f"문서{number}")
+        d.key("Return")
+        path = os.path.join(d.work_dir, f"문서{number}{places.EXTENSIONS[kind]}")
+        d.wait_until(lambda: os.path.exists(path), f"the file named in Hangul: {os.listdir(d.work_dir)}")
+        d.wait_gone(dialog)
         party = xsuite.document_party(path)
-        check((party["person"], party["address"]) == ("김철수", ""),
-              f"{kind}: 김철수 in the person field and nothing in the address clicked, not {party}")
+        check((party["name"], party["person"], party["address"]) == ("한빛", "김철수", ""),
+              f"{kind}: 한빛 kept at Alt+S, 김철수 in the person field and nothing in the address clicked, not {party}")
         items = [line["item"] for line in xsuite.document_lines(path)[:4]]
         check(items == ["", "공책", "", ""], f"{kind}: 공책 in line 2 and nothing in line 4, not {items}")
         places.close_editor(d, editor)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -33,3 +34,18 @@ void WriteDocumentBytes(const QString &path, const QByteArray &bytes) {
     if (!safefile::ReplaceFile(path, bytes, &reason))
         throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), reason));
 }
+
+namespace storage {
+
+QString ExistingNameIgnoringCase(const QString &path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return path;
+    const QDir folder = info.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    return path;
+}
+
+} // namespace storage

@@ -12,3 +12,11 @@ QByteArray ReadDocumentBytes(const QString &path);
 // renamed over the target, so the old file stays whole until the new one is complete. Raises IoError
 // naming the file when it cannot be written; the old file is then unchanged.
 void WriteDocumentBytes(const QString &path, const QByteArray &bytes);
+
+namespace storage {
+
+// The path of the file in path's folder whose name equals path's without regard to case (the same document
+// on a file system that tells case apart), or path itself when there is none.
+QString ExistingNameIgnoringCase(const QString &path);
+
+} // namespace storage

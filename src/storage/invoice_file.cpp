@@ -252,8 +252,10 @@ QString RenamedInvoiceFileName(InvoiceFileGeneration generation, GridKind page, 
         return kUnnamedDocumentName;
     if (generation == InvoiceFileGeneration::Current)
         return fileName;
+    // In the case the program's dialogs use: on a file system that tells case apart, "x.DY5" would be a
+    // second file beside the "x.Dy5" every other save writes.
     return fileName.chopped(qMin<qsizetype>(3, fileName.size())) +
-           (page == GridKind::TaxInvoice ? QStringLiteral("DY5") : QStringLiteral("GY5"));
+           (page == GridKind::TaxInvoice ? QStringLiteral("Dy5") : QStringLiteral("Gy5"));
 }
 
 InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileName, GridKind page,
@@ -507,7 +509,12 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
 }
 
 InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page, InvoiceSnapshot cleared) {
-    return ReadInvoiceFile(ReadDocumentBytes(path), path, page, std::move(cleared));
+    InvoiceLoadResult result = ReadInvoiceFile(ReadDocumentBytes(path), path, page, std::move(cleared));
+    // A file of that name in another case is the same document: saving goes on in it rather than writing
+    // a second one beside it.
+    if (result.curFileName != path && result.curFileName != kUnnamedDocumentName)
+        result.curFileName = storage::ExistingNameIgnoringCase(result.curFileName);
+    return result;
 }
 
 void SaveInvoiceFile(const QString &path, const InvoiceSnapshot &snapshot) {

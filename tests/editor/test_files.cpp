@@ -331,7 +331,7 @@ TEST_F(FilesFixture, OlderGenerationIsSavedUnderTheCurrentExtensionLeavingTheOld
     EXPECT_EQ(editor->CurFileName(), upper);
     editor->NewfileClick();
     editor->fOpenClick();
-    const QString renamed = inWork(QStringLiteral("legacy.DY5"));
+    const QString renamed = inWork(QStringLiteral("legacy.Dy5"));
     EXPECT_EQ(editor->CurFileName(), renamed);
     EXPECT_EQ(grid("dGrid")->cellText(1, 1), s("복사용지 A4"));
 

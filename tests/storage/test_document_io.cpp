@@ -36,7 +36,7 @@ TEST(DocumentIo, AReadOnlyDocumentOpens) {
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const InvoiceLoadResult r = LoadInvoiceFile(path, GridKind::TaxInvoice, InvoiceSnapshot{});
     EXPECT_EQ(r.snapshot.aSangho, S("옛상호"));
-    EXPECT_EQ(r.curFileName, dir.file(S("ro.DY5")));
+    EXPECT_EQ(r.curFileName, dir.file(S("ro.Dy5")));
 }
 
 TEST(DocumentIo, OpeningAnOldFileAndSavingLeavesTheOldFileUntouched) {
@@ -44,10 +44,10 @@ TEST(DocumentIo, OpeningAnOldFileAndSavingLeavesTheOldFileUntouched) {
     const QByteArray old = OldInvoice();
     dir.write(S("doc.Dnt"), old);
     const InvoiceLoadResult r = LoadInvoiceFile(dir.file(S("doc.Dnt")), GridKind::TaxInvoice, InvoiceSnapshot{});
-    ASSERT_EQ(r.curFileName, dir.file(S("doc.DY5")));
+    ASSERT_EQ(r.curFileName, dir.file(S("doc.Dy5")));
     SaveInvoiceFile(r.curFileName, r.snapshot);
     EXPECT_EQ(dir.read(S("doc.Dnt")), old);
-    const QByteArray saved = dir.read(S("doc.DY5"));
+    const QByteArray saved = dir.read(S("doc.Dy5"));
     EXPECT_EQ(saved.size(), 1824);
     const InvoiceLoadResult again = LoadInvoiceFile(r.curFileName, GridKind::TaxInvoice, InvoiceSnapshot{});
     EXPECT_EQ(again.snapshot.dGrid[0][1], S("품목"));

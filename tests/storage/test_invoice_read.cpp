@@ -228,7 +228,7 @@ TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension)
                                  V35(4).str(S2, "12").str(S3, "31").str(S9, "품목").str(S6, "7000")});
     const InvoiceLoadResult a = ReadInvoiceFile(v35, QStringLiteral("/w/old.Dnt"), GridKind::TaxInvoice, Cleared());
     EXPECT_EQ(a.generation, InvoiceFileGeneration::V35);
-    EXPECT_EQ(a.curFileName, QStringLiteral("/w/old.DY5"));
+    EXPECT_EQ(a.curFileName, QStringLiteral("/w/old.Dy5"));
     EXPECT_EQ(a.snapshot.aSangho, S("옛상호"));
     EXPECT_EQ(a.snapshot.Gbn, BuyerKind::Individual);
     EXPECT_EQ(a.snapshot.JuMinNo, S("700101-2345678"));
@@ -245,7 +245,7 @@ TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension)
               V31(3).str(O9, "설명"), V31(4).str(O9, "물건").str(O4, "규격").str(O7, "2").str(O8, "50").str(O6, "100")});
     const InvoiceLoadResult b = ReadInvoiceFile(v31, QStringLiteral("/w/old.gty"), GridKind::Statement, individual);
     EXPECT_EQ(b.generation, InvoiceFileGeneration::V31);
-    EXPECT_EQ(b.curFileName, QStringLiteral("/w/old.GY5"));
+    EXPECT_EQ(b.curFileName, QStringLiteral("/w/old.Gy5"));
     EXPECT_EQ(b.snapshot.Gbn, BuyerKind::Business);
     EXPECT_EQ(b.snapshot.bSaNo, S("214-86-12345"));
     EXPECT_TRUE(b.snapshot.JuMinNo.isEmpty());
@@ -267,9 +267,9 @@ TEST(InvoiceRead, RenamingFollowsTheReaderThePageAndTheExtension) {
     };
     const Row rows[] = {
         {G::Current, T, "x.Gy5", nullptr},   {G::Current, T, "x.Dy5", "x.Dy5"},  {G::Current, St, "x.dy5", nullptr},
-        {G::Current, St, "x.Gy5", "x.Gy5"},  {G::V35, T, "x.Gnt", nullptr},      {G::V35, T, "x.Dnt", "x.DY5"},
-        {G::V35, St, "x.DNT", nullptr},      {G::V35, St, "x.Gnt", "x.GY5"},     {G::V31, T, "x.gty", nullptr},
-        {G::V31, T, "x.Dty", "x.DY5"},       {G::V31, St, "x.Dty", nullptr},     {G::V31, St, "x.Gty", "x.GY5"},
+        {G::Current, St, "x.Gy5", "x.Gy5"},  {G::V35, T, "x.Gnt", nullptr},      {G::V35, T, "x.Dnt", "x.Dy5"},
+        {G::V35, St, "x.DNT", nullptr},      {G::V35, St, "x.Gnt", "x.Gy5"},     {G::V31, T, "x.gty", nullptr},
+        {G::V31, T, "x.Dty", "x.Dy5"},       {G::V31, St, "x.Dty", nullptr},     {G::V31, St, "x.Gty", "x.Gy5"},
     };
     for (const Row &r : rows)
         EXPECT_EQ(RenamedInvoiceFileName(r.g, r.page, S(r.name)), r.expected ? S(r.expected) : U) << r.name;

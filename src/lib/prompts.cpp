@@ -36,6 +36,16 @@ public:
         box.exec();
         return box.clickedButton() == yes;
     }
+    bool askProceed(QWidget *parent, const QString &message, const QString &caption,
+                    const QString &proceedText) override {
+        QMessageBox box(QMessageBox::Warning, caption, message, QMessageBox::NoButton, owner(parent));
+        QPushButton *proceed = box.addButton(proceedText, QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == proceed;
+    }
     YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) override {
         QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::NoButton, owner(parent));
         // The one three-way question is whether to save changes before they are dropped.
@@ -59,6 +69,15 @@ public:
     }
     QString openFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, false); }
     QString saveFile(QWidget *parent, const FileDialogRequest &r) override { return run(parent, r, true); }
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override {
+        QFileDialog dialog(owner(parent), title, folder);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
 
     bool printerSetup(QWidget *parent, QPrinter &printer) override {
         QPrintDialog dialog(&printer, owner(parent));

@@ -27,6 +27,10 @@ public:
     virtual void info(QWidget *parent, const QString &message, const QString &caption) = 0;
     // Confirmation icon, Yes and No; true on Yes.
     virtual bool askYesNo(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // Warning icon, a button named proceedText and 취소, which is the default (Enter and closing the box
+    // choose it): a question whether to go on with something that may be incomplete. True on proceed.
+    virtual bool askProceed(QWidget *parent, const QString &message, const QString &caption,
+                            const QString &proceedText) = 0;
     // Confirmation icon, Yes, No and Cancel (shown as 저장, 저장 안 함, 취소: the question is whether to save
     // changes before they are dropped); closing the box is Cancel.
     virtual YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) = 0;
@@ -37,6 +41,8 @@ public:
     // The chosen full path, or empty when the dialog was cancelled.
     virtual QString openFile(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    // A folder chosen in a folder dialog that starts at folder, or empty when it was cancelled.
+    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
     // The printer set-up dialog on printer; true when the user confirmed a choice.
     virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
 };

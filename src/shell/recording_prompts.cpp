@@ -15,6 +15,10 @@ bool RecordingPrompts::askYesNo(QWidget *, const QString &message, const QString
     record(QStringLiteral("ask|%1|%2").arg(caption, message));
     return qEnvironmentVariableIntValue("ZARU_TEST_ANSWER_YES") != 0;
 }
+bool RecordingPrompts::askProceed(QWidget *, const QString &message, const QString &caption, const QString &) {
+    record(QStringLiteral("proceed|%1|%2").arg(caption, message));
+    return qEnvironmentVariableIntValue("ZARU_TEST_ANSWER_YES") != 0;
+}
 YesNoCancel RecordingPrompts::askYesNoCancel(QWidget *, const QString &message, const QString &caption) {
     record(QStringLiteral("ask3|%1|%2").arg(caption, message));
     return YesNoCancel::Cancel;
@@ -31,6 +35,10 @@ QString RecordingPrompts::openFile(QWidget *, const FileDialogRequest &r) {
 }
 QString RecordingPrompts::saveFile(QWidget *, const FileDialogRequest &r) {
     record(QStringLiteral("save|") + r.title);
+    return {};
+}
+QString RecordingPrompts::chooseFolder(QWidget *, const QString &title, const QString &) {
+    record(QStringLiteral("folder|") + title);
     return {};
 }
 bool RecordingPrompts::printerSetup(QWidget *, QPrinter &) {

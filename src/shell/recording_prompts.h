@@ -14,11 +14,13 @@ public:
 
     void info(QWidget *, const QString &message, const QString &caption) override;
     bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
+    bool askProceed(QWidget *, const QString &message, const QString &caption, const QString &proceedText) override;
     YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &) override;
     QString saveFile(QWidget *, const FileDialogRequest &) override;
+    QString chooseFolder(QWidget *, const QString &title, const QString &folder) override;
     bool printerSetup(QWidget *, QPrinter &) override;
 
 private:

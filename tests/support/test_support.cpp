@@ -41,6 +41,27 @@ bool ScriptedPrompts::askYesNo(QWidget *, const QString &message, const QString 
     return a;
 }
 
+bool ScriptedPrompts::askProceed(QWidget *, const QString &message, const QString &, const QString &) {
+    shown << message;
+    if (proceedAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << message.toStdString();
+        return false;
+    }
+    const bool a = proceedAnswers.front();
+    proceedAnswers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::chooseFolder(QWidget *, const QString &title, const QString &) {
+    if (folderAnswers.empty()) {
+        ADD_FAILURE() << "unexpected folder dialog: " << title.toStdString();
+        return {};
+    }
+    const QString a = folderAnswers.front();
+    folderAnswers.pop_front();
+    return a;
+}
+
 YesNoCancel ScriptedPrompts::askYesNoCancel(QWidget *, const QString &message, const QString &) {
     shown << message;
     if (yesNoCancelAnswers.empty()) {

@@ -37,11 +37,15 @@ public:
 
     void info(QWidget *, const QString &message, const QString &caption) override;
     bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
+    std::deque<bool> proceedAnswers; // answers to askProceed, in order
+    bool askProceed(QWidget *, const QString &message, const QString &caption, const QString &proceedText) override;
     YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &request) override;
     QString saveFile(QWidget *, const FileDialogRequest &request) override;
+    std::deque<QString> folderAnswers; // answers to folder dialogs (empty string: cancelled)
+    QString chooseFolder(QWidget *, const QString &title, const QString &folder) override;
     int printerSetups = 0;        // how often the printer set-up dialog was asked for
     bool printerSetupAnswer = false;
     bool printerSetup(QWidget *, QPrinter &printer) override;

@@ -129,6 +129,7 @@ void TsubUntf::SaveBtnClick() {
     // The file is written: the document is saved even when its folder cannot become the work folder.
     modified_ = false;
     SetCurFileName(curFileName_);
+    NoteSavedDocument(curFileName_, kIniFileName);
     SetWorkPath(curFileName_, kIniFileName);
 }
 
@@ -199,6 +200,7 @@ void TsubUntf::SavekBtnClick() {
     SaveQuotationFile(curFileName_, quotationSnapshot());
     modified_ = false;
     SetCurFileName(curFileName_);
+    NoteSavedDocument(curFileName_, kIniFileName);
     SetWorkPath(curFileName_, kIniFileName);
 }
 

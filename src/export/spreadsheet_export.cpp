@@ -100,7 +100,7 @@ void RemoveExportedFiles() {
     filesToRemove().clear();
     // What an earlier run could not remove (it ended abruptly), once it is a day old.
     const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
-    for (const char16_t *sheet : {u"세금계산서", u"거래명세서", u"견적서"}) {
+    for (const char16_t *sheet : {u"세금계산서", u"거래명세서", u"견적서", u"세금계산서합계표", u"계산서합계표"}) {
         const QString pattern = QString::fromUtf16(sheet) + QStringLiteral("_*-*-*.xlsx");
         for (const QFileInfo &old : QDir::temp().entryInfoList({pattern}, QDir::Files))
             if (old.lastModified() < dayAgo)
@@ -127,9 +127,7 @@ QString ExportFilePath(const QString &sheetName, const QDateTime &when) {
     return path;
 }
 
-namespace {
-
-QString writeAndOpen(const sheet::Sheet &s, QWidget *parent) {
+QString WriteAndOpenSheet(const sheet::Sheet &s, QWidget *parent) {
     const QString path = ExportFilePath(s.name());
     sheet::WriteXlsx(s, path);
     if (!spreadsheetOpener().open(path)) {
@@ -142,14 +140,12 @@ QString writeAndOpen(const sheet::Sheet &s, QWidget *parent) {
     return path;
 }
 
-} // namespace
-
 QString ExportInvoiceSheet(const InvoiceSnapshot &doc, QWidget *parent) {
     if (doc.statement)
-        return writeAndOpen(sheet::BuildStatementSheet(doc, sheet::ReadStatementSettings()), parent);
-    return writeAndOpen(sheet::BuildTaxInvoiceSheet(doc, sheet::ReadTaxInvoiceSettings()), parent);
+        return WriteAndOpenSheet(sheet::BuildStatementSheet(doc, sheet::ReadStatementSettings()), parent);
+    return WriteAndOpenSheet(sheet::BuildTaxInvoiceSheet(doc, sheet::ReadTaxInvoiceSettings()), parent);
 }
 
 QString ExportQuotationSheet(const QuotationSnapshot &doc, QWidget *parent) {
-    return writeAndOpen(sheet::BuildQuotationSheet(doc, sheet::ReadQuotationSettings()), parent);
+    return WriteAndOpenSheet(sheet::BuildQuotationSheet(doc, sheet::ReadQuotationSettings()), parent);
 }

@@ -4,6 +4,7 @@
 // document. The editor's document is only read.
 
 #include "document_snapshot.h"
+#include "sheet_model.h"
 
 #include <QDateTime>
 #include <QString>
@@ -49,6 +50,11 @@ void setSpreadsheetOpener(SpreadsheetOpener *opener);
 // The file an export writes: "<sheet name>_<yyyyMMdd-HHmmss-zzz>.xlsx" in the temporary folder, with a
 // number added when such a file exists already.
 QString ExportFilePath(const QString &sheetName, const QDateTime &when = QDateTime::currentDateTime());
+
+// Writes a finished sheet there and opens it in the spreadsheet program; the file goes when this program
+// ends. Returns the file, or empty text when no spreadsheet program could be started (the user has been
+// told, the file removed). Raises IoError when the file cannot be written.
+QString WriteAndOpenSheet(const sheet::Sheet &s, QWidget *parent = nullptr);
 
 // The tax invoice (doc.statement false) or the transaction statement: reads the seal and footer
 // settings, builds the sheet, writes it and opens it. Returns the written file, or empty text when no

@@ -25,7 +25,7 @@ QList<ItemLine> LatestItemLines(QVector<RegisterEntry> entries) {
     QList<ItemLine> lines;
     QSet<QString> seen;
     for (const RegisterEntry &e : entries) {
-        if (!e.readable())
+        if (!e.counted())
             continue;
         for (const ItemLine &line : e.items) {
             if (line.name.isEmpty() || seen.contains(line.name))

@@ -2,6 +2,7 @@
 
 #include "document_io.h"
 #include "errors.h"
+#include "korean_ui.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,9 +15,11 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <atomic>
+#include <set>
 
 namespace reg {
 
@@ -123,7 +126,8 @@ QString DefaultIndexPath() {
 DocumentIndex::DocumentIndex(const QString &indexPath) : path_(indexPath) {
     static std::atomic<int> counter{0};
     connection_ = QStringLiteral("zaru-register-%1").arg(++counter);
-    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (path_ != kIndexInMemory)
+        QDir().mkpath(QFileInfo(path_).absolutePath());
     open(true);
 }
 
@@ -230,46 +234,165 @@ void DocumentIndex::store(const QVector<RegisterEntry> &changed, const QStringLi
         fail(QDir::toNativeSeparators(path_), db.lastError());
 }
 
-QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder) {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString pathText(const fs::path &p) { return QString::fromStdString(p.string()); }
+
+// Why a folder or file could not be read, in words a user knows.
+QString reasonOf(const std::error_code &error) {
+    switch (error.value()) {
+    case EACCES:
+    case EPERM: return QStringLiteral("읽을 권한이 없습니다.");
+    case ENOENT: return QStringLiteral("없습니다(연결된 대상이 없거나 지워졌습니다).");
+    case ELOOP: return QStringLiteral("연결이 너무 여러 번 이어져 따라갈 수 없습니다.");
+    case ENOTDIR: return QStringLiteral("폴더가 아닙니다.");
+    case EIO: return QStringLiteral("디스크나 네트워크에서 읽는 중에 오류가 났습니다.");
+    case ENOTCONN:
+    case EHOSTDOWN:
+    case ETIMEDOUT: return QStringLiteral("네트워크 드라이브가 연결되어 있지 않습니다.");
+    default: break;
+    }
+    return KoreanSystemReasons(QString::fromStdString(error.message()));
+}
+
+// The document files under a folder and what of it could not be read, each real folder walked once.
+class FolderWalk {
+public:
+    explicit FolderWalk(const RefreshProgress &progress) : progress_(progress) {}
+
+    struct File {
+        fs::path path;
+        qint64 modified = 0, size = 0;
+    };
+    std::vector<File> files;
+    QVector<RegisterEntry> problems;
+
+    void folder(const fs::path &dir) {
+        std::error_code error;
+        const fs::path real = fs::canonical(dir, error);
+        if (error) {
+            problem(EntryType::UnreadableFolder, dir, reasonOf(error));
+            return;
+        }
+        if (!realFolders_.insert(real.string()).second) {
+            problem(EntryType::FolderLoop, dir,
+                    QStringLiteral("이미 읽은 폴더(%1)를 다시 가리키는 연결이라 한 번만 읽었습니다.").arg(pathText(real)));
+            return;
+        }
+        fs::directory_iterator it(dir, error);
+        if (error) {
+            problem(EntryType::UnreadableFolder, dir, reasonOf(error));
+            return;
+        }
+        std::vector<fs::directory_entry> children;
+        for (; it != fs::directory_iterator(); it.increment(error)) {
+            if (error)
+                break;
+            children.push_back(*it);
+        }
+        if (error) {
+            problem(EntryType::UnreadableFolder, dir, QStringLiteral("끝까지 읽지 못했습니다: ") + reasonOf(error));
+            return;
+        }
+        // The same order on every machine: by name.
+        std::sort(children.begin(), children.end(),
+                  [](const fs::directory_entry &a, const fs::directory_entry &b) { return a.path() < b.path(); });
+        for (const fs::directory_entry &child : children)
+            entry(child);
+    }
+
+private:
+    void entry(const fs::directory_entry &child) {
+        std::error_code error;
+        const fs::file_status status = child.status(error); // follows links
+        const bool document = KindOfFileName(pathText(child.path())).has_value();
+        if (error) {
+            // A link whose target is gone: a document file of that name is a document not read.
+            if (document)
+                problem(EntryType::Document, child.path(), reasonOf(error));
+            return;
+        }
+        if (fs::is_directory(status)) {
+            folder(child.path());
+            return;
+        }
+        if (!document || !fs::is_regular_file(status))
+            return;
+        // A file reached again through a link of its own is counted once.
+        const fs::path real = fs::canonical(child.path(), error);
+        if (!error && !realFiles_.insert(real.string()).second)
+            return;
+        const auto time = fs::last_write_time(child.path(), error);
+        const auto bytes = error ? std::uintmax_t(0) : fs::file_size(child.path(), error);
+        if (error) {
+            problem(EntryType::Document, child.path(), reasonOf(error));
+            return;
+        }
+        files.push_back({child.path(),
+                         std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::file_clock::to_sys(time).time_since_epoch())
+                             .count(),
+                         qint64(bytes)});
+        if (progress_ && files.size() % 200 == 0 && !progress_(int(files.size())))
+            throw RefreshCancelled();
+    }
+
+    void problem(EntryType type, const fs::path &path, const QString &reason) {
+        RegisterEntry e;
+        e.type = type;
+        e.path = pathText(path);
+        e.kind = KindOfFileName(e.path).value_or(DocKind::TaxInvoice);
+        e.error = reason;
+        problems.append(e);
+    }
+
+    const RefreshProgress &progress_;
+    std::set<std::string> realFolders_, realFiles_;
+};
+
+} // namespace
+
+QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder, const RefreshProgress &progress) {
     const QString prefix = folderPrefix(folder);
+    // The folder itself: a drive that is not there is an error, never an empty list.
+    {
+        std::error_code error;
+        const fs::path root(prefix.toStdString());
+        const fs::file_status status = fs::status(root, error);
+        if (error || !fs::exists(status))
+            throw IoError(QStringLiteral("문서목록의 폴더가 없습니다: %1\n드라이브나 네트워크 폴더가 연결되어 있는지 확인하세요.")
+                              .arg(QDir::toNativeSeparators(folder)));
+        if (!fs::is_directory(status))
+            throw IoError(QStringLiteral("문서목록의 폴더가 폴더가 아닙니다: %1").arg(QDir::toNativeSeparators(folder)));
+        fs::directory_iterator probe(root, error);
+        if (error)
+            throw IoError(QStringLiteral("문서목록의 폴더를 읽을 수 없습니다: %1\n%2")
+                              .arg(QDir::toNativeSeparators(folder), reasonOf(error)));
+    }
+
     QVector<RegisterEntry> cached = load(prefix);
     QHash<QString, qsizetype> byPath;
     byPath.reserve(cached.size());
     for (qsizetype i = 0; i < cached.size(); ++i)
         byPath.insert(cached.at(i).path, i);
 
+    FolderWalk walk(progress);
+    walk.folder(fs::path(prefix.toStdString()));
+
     QVector<RegisterEntry> result;
-    result.reserve(cached.size());
+    result.reserve(qsizetype(walk.files.size()) + walk.problems.size());
     QVector<RegisterEntry> changed;
     QVector<bool> seen(cached.size(), false);
     lastRead_ = 0;
-
-    // Walked with std::filesystem: its times need no conversion through the local time zone, which would
-    // cost more than the rest of opening the register.
-    namespace fs = std::filesystem;
-    std::error_code walkError;
-    fs::recursive_directory_iterator it(fs::path(prefix.toStdString()), fs::directory_options::skip_permission_denied,
-                                        walkError);
-    for (; !walkError && it != fs::recursive_directory_iterator(); it.increment(walkError)) {
-        std::error_code fileError;
-        if (!it->is_regular_file(fileError))
-            continue;
-        const QString path = QString::fromStdString(it->path().string());
-        if (!KindOfFileName(path))
-            continue;
-        const auto time = it->last_write_time(fileError);
-        const auto bytes = it->file_size(fileError);
-        if (fileError)
-            continue; // gone while the folder was walked
-        const qint64 modified = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                    std::chrono::file_clock::to_sys(time).time_since_epoch())
-                                    .count();
-        const qint64 size = qint64(bytes);
+    for (const FolderWalk::File &file : walk.files) {
+        const QString path = pathText(file.path);
         const auto hit = byPath.constFind(path);
         if (hit != byPath.constEnd()) {
             seen[*hit] = true;
             RegisterEntry &old = cached[*hit];
-            if (old.modified == modified && old.size == size) {
+            if (old.modified == file.modified && old.size == file.size) {
                 result.append(std::move(old));
                 continue;
             }
@@ -283,10 +406,10 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder) {
             e.error = error.message().simplified();
         }
         ++lastRead_;
-        e.modified = modified;
-        e.size = size;
-        if (hit != byPath.constEnd())
-            e.summary = cached.at(*hit).summary;
+        if (progress && lastRead_ % 50 == 0 && !progress(int(walk.files.size())))
+            throw RefreshCancelled();
+        e.modified = file.modified;
+        e.size = file.size;
         changed.append(e);
         result.append(e);
     }
@@ -296,19 +419,11 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder) {
         if (!seen.at(i))
             removed << cached.at(i).path;
     store(changed, removed);
+    result += walk.problems;
     std::sort(result.begin(), result.end(),
               [](const RegisterEntry &a, const RegisterEntry &b) { return a.path < b.path; });
+    MarkSupersededFiles(result);
     return result;
-}
-
-void DocumentIndex::setSummaryChoice(const QString &path, SummaryChoice choice) {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE docs SET summary = ? WHERE path = ?"));
-    q.addBindValue(int(choice));
-    q.addBindValue(path);
-    if (!q.exec())
-        fail(QDir::toNativeSeparators(path), q.lastError());
 }
 
 std::optional<RegisterEntry> DocumentIndex::latestWithBuyer(const QString &numberDigits) const {

@@ -6,6 +6,7 @@
 #include "quotation_file.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace reg {
 
@@ -113,12 +114,11 @@ QString RegisterEntry::fileName() const { return QFileInfo(path).fileName(); }
 QString RegisterEntry::buyerNumberText() const { return FormatRegistrationNumber(buyerNumber); }
 
 bool RegisterEntry::inTaxInvoiceSummary() const {
-    switch (summary) {
-    case SummaryChoice::TaxInvoice: return true;
-    case SummaryChoice::TaxFree: return false;
-    case SummaryChoice::Automatic: break;
-    }
-    return tax != 0;
+    // Tax on an invoice is reported with the tax invoices whatever was chosen: moving it out would drop
+    // its tax from both summaries.
+    if (tax != 0)
+        return true;
+    return summary == SummaryChoice::TaxInvoice;
 }
 
 std::optional<DocKind> KindOfFileName(const QString &fileName) {
@@ -154,6 +154,69 @@ RegisterEntry ReadRegisterEntry(const QByteArray &bytes, const QString &path) {
         return failed;
     }
     return e;
+}
+
+namespace {
+
+// 2: the current generation (".Dy5"), 1 and 0 the older ones; -1 for a quotation.
+int generationOf(const QString &suffixLower) {
+    if (suffixLower == QLatin1String("dy5") || suffixLower == QLatin1String("gy5"))
+        return 2;
+    if (suffixLower == QLatin1String("dnt") || suffixLower == QLatin1String("gnt"))
+        return 1;
+    if (suffixLower == QLatin1String("dty") || suffixLower == QLatin1String("gty"))
+        return 0;
+    return -1;
+}
+
+// The program's own spelling of the current generation's extensions.
+bool ownCase(const QString &suffix) { return suffix == QLatin1String("Dy5") || suffix == QLatin1String("Gy5"); }
+
+} // namespace
+
+void MarkSupersededFiles(QVector<RegisterEntry> &entries) {
+    // Documents of one name in one folder: the folder, the base name without case and the first letter of
+    // the extension (a tax invoice "x.Dy5" and a statement "x.Gy5" are different documents).
+    QHash<QString, QVector<qsizetype>> groups;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const RegisterEntry &e = entries.at(i);
+        if (e.type != EntryType::Document || e.kind == DocKind::Quotation)
+            continue;
+        const QFileInfo info(e.path);
+        const QString key = info.absolutePath() + u'/' + info.completeBaseName().toLower() + u'.' +
+                            info.suffix().left(1).toLower();
+        groups[key].append(i);
+    }
+    for (const QVector<qsizetype> &group : std::as_const(groups)) {
+        if (group.size() < 2)
+            continue;
+        // The file that stands for the document: a current-generation one, in the program's case, newest.
+        qsizetype best = -1;
+        for (qsizetype i : group) {
+            const QString suffix = QFileInfo(entries.at(i).path).suffix();
+            if (generationOf(suffix.toLower()) != 2)
+                continue;
+            if (best < 0) {
+                best = i;
+                continue;
+            }
+            const RegisterEntry &b = entries.at(best), &c = entries.at(i);
+            const bool bOwn = ownCase(QFileInfo(b.path).suffix()), cOwn = ownCase(suffix);
+            if (cOwn != bOwn ? cOwn : c.modified > b.modified)
+                best = i;
+        }
+        if (best < 0)
+            continue; // only older generations: each stands for itself
+        for (qsizetype i : group)
+            if (i != best)
+                entries[i].supersededBy = entries.at(best).path;
+    }
+}
+
+QString MaskedRegistrationNumber(const QString &digits) {
+    if (digits.size() != 13)
+        return FormatRegistrationNumber(digits);
+    return digits.left(6) + u'-' + digits.at(6) + QString(6, u'*');
 }
 
 QString FormatRegistrationNumber(const QString &digits) {

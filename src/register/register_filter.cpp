@@ -35,7 +35,7 @@ QVector<int> FilterEntries(const QVector<RegisterEntry> &entries, const Register
     const QString needle = filter.text.trimmed().toLower();
     for (int i = 0; i < entries.size(); ++i) {
         const RegisterEntry &e = entries.at(i);
-        if (!e.readable()) {
+        if (!e.readable() || e.type != EntryType::Document) {
             shown.append(i);
             continue;
         }
@@ -54,15 +54,30 @@ RegisterTotals TotalsOf(const QVector<RegisterEntry> &entries, const QVector<int
     RegisterTotals t;
     for (int i : shown) {
         const RegisterEntry &e = entries.at(i);
-        if (!e.readable()) {
+        if (e.missing()) {
             ++t.unreadable;
             continue;
         }
+        if (!e.supersededBy.isEmpty())
+            ++t.superseded;
+        if (!e.counted())
+            continue;
         ++t.documents;
         t.supply += e.supply;
         t.tax += e.tax;
+        KindTotals &k = t.byKind[int(e.kind)];
+        ++k.documents;
+        k.supply += e.supply;
+        k.tax += e.tax;
     }
     return t;
+}
+
+bool RegisterTotals::mixed() const {
+    int kinds = 0;
+    for (const KindTotals &k : byKind)
+        kinds += k.documents > 0 ? 1 : 0;
+    return kinds > 1;
 }
 
 } // namespace reg

@@ -35,15 +35,25 @@ struct RegisterFilter {
     QString text; // matched without case against buyer name and number, item names and the file name
 };
 
-// Indexes of the entries the filter lets through, in their order. A file that cannot be read has no date
-// or kind to judge it by and is always shown, so that it is never hidden.
+// Indexes of the entries the filter lets through, in their order. What could not be read (a file, a
+// folder) has no date or kind to judge it by and is always shown, so that it is never hidden.
 QVector<int> FilterEntries(const QVector<RegisterEntry> &entries, const RegisterFilter &filter);
 
-struct RegisterTotals {
-    int documents = 0;  // readable documents among those shown
-    int unreadable = 0;
+struct KindTotals {
+    int documents = 0;
     qint64 supply = 0, tax = 0;
     qint64 total() const { return supply + tax; }
+};
+
+struct RegisterTotals {
+    int documents = 0;  // documents counted among those shown (read, not superseded)
+    int unreadable = 0; // files and folders that could not be read
+    int superseded = 0; // older files of documents that a newer file stands for
+    qint64 supply = 0, tax = 0;
+    KindTotals byKind[3]; // by DocKind: a quotation's amounts are no sale, a statement's may be invoiced too
+    qint64 total() const { return supply + tax; }
+    // Whether documents of more than one kind are counted.
+    bool mixed() const;
 };
 RegisterTotals TotalsOf(const QVector<RegisterEntry> &entries, const QVector<int> &shown);
 

@@ -22,7 +22,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -50,15 +52,35 @@ QString numberText(const RegisterEntry &e) {
 }
 
 QString noteText(const RegisterEntry &e) {
+    switch (e.type) {
+    case EntryType::UnreadableFolder: return QStringLiteral("읽을 수 없는 폴더: ") + e.error;
+    case EntryType::FolderLoop: return QStringLiteral("폴더 연결: ") + e.error;
+    case EntryType::Document: break;
+    }
     if (!e.readable())
         return QStringLiteral("읽을 수 없음: ") + e.error;
     QString note;
-    if (e.kind == DocKind::TaxInvoice && e.summary != SummaryChoice::Automatic)
-        note = e.summary == SummaryChoice::TaxInvoice ? QStringLiteral("세금계산서합계표에 넣음")
-                                                      : QStringLiteral("계산서합계표에 넣음");
+    if (!e.supersededBy.isEmpty())
+        note = QStringLiteral("%1 파일이 대신함 (합계에 넣지 않음)").arg(QFileInfo(e.supersededBy).fileName());
+    else if (e.kind == DocKind::TaxInvoice && e.tax == 0 && e.summary == SummaryChoice::TaxInvoice)
+        note = QStringLiteral("세금계산서합계표에 넣음 (영세율)");
     if (e.olderFormat)
         note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("이전 형식");
     return note;
+}
+
+// Outside the document a resident registration number shows only its birth date and sex.
+QString buyerNumberShown(const RegisterEntry &e) {
+    return e.buyerKind == BuyerKind::Individual ? MaskedRegistrationNumber(e.buyerNumber) : e.buyerNumberText();
+}
+
+QString kindText(const RegisterEntry &e) { return e.type == EntryType::Document ? KindName(e.kind) : QStringLiteral("폴더"); }
+
+QString kindTotalsText(const KindTotals &k, bool withTax) {
+    QString text = QStringLiteral("%1건 공급가액 %2").arg(k.documents).arg(wonText(k.supply));
+    if (withTax)
+        text += QStringLiteral(" 세액 %1 합계 %2").arg(wonText(k.tax), wonText(k.total()));
+    return text;
 }
 
 } // namespace
@@ -101,26 +123,37 @@ public:
             const bool number = index.column() >= ColSupply && index.column() <= ColItems;
             return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         }
-        if (role == Qt::ForegroundRole && !e.readable())
-            return QColor(Qt::red);
+        if (role == Qt::ForegroundRole) {
+            if (e.missing())
+                return QColor(Qt::red);
+            if (!e.counted())
+                return QColor(Qt::gray); // a superseded file, a folder read once already
+            return {};
+        }
         if (role == Qt::ToolTipRole && index.column() == ColFile)
             return QDir::toNativeSeparators(e.path);
+        if (role == Qt::ToolTipRole && index.column() == ColNote) {
+            const QString note = noteText(e);
+            return note.isEmpty() ? QVariant() : QVariant(note);
+        }
         if (role != Qt::DisplayRole)
             return {};
         const bool known = e.readable();
         switch (index.column()) {
-        case ColKind: return KindName(e.kind);
+        case ColKind: return kindText(e);
         case ColDate: return e.date.isValid() ? e.date.toString(QStringLiteral("yyyy.MM.dd")) : QString();
         case ColNumber: return numberText(e);
         case ColBuyer: return e.buyerName;
-        case ColBuyerNumber: return e.buyerNumberText();
+        case ColBuyerNumber: return buyerNumberShown(e);
         case ColSupply: return known ? wonText(e.supply) : QString();
         case ColTax: return known && e.kind != DocKind::Quotation ? wonText(e.tax) : QString();
         case ColTotal: return known ? wonText(e.total()) : QString();
         case ColItems: return known ? QString::number(e.itemCount) : QString();
         case ColFile: return e.fileName();
         case ColModified:
-            return QDateTime::fromMSecsSinceEpoch(e.modified).toString(QStringLiteral("yyyy.MM.dd HH:mm"));
+            return e.type == EntryType::Document && e.modified > 0
+                       ? QDateTime::fromMSecsSinceEpoch(e.modified).toString(QStringLiteral("yyyy.MM.dd HH:mm"))
+                       : QString();
         case ColNote: return noteText(e);
         }
         return {};
@@ -169,8 +202,8 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
-RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
-    : QDialog(parent), index_(index), folder_(folder), opener_(std::move(opener)) {
+RegisterWindow::RegisterWindow(DocumentIndex &index, RegisterPlace place, DocumentOpener opener, QWidget *parent)
+    : QDialog(parent), index_(index), place_(std::move(place)), choices_(place_.folder), opener_(std::move(opener)) {
     setObjectName(QStringLiteral("RegisterWindow"));
     setWindowTitle(QStringLiteral("문서목록"));
     setModal(true);
@@ -179,14 +212,31 @@ RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, Docu
     reload();
 }
 
+RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
+    : RegisterWindow(index, RegisterPlace{folder, {}, {}, {}}, std::move(opener), parent) {}
+
 RegisterWindow::~RegisterWindow() = default;
 
 void RegisterWindow::buildControls() {
     auto *layout = new QVBoxLayout(this);
 
-    folderLabel_ = new QLabel(QStringLiteral("작업폴더: ") + QDir::toNativeSeparators(folder_), this);
+    auto *top = new QHBoxLayout;
+    folderLabel_ = new QLabel(this);
     folderLabel_->setObjectName(QStringLiteral("folderLabel"));
-    layout->addWidget(folderLabel_);
+    folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *folderBtn = new QPushButton(QStringLiteral("폴더 바꾸기(&D)..."), this);
+    folderBtn->setObjectName(QStringLiteral("folderBtn"));
+    folderBtn->setAutoDefault(false);
+    folderBtn->setEnabled(bool(place_.folderChosen));
+    connect(folderBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { chooseFolder(); }); });
+    top->addWidget(folderLabel_, 1);
+    top->addWidget(folderBtn);
+    layout->addLayout(top);
+    outsideLabel_ = new QLabel(this);
+    outsideLabel_->setObjectName(QStringLiteral("outsideLabel"));
+    outsideLabel_->setWordWrap(true);
+    layout->addWidget(outsideLabel_);
+    showFolder();
 
     auto *filters = new QHBoxLayout;
     auto *periodLabel = new QLabel(QStringLiteral("기간(&P)"), this);
@@ -298,7 +348,7 @@ void RegisterWindow::buildControls() {
     connect(searchEdit_, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex &i) { openRow(i.row()); });
     connect(table_, &QTableView::customContextMenuRequested, this, &RegisterWindow::showContextMenu);
-    connect(reloadBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { reload(); }); });
+    connect(reloadBtn, &QPushButton::clicked, this, [this] { reload(); });
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *openKey = new QAction(this);
@@ -379,24 +429,104 @@ RegisterTotals RegisterWindow::shownTotals() const { return TotalsOf(entries_, m
 
 void RegisterWindow::showTotals() {
     const RegisterTotals t = shownTotals();
-    QString text = QStringLiteral("  %1건   공급가액 %2   세액 %3   합계 %4")
-                       .arg(t.documents)
-                       .arg(wonText(t.supply), wonText(t.tax), wonText(t.total()));
+    QString text;
+    if (t.mixed()) {
+        // Documents of different kinds are not one sum: a statement may be invoiced as well, a quotation is
+        // no sale.
+        QStringList parts;
+        for (DocKind kind : {DocKind::TaxInvoice, DocKind::Statement, DocKind::Quotation}) {
+            const KindTotals &k = t.byKind[int(kind)];
+            if (k.documents > 0)
+                parts << KindName(kind) + u' ' + kindTotalsText(k, kind != DocKind::Quotation);
+        }
+        text = QStringLiteral("  ") + parts.join(QStringLiteral("   │   "));
+    } else {
+        text = QStringLiteral("  %1건   공급가액 %2   세액 %3   합계 %4")
+                   .arg(t.documents)
+                   .arg(wonText(t.supply), wonText(t.tax), wonText(t.total()));
+    }
     if (t.unreadable > 0)
-        text += QStringLiteral("   (읽을 수 없는 파일 %1개)").arg(t.unreadable);
+        text += QStringLiteral("   (읽을 수 없는 파일·폴더 %1개)").arg(t.unreadable);
+    if (t.superseded > 0)
+        text += QStringLiteral("   (새 파일이 대신하는 이전 파일 %1개는 합계에서 뺌)").arg(t.superseded);
     totalsLabel_->setText(text);
 }
 
-void RegisterWindow::reload() {
-    // The first reading of a large folder takes a few seconds.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
-    } restore;
-    QVector<RegisterEntry> fresh = index_.refresh(folder_);
+void RegisterWindow::showFolder() {
+    folderLabel_->setText(QStringLiteral("문서목록 폴더: ") + QDir::toNativeSeparators(place_.folder) +
+                          (place_.notice.isEmpty() ? QString() : QStringLiteral("   ") + place_.notice));
+    // Documents this program saved outside the folder are not listed: say so, rather than lose them from
+    // view without a word.
+    const QString prefix = QDir::cleanPath(place_.folder) + u'/';
+    QStringList outside;
+    for (const QString &path : std::as_const(place_.savedDocuments)) {
+        const QString clean = QDir::cleanPath(path);
+        if (!clean.startsWith(prefix) && QFileInfo::exists(clean) && !outside.contains(clean))
+            outside << clean;
+    }
+    outsideLabel_->setVisible(!outside.isEmpty());
+    outsideLabel_->setText(QStringLiteral("※ 이 폴더 밖에 저장한 문서 %1개는 목록과 합계표에 들어 있지 않습니다. "
+                                          "넣으려면 [폴더 바꾸기]로 그 문서들을 담은 폴더를 고르세요.")
+                               .arg(outside.size()));
+    QStringList shown;
+    for (const QString &path : outside)
+        shown << QDir::toNativeSeparators(path);
+    outsideLabel_->setToolTip(shown.join(u'\n'));
+}
+
+bool RegisterWindow::reload() {
+    QVector<RegisterEntry> fresh;
+    try {
+        // A large folder read for the first time takes seconds: its progress shows after half a second, and
+        // it can be stopped.
+        // (The dialog shows itself once its minimum duration has passed, while events are processed.)
+        QProgressDialog progress(QStringLiteral("문서를 읽는 중입니다..."), QStringLiteral("그만 읽기"), 0, 0, this);
+        progress.setWindowTitle(QStringLiteral("문서목록"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        fresh = index_.refresh(place_.folder, [&](int files) {
+            progress.setLabelText(QStringLiteral("문서를 읽는 중입니다... (%1개)").arg(files));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    } catch (const RefreshCancelled &) {
+        totalsLabel_->setText(QStringLiteral("  읽기를 멈췄습니다. [새로 읽기]를 누르면 다시 읽습니다."));
+        return false;
+    } catch (const AppError &e) {
+        // No list of a folder that is not there: an empty one would read as "no documents".
+        model_->setShown({});
+        entries_.clear();
+        totalsLabel_->setText(QStringLiteral("  폴더를 읽을 수 없습니다."));
+        ShowCommandError(this, e.message());
+        return false;
+    }
     model_->setShown({});
     entries_ = std::move(fresh);
+    applyChoices();
     applyFilter();
+    return true;
+}
+
+void RegisterWindow::applyChoices() {
+    try {
+        choices_.load();
+    } catch (const AppError &e) {
+        ShowCommandError(this, e.message());
+    }
+    for (RegisterEntry &e : entries_)
+        e.summary = choices_.summary(e.path);
+}
+
+void RegisterWindow::chooseFolder() {
+    const QString chosen = prompts().chooseFolder(this, QStringLiteral("문서목록 폴더 고르기"), place_.folder);
+    if (chosen.isEmpty())
+        return;
+    place_.folder = QDir::cleanPath(chosen);
+    choices_ = ChoiceStore(place_.folder);
+    if (place_.folderChosen)
+        place_.folderChosen(place_.folder);
+    showFolder();
+    reload();
 }
 
 QVector<RegisterEntry> RegisterWindow::shownEntries() const {
@@ -419,7 +549,7 @@ void RegisterWindow::openRow(int row) {
     }
     opener_(this, entry);
     // The document may have been saved, renamed or saved elsewhere meanwhile.
-    RunCommand(this, [this] { reload(); });
+    reload();
 }
 
 void RegisterWindow::showContextMenu(const QPoint &pos) {
@@ -429,12 +559,21 @@ void RegisterWindow::showContextMenu(const QPoint &pos) {
     const RegisterEntry entry = model_->entryAt(at.row());
     QMenu menu(this);
     QAction *open = menu.addAction(QStringLiteral("열기"));
-    QAction *toTax = nullptr, *toFree = nullptr, *automatic = nullptr;
-    if (entry.readable() && entry.kind == DocKind::TaxInvoice) {
+    QAction *toTax = nullptr, *toFree = nullptr;
+    if (entry.counted() && entry.kind == DocKind::TaxInvoice) {
+        // Which summary the invoice is in now, checked; an invoice with tax is reported with the tax
+        // invoices and cannot be moved.
         menu.addSeparator();
-        toTax = menu.addAction(QStringLiteral("세금계산서합계표에 넣기"));
-        toFree = menu.addAction(QStringLiteral("계산서합계표에 넣기"));
-        automatic = menu.addAction(QStringLiteral("세액에 따라 넣기 (기본)"));
+        const bool inTax = entry.inTaxInvoiceSummary();
+        toTax = menu.addAction(entry.tax == 0 ? QStringLiteral("세금계산서합계표에 넣기 (영세율)")
+                                              : QStringLiteral("세금계산서합계표에 넣기"));
+        toTax->setCheckable(true);
+        toTax->setChecked(inTax);
+        toFree = menu.addAction(entry.tax == 0 ? QStringLiteral("계산서합계표에 넣기")
+                                               : QStringLiteral("계산서합계표에 넣기 (세액이 있어 넣을 수 없음)"));
+        toFree->setCheckable(true);
+        toFree->setChecked(!inTax);
+        toFree->setEnabled(entry.tax == 0);
     }
     QAction *chosen = menu.exec(table_->viewport()->mapToGlobal(pos));
     if (!chosen)
@@ -443,17 +582,24 @@ void RegisterWindow::showContextMenu(const QPoint &pos) {
         openRow(at.row());
         return;
     }
-    const SummaryChoice choice = chosen == toTax ? SummaryChoice::TaxInvoice
-                                 : chosen == toFree ? SummaryChoice::TaxFree
-                                                    : SummaryChoice::Automatic;
-    Q_UNUSED(automatic);
-    RunCommand(this, [&] {
-        index_.setSummaryChoice(entry.path, choice);
-        for (RegisterEntry &e : entries_)
-            if (e.path == entry.path)
-                e.summary = choice;
-        applyFilter();
-    });
+    const SummaryChoice choice = chosen == toTax ? SummaryChoice::TaxInvoice : SummaryChoice::Automatic;
+    RunCommand(this, [&] { setSummaryChoice(entry.path, choice); });
+}
+
+void RegisterWindow::setSummaryChoice(const QString &path, SummaryChoice choice) {
+    const auto it = std::find_if(entries_.cbegin(), entries_.cend(), [&](const RegisterEntry &e) { return e.path == path; });
+    if (it == entries_.cend())
+        return;
+    if (it->tax != 0 && choice == SummaryChoice::TaxFree) {
+        ShowInfo(QStringLiteral("세액이 있는 세금계산서는 계산서합계표에 넣을 수 없습니다.\n"
+                                "세액이 0인 세금계산서(영세율)만 두 합계표 사이를 옮길 수 있습니다."),
+                 this);
+        return;
+    }
+    // Automatic is the zero-tax invoice's own place: the summary of invoices without tax.
+    choices_.setSummary(path, choice == SummaryChoice::TaxFree ? SummaryChoice::Automatic : choice);
+    applyChoices();
+    applyFilter();
 }
 
 std::optional<SalesSummary> RegisterWindow::summaryOfPeriod(SummaryKind kind) {
@@ -461,6 +607,26 @@ std::optional<SalesSummary> RegisterWindow::summaryOfPeriod(SummaryKind kind) {
     if (!period.from.isValid() || !period.to.isValid()) {
         ShowInfo(QStringLiteral("합계표를 만들 기간을 먼저 선택하세요."), this);
         return std::nullopt;
+    }
+    // The files as they are now: another program (or PC) may have saved some since the list was read.
+    if (!reload())
+        return std::nullopt;
+    QStringList missing;
+    for (const RegisterEntry &e : std::as_const(entries_))
+        if (e.missing())
+            missing << QStringLiteral("· %1 (%2)").arg(QDir::toNativeSeparators(e.path), e.error);
+    if (!missing.isEmpty()) {
+        const int shown = 12;
+        QString list = QStringList(missing.mid(0, shown)).join(u'\n');
+        if (missing.size() > shown)
+            list += QStringLiteral("\n· 그 밖에 %1개").arg(missing.size() - shown);
+        const QString question =
+            QStringLiteral("다음 %1개를 읽지 못했습니다. 그 안의 문서는 합계표에 들어가지 않아, 합계표가 실제보다 적게 "
+                           "나올 수 있습니다.\n\n%2\n\n그래도 읽은 문서만으로 합계표를 만드시겠습니까?")
+                .arg(missing.size())
+                .arg(list);
+        if (!prompts().askProceed(this, question, kAppTitle, QStringLiteral("읽은 문서만으로 만들기")))
+            return std::nullopt;
     }
     return BuildSalesSummary(entries_, period, kind, RegisteredSubmitter(), QDate::currentDate());
 }

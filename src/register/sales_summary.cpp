@@ -37,7 +37,7 @@ SalesSummary BuildSalesSummary(const QVector<RegisterEntry> &entries, const Date
     QVector<Latest> latest;
     QHash<QString, bool> residents;
     for (const RegisterEntry &e : entries) {
-        if (!e.readable() || e.kind != DocKind::TaxInvoice || !e.date.isValid() || !period.contains(e.date))
+        if (!e.counted() || e.kind != DocKind::TaxInvoice || !e.date.isValid() || !period.contains(e.date))
             continue;
         if (e.inTaxInvoiceSummary() != (kind == SummaryKind::TaxInvoice))
             continue;

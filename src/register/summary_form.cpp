@@ -135,12 +135,16 @@ void totalsTable(Page &p, double y, const SalesSummary &s, bool withTax) {
 
 } // namespace
 
+int SummaryPageCount(int buyers) {
+    const int extra = std::max(0, buyers - kFirstPageBuyers);
+    return 1 + (extra + kNextPageBuyers - 1) / kNextPageBuyers;
+}
+
 std::vector<std::unique_ptr<ReportForm>> SalesSummaryForms(const SalesSummary &s) {
     const bool withTax = s.kind == SummaryKind::TaxInvoice;
     const QString title = SummaryTitle(s.kind);
     const QString paperName = withTax ? QStringLiteral("세금계산서") : QStringLiteral("계산서");
-    const int extra = std::max<int>(0, int(s.buyers.size()) - kFirstPageBuyers);
-    const int pages = 1 + (extra + kNextPageBuyers - 1) / kNextPageBuyers;
+    const int pages = SummaryPageCount(int(s.buyers.size()));
     const QString periodText = PeriodText(s.period);
 
     std::vector<std::unique_ptr<ReportForm>> forms;
@@ -178,8 +182,9 @@ std::vector<std::unique_ptr<ReportForm>> SalesSummaryForms(const SalesSummary &s
             totalsTable(p, y, s, withTax);
             y += 24 + 7 * kRow + 14;
         } else {
+            // Every line of the form is drawn; those past the last buyer stay empty.
             first = kFirstPageBuyers + (page - 1) * kNextPageBuyers;
-            rows = std::min<int>(kNextPageBuyers, int(s.buyers.size()) - first);
+            rows = kNextPageBuyers;
             p.cell(QStringLiteral("subLine"), 0, y, kWidth, 20,
                    QStringLiteral("사업자등록번호: %1    상호(법인명): %2").arg(s.submitter.number, s.submitter.name),
                    HAlign::Left, 11, false, false);

@@ -1,7 +1,8 @@
 #pragma once
-// The VAT-return summaries as printed forms of the report engine: the first page (갑) holds the submitter,
-// the totals table and the first buyers; further pages (을) continue the list of buyers. Shown in the
-// preview, printed and saved as PDF like every other form.
+// The VAT-return summaries as printed forms of the report engine, paged as the official forms are: the
+// first page (갑) holds the submitter, the totals table and the first five buyers; each further page (을)
+// fifteen more, with the submitter's number and name and its page number. Shown in the preview, printed
+// and saved as PDF like every other form.
 
 #include "report_form.h"
 #include "report_renderer.h"
@@ -12,9 +13,12 @@
 
 namespace reg {
 
-// Buyers on the first page and on each following page.
-inline constexpr int kFirstPageBuyers = 25;
-inline constexpr int kNextPageBuyers = 40;
+// Buyers on the first page (갑) and on each following page (을).
+inline constexpr int kFirstPageBuyers = 5;
+inline constexpr int kNextPageBuyers = 15;
+
+// How many pages the buyers of a summary take.
+int SummaryPageCount(int buyers);
 
 // One filled form per page. Data labels are named: "title", "period", "subNumber", "subName", "subRep",
 // "subAddr", "subPeriod", "subWritten"; the totals "<row>Buyers", "<row>Count", "<row>Supply", "<row>Tax"

@@ -1,12 +1,17 @@
 #include "summary_sheet.h"
 
 #include "arithmetic.h"
+#include "codec.h"
 #include "money.h"
 #include "prompts.h"
 #include "spreadsheet_export.h"
+#include "summary_form.h"
 #include "xlsx_writer.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <cmath>
 
 namespace reg {
 
@@ -44,6 +49,36 @@ void value(sheet::Sheet &s, const Range &r, const QString &text, HAlign align) {
     boxed(s, r);
 }
 
+// The buyer table of one page: its header in row head, then rows lines from buyer first on (empty past
+// the last buyer, as the form's lines are).
+void buyerTable(sheet::Sheet &s, int head, const SalesSummary &sum, int first, int rows, bool withTax) {
+    label(s, Range{head, 1, head, 1}, QStringLiteral("⑪번호"));
+    label(s, Range{head, 2, head, 2}, QStringLiteral("⑫사업자등록번호"));
+    label(s, Range{head, 3, head, 4}, QStringLiteral("⑬상호(법인명)"));
+    label(s, Range{head, 5, head, 5}, QStringLiteral("⑭매수"));
+    label(s, Range{head, 6, head, 6}, withTax ? QStringLiteral("⑮공급가액") : QStringLiteral("⑮매출금액"));
+    if (withTax)
+        label(s, Range{head, 7, head, 7}, QStringLiteral("⑯세액"));
+    for (int r = 0; r < rows; ++r) {
+        const int i = first + r, row = head + 1 + r;
+        const BuyerLine *b = i < sum.buyers.size() ? &sum.buyers.at(i) : nullptr;
+        value(s, Range{row, 1, row, 1}, b ? QString::number(i + 1) : QString(), HAlign::Center);
+        value(s, Range{row, 2, row, 2}, b ? u'\'' + FormatRegistrationNumber(b->number) : QString(), HAlign::Center);
+        value(s, Range{row, 3, row, 4}, b ? u'\'' + b->name : QString(), HAlign::Left);
+        value(s, Range{row, 5, row, 5}, b ? QString::number(b->documents) : QString(), HAlign::Right);
+        value(s, Range{row, 6, row, 6}, b ? won(b->supply) : QString(), HAlign::Right);
+        if (withTax)
+            value(s, Range{row, 7, row, 7}, b ? won(b->tax) : QString(), HAlign::Right);
+    }
+}
+
+// Lines a text takes in a wrapped cell of the given width (in characters of the sheet's standard font; a
+// Hangul syllable takes two).
+int wrappedLines(const QString &text, double width) {
+    const double perLine = std::max(1.0, width - 1);
+    return std::max(1, int(std::ceil(cp949::byteLength(text) / perLine)));
+}
+
 } // namespace
 
 sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
@@ -57,7 +92,7 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
         s.setColumnWidth(Range{1, c, 1, c}, widths[c - 1]);
 
     s.merge(Range{1, 1, 1, last});
-    s.setValue(1, 1, SummaryTitle(sum.kind));
+    s.setValue(1, 1, SummaryTitle(sum.kind) + QStringLiteral("(갑)"));
     s.setFontSize(Range{1, 1, 1, last}, 16);
     s.setFontStyle(Range{1, 1, 1, last}, sheet::kBoldStyle);
     s.setHorizontalAlignment(Range{1, 1, 1, last}, HAlign::Center);
@@ -83,6 +118,14 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
         label(s, Range{row, 4, row, 5}, pairs[i][2]);
         value(s, Range{row, 6, row, last}, pairs[i][3], HAlign::Left);
         s.setWrap(Range{row, 6, row, last}, true);
+        // A long address wraps: the row is as high as its lines, none cut off.
+        double right = 0;
+        for (int c = 6; c <= last; ++c)
+            right += widths[c - 1];
+        const int lines = std::max({wrappedLines(pairs[i][1], widths[2]), wrappedLines(pairs[i][3], right),
+                                    wrappedLines(pairs[i][0], widths[0] + widths[1]),
+                                    wrappedLines(pairs[i][2], widths[3] + widths[4])});
+        s.setRowHeight(Range{row, 1, row, 1}, std::max(18.0, 13.5 * lines + 4));
     }
 
     s.setValue(10, 1, QStringLiteral("2. 매출%1 총합계").arg(paperName));
@@ -122,39 +165,32 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
                QStringLiteral("3. 과세기간 종료일 다음 달 11일까지 전송된 전자%1 외 발급분 매출처별 명세 (합계금액으로 적음)")
                    .arg(paperName));
     s.setFontStyle(Range{kSheetBuyerHeaderRow - 1, 1, kSheetBuyerHeaderRow - 1, 1}, sheet::kBoldStyle);
-    row = kSheetBuyerHeaderRow;
-    label(s, Range{row, 1, row, 1}, QStringLiteral("⑪번호"));
-    label(s, Range{row, 2, row, 2}, QStringLiteral("⑫사업자등록번호"));
-    label(s, Range{row, 3, row, 4}, QStringLiteral("⑬상호(법인명)"));
-    label(s, Range{row, 5, row, 5}, QStringLiteral("⑭매수"));
-    label(s, Range{row, 6, row, 6}, withTax ? QStringLiteral("⑮공급가액") : QStringLiteral("⑮매출금액"));
-    if (withTax)
-        label(s, Range{row, 7, row, 7}, QStringLiteral("⑯세액"));
-    for (int i = 0; i < sum.buyers.size(); ++i) {
-        const BuyerLine &b = sum.buyers.at(i);
-        ++row;
-        value(s, Range{row, 1, row, 1}, QString::number(i + 1), HAlign::Center);
-        value(s, Range{row, 2, row, 2}, u'\'' + FormatRegistrationNumber(b.number), HAlign::Center);
-        value(s, Range{row, 3, row, 4}, u'\'' + b.name, HAlign::Left);
-        value(s, Range{row, 5, row, 5}, QString::number(b.documents), HAlign::Right);
-        value(s, Range{row, 6, row, 6}, won(b.supply), HAlign::Right);
-        if (withTax)
-            value(s, Range{row, 7, row, 7}, won(b.tax), HAlign::Right);
+    buyerTable(s, kSheetBuyerHeaderRow, sum, 0, kFirstPageBuyers, withTax);
+
+    const int pages = SummaryPageCount(int(sum.buyers.size()));
+    for (int page = 1; page < pages; ++page) {
+        const int top = kSheetSecondPageRow + (page - 1) * kSheetPageRows;
+        s.merge(Range{top, 1, top, last});
+        s.setValue(top, 1, SummaryTitle(sum.kind) + QStringLiteral("(을)"));
+        s.setFontSize(Range{top, 1, top, last}, 14);
+        s.setFontStyle(Range{top, 1, top, last}, sheet::kBoldStyle);
+        s.setHorizontalAlignment(Range{top, 1, top, last}, HAlign::Center);
+        s.setRowHeight(Range{top, 1, top, 1}, 24);
+        s.merge(Range{top + 1, 1, top + 1, last});
+        s.setValue(top + 1, 1,
+                   QStringLiteral("사업자등록번호: %1    상호(법인명): %2").arg(sum.submitter.number, sum.submitter.name));
+        s.merge(Range{top + 2, 1, top + 2, last});
+        s.setValue(top + 2, 1, QStringLiteral("- %1 / %2 -").arg(page + 1).arg(pages));
+        s.setHorizontalAlignment(Range{top + 2, 1, top + 2, last}, HAlign::Center);
+        buyerTable(s, top + kSheetPageHeaderOffset, sum, kFirstPageBuyers + (page - 1) * kNextPageBuyers,
+                   kNextPageBuyers, withTax);
     }
     s.makeVisible();
     return s;
 }
 
 QString ExportSalesSummarySheet(const SalesSummary &summary, QWidget *parent) {
-    const sheet::Sheet s = BuildSalesSummarySheet(summary);
-    const QString path = ExportFilePath(s.name());
-    sheet::WriteXlsx(s, path);
-    if (!spreadsheetOpener().open(path)) {
-        QFile::remove(path);
-        prompts().plain(parent, kNoSpreadsheetMessage, kAppTitle);
-        return QString();
-    }
-    return path;
+    return WriteAndOpenSheet(BuildSalesSummarySheet(summary), parent);
 }
 
 } // namespace reg

@@ -1,6 +1,7 @@
 #pragma once
-// The VAT-return summaries as a worksheet: the same three parts as the printed form (submitter, totals,
-// buyers) on one sheet, handed to the spreadsheet program like the documents' exports.
+// The VAT-return summaries as a worksheet: the same pages as the printed form, one below the other: (갑)
+// with the submitter, the totals and the first five buyers, then each (을) with fifteen more. Handed to the
+// spreadsheet program like the documents' exports.
 
 #include "sales_summary.h"
 #include "sheet_model.h"
@@ -15,6 +16,11 @@ namespace reg {
 // and the paper section, each by business number, resident number and subtotal).
 inline constexpr int kSheetTotalsFirstRow = 12;
 inline constexpr int kSheetBuyerHeaderRow = 21;
+// Each page (을) below takes this many rows, the first (its title) in row kSheetSecondPageRow of the first
+// such page; its buyer table's header is kSheetPageHeaderOffset rows below its title.
+inline constexpr int kSheetSecondPageRow = kSheetBuyerHeaderRow + 5 + 2;
+inline constexpr int kSheetPageRows = 20;
+inline constexpr int kSheetPageHeaderOffset = 3;
 
 sheet::Sheet BuildSalesSummarySheet(const SalesSummary &summary);
 

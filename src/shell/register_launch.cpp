@@ -5,14 +5,30 @@
 #include "register_window.h"
 #include "settings.h"
 #include "subUnt.h"
+#include "errors.h"
 #include "workpath.h"
 
+#include <memory>
+
 void OpenRegister(QWidget *mainWindow, int captionAdj) {
-    reg::DocumentIndex index;
+    // The index is a cache: where no index file can be made, one in memory does (every file is read).
+    std::unique_ptr<reg::DocumentIndex> index;
+    QString notice;
+    try {
+        index = std::make_unique<reg::DocumentIndex>();
+    } catch (const AppError &) {
+        index = std::make_unique<reg::DocumentIndex>(reg::kIndexInMemory);
+        notice = QStringLiteral("(색인 파일을 만들 수 없어 매번 모든 문서를 읽습니다)");
+    }
     auto opener = [captionAdj](QWidget *parent, const reg::RegisterEntry &entry) {
         const int pageKind = entry.kind == reg::DocKind::Quotation ? pkQuotation : pkInvoiceOrStatement;
         OpenEditorOnFile(parent, pageKind, entry.kind == reg::DocKind::Statement, captionAdj, entry.path);
     };
-    reg::RegisterWindow window(index, GetWorkPath(kIniFileName), opener, mainWindow);
+    reg::RegisterPlace place;
+    place.folder = GetRegisterFolder(kIniFileName);
+    place.savedDocuments = SavedDocuments(kIniFileName);
+    place.folderChosen = [](const QString &folder) { SetRegisterFolder(folder, kIniFileName); };
+    place.notice = notice;
+    reg::RegisterWindow window(*index, place, opener, mainWindow);
     window.exec();
 }

@@ -38,3 +38,40 @@ void SetWorkPath(const QString &fileName, const QString &iniFileName) {
         throw IoError(QStringLiteral("폴더를 열 수 없습니다: %1").arg(QDir::toNativeSeparators(folder)));
     IniWriteStr(iniFileName, kSection, kKey, folder);
 }
+
+namespace {
+const QString kRegisterSection = QStringLiteral("문서목록");
+const QString kRegisterFolderKey = QStringLiteral("rPath");
+const QString kSavedKey = QStringLiteral("rSaved");
+constexpr int kSavedKept = 100;
+const QChar kSavedSeparator = u'|';
+} // namespace
+
+QString GetRegisterFolder(const QString &iniFileName) {
+    QString folder = IniReadStr(iniFileName, kRegisterSection, kRegisterFolderKey, QString());
+    if (folder.isEmpty() || IsWindowsPath(folder)) {
+        folder = DataFolder() + QStringLiteral("Work");
+        QDir().mkpath(folder);
+    }
+    return QDir::cleanPath(QDir::fromNativeSeparators(folder));
+}
+
+void SetRegisterFolder(const QString &folder, const QString &iniFileName) {
+    IniWriteStr(iniFileName, kRegisterSection, kRegisterFolderKey, QDir::cleanPath(folder));
+}
+
+QStringList SavedDocuments(const QString &iniFileName) {
+    return IniReadStr(iniFileName, kRegisterSection, kSavedKey, QString()).split(kSavedSeparator, Qt::SkipEmptyParts);
+}
+
+void NoteSavedDocument(const QString &path, const QString &iniFileName) {
+    QStringList saved = SavedDocuments(iniFileName);
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (clean.contains(kSavedSeparator))
+        return;
+    saved.removeAll(clean);
+    saved << clean;
+    while (saved.size() > kSavedKept)
+        saved.removeFirst();
+    IniWriteStr(iniFileName, kRegisterSection, kSavedKey, saved.join(kSavedSeparator));
+}

@@ -94,6 +94,22 @@ inline QString WriteQuotation(const QString &folder, const QString &name, const 
     return QFileInfo(path).absoluteFilePath();
 }
 
+// Writes the document as the older generation ("V3.5~5.5", 220-byte records: the current record without
+// its tenth slot) as folder/name and returns its path.
+inline QString WriteOlder(const QString &folder, const QString &name, const Invoice &d) {
+    const QByteArray current = WriteInvoiceFile(Snapshot(d));
+    QByteArray older;
+    for (qsizetype at = 0; at < current.size(); at += kInvoiceRecordSize)
+        older += current.mid(at, 212) + current.mid(at + 220, 8);
+    const QString path = folder + u'/' + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(older);
+    return QFileInfo(path).absoluteFilePath();
+}
+
 inline void WriteBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))

@@ -91,6 +91,42 @@ TEST_F(BuyerBookTest, AKnownNumberFillsOnlyTheEmptyBuyerFieldsOnceItsCheckPasses
     EXPECT_EQ(text("bAddr"), QStringLiteral("대전광역시 서구"));
 }
 
+TEST_F(BuyerBookTest, ACorrectedNumberBringsItsOwnBuyerAndKeepsWhatTheUserTyped) {
+    regfx::Invoice other{QDate(2026, 2, 9), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
+                         {{QStringLiteral("볼트"), 1000, 100}}};
+    other.addr = QStringLiteral("인천광역시 남동구");
+    regfx::Write(data.path() + QStringLiteral("/Work"), QStringLiteral("other.Dy5"), other);
+    open(pkInvoiceOrStatement);
+    QLineEdit *no = edit("bSaNo");
+    auto typeNumber = [&](const QString &digits) {
+        no->setFocus();
+        no->selectAll();
+        QTest::keyClick(no, Qt::Key_Backspace);
+        no->setCursorPosition(0);
+        QTest::keyClicks(no, digits);
+    };
+    typeNumber(QStringLiteral("1234567891"));
+    ASSERT_EQ(text("bSangho"), QStringLiteral("가나상회(주)"));
+    ASSERT_EQ(text("bName"), QStringLiteral("박대표"));
+    // The user corrects the representative the book offered.
+    edit("bName")->setFocus();
+    edit("bName")->selectAll();
+    QTest::keyClicks(edit("bName"), QStringLiteral("Lee"));
+
+    typeNumber(QStringLiteral("2208162517"));
+    EXPECT_EQ(text("bSangho"), QStringLiteral("다라물산"));     // follows the number
+    EXPECT_EQ(text("bAddr"), QStringLiteral("인천광역시 남동구"));
+    EXPECT_EQ(text("bUpTea"), QString());                     // the other buyer has none: not the first's
+    EXPECT_EQ(text("bName"), QStringLiteral("Lee"));           // typed by the user: stays
+
+    // A number that no document knows leaves no other buyer's details beside it.
+    typeNumber(QStringLiteral("1018215215"));
+    ASSERT_TRUE(CheckRegistrationNumber(TChkKind::ceBussiness, QStringLiteral("101-82-15215")).valid);
+    EXPECT_EQ(text("bSangho"), QString());
+    EXPECT_EQ(text("bAddr"), QString());
+    EXPECT_EQ(text("bName"), QStringLiteral("Lee"));
+}
+
 TEST_F(BuyerBookTest, ItemNamesCompleteOnlyWhenAccepted) {
     open(pkInvoiceOrStatement);
     THStringGrid *g = grid("dGrid");

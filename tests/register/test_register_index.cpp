@@ -1,5 +1,6 @@
 // The register's index over a real folder of documents: what it reads from each kind of file, how it keeps
 // up with changes on disk, and that it is only a cache.
+#include "choice_store.h"
 #include "document_index.h"
 #include "register_filter.h"
 #include "register_fixtures.h"
@@ -115,7 +116,8 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
         DocumentIndex index(indexPath());
         EXPECT_EQ(index.refresh(work()).size(), 3);
         EXPECT_EQ(index.filesReadByLastRefresh(), 3);
-        index.setSummaryChoice(b, SummaryChoice::TaxInvoice); // a zero-rated tax invoice
+        ChoiceStore choices(work());
+        choices.setSummary(b, SummaryChoice::TaxInvoice); // a zero-rated tax invoice, kept beside the files
 
         // Opening again reads nothing; a changed file is read again and keeps the user's choice; a deleted
         // file leaves the list.
@@ -133,8 +135,9 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
         ASSERT_TRUE(changed);
         EXPECT_EQ(changed->buyerName, QStringLiteral("가나상회(주)"));
         EXPECT_EQ(changed->supply, 2000);
-        EXPECT_EQ(changed->summary, SummaryChoice::TaxInvoice);
-        EXPECT_TRUE(changed->inTaxInvoiceSummary());
+        ChoiceStore reread(work());
+        reread.load();
+        EXPECT_EQ(reread.summary(changed->path), SummaryChoice::TaxInvoice);
 
         // The buyer book finds the latest document of a number.
         const std::optional<RegisterEntry> latest = index.latestWithBuyer(QStringLiteral("1234567890"));
@@ -147,6 +150,9 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
     DocumentIndex again(indexPath());
     EXPECT_EQ(again.refresh(work()).size(), 2);
     EXPECT_EQ(again.filesReadByLastRefresh(), 2);
+    ChoiceStore kept(work());
+    kept.load();
+    EXPECT_EQ(kept.summary(b), SummaryChoice::TaxInvoice);
 
     // A damaged index is thrown away and made again.
     regfx::WriteBytes(dir.path() + QStringLiteral("/data/damaged.sqlite"), QByteArray(4096, 'x'));

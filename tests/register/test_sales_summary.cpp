@@ -174,13 +174,16 @@ TEST(SalesSummaryForm, BuyersRunOntoFurtherPagesWithEveryDigitShown) {
     EXPECT_EQ(forms[0]->text(QStringLiteral("subNumber")), kSubmitter.number);
     EXPECT_EQ(forms[0]->text(QStringLiteral("subWritten")), QStringLiteral("2026년 7월 10일"));
     EXPECT_EQ(forms[0]->text(QStringLiteral("eSubtotalSupply")), QStringLiteral("0"));
-    EXPECT_EQ(forms[0]->text(QStringLiteral("pBusinessBuyers")), QStringLiteral("68"));
+    EXPECT_EQ(forms[0]->text(QStringLiteral("pBusinessBuyers")), QString::number(kFirstPageBuyers + kNextPageBuyers + 3));
     EXPECT_EQ(forms[0]->text(QStringLiteral("row01Number")), QStringLiteral("100-00-00000"));
     EXPECT_EQ(forms[0]->text(QStringLiteral("row01Supply")), QStringLiteral("999,999,999,999"));
-    // Numbering goes on across pages; the last page holds the last three.
+    // Numbering goes on across pages; the last page holds the last three, and the form's other lines empty.
     EXPECT_EQ(forms[1]->text(QStringLiteral("row01No")), QString::number(kFirstPageBuyers + 1));
     EXPECT_EQ(forms[2]->text(QStringLiteral("row03No")), QString::number(kFirstPageBuyers + kNextPageBuyers + 3));
-    EXPECT_FALSE(forms[2]->has(QStringLiteral("row04No")));
+    EXPECT_EQ(forms[2]->text(QStringLiteral("row04No")), QString());
+    EXPECT_TRUE(forms[2]->has(QStringLiteral("row15No")));
+    EXPECT_FALSE(forms[2]->has(QStringLiteral("row16No")));
+    EXPECT_TRUE(forms[1]->text(QStringLiteral("subLine")).contains(kSubmitter.number));
     EXPECT_EQ(forms[2]->text(QStringLiteral("page")), QStringLiteral("- 3 / 3 -"));
 
     // Rendered, the largest totals come out whole.
@@ -205,7 +208,7 @@ TEST(SalesSummaryForm, BuyersRunOntoFurtherPagesWithEveryDigitShown) {
 TEST(SalesSummarySheet, TotalsAndBuyersInTheirCells) {
     const SalesSummary s = manyBuyers(3, SummaryKind::TaxInvoice);
     const sheet::Sheet sh = BuildSalesSummarySheet(s);
-    EXPECT_EQ(sh.value(QStringLiteral("A1")), QStringLiteral("매출처별 세금계산서합계표"));
+    EXPECT_EQ(sh.value(QStringLiteral("A1")), QStringLiteral("매출처별 세금계산서합계표(갑)"));
     const int t = kSheetTotalsFirstRow;
     EXPECT_EQ(sh.value(sheet::CellAddress(t, 4)), QStringLiteral("3"));
     EXPECT_EQ(sh.value(sheet::CellAddress(t, 6)), TotalText(Money::fromWon(s.total().supply)));
@@ -216,7 +219,23 @@ TEST(SalesSummarySheet, TotalsAndBuyersInTheirCells) {
     EXPECT_TRUE(sh.cell(sheet::CellRef{b, 2}).text);
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 3)), QStringLiteral("거래처 3"));
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 7)), QStringLiteral("99,999,999,999"));
-    EXPECT_FALSE(sh.hasCell(b + 3, 1));
+    EXPECT_EQ(sh.value(sheet::CellAddress(b + 3, 1)), QString()); // the form's lines, empty past the last buyer
+    EXPECT_FALSE(sh.hasCell(kSheetSecondPageRow, 1));                // three buyers: no page (을)
+
+    // A long address wraps in a row as high as its lines, in the summary without tax (narrower) too.
+    SalesSummary longAddress = manyBuyers(1, SummaryKind::TaxFree);
+    longAddress.submitter.address = QStringLiteral("서울특별시 영등포구 여의대로 108 파크원타워 2동 45층 4512호 (여의도동, 우리상사 본점)");
+    const sheet::Sheet wrapped = BuildSalesSummarySheet(longAddress);
+    EXPECT_GE(wrapped.rowHeight(6), 3 * 13.5);
+    EXPECT_EQ(wrapped.value(QStringLiteral("A1")), QStringLiteral("매출처별 계산서합계표(갑)"));
+
+    // The pages (을) follow one below the other, fifteen buyers each.
+    const sheet::Sheet two = BuildSalesSummarySheet(manyBuyers(kFirstPageBuyers + 1, SummaryKind::TaxInvoice));
+    EXPECT_EQ(two.value(sheet::CellAddress(kSheetSecondPageRow, 1)), QStringLiteral("매출처별 세금계산서합계표(을)"));
+    EXPECT_EQ(two.value(sheet::CellAddress(kSheetSecondPageRow + 2, 1)), QStringLiteral("- 2 / 2 -"));
+    const int firstOfPage = kSheetSecondPageRow + kSheetPageHeaderOffset + 1;
+    EXPECT_EQ(two.value(sheet::CellAddress(firstOfPage, 1)), QString::number(kFirstPageBuyers + 1));
+    EXPECT_EQ(two.value(sheet::CellAddress(firstOfPage + 1, 1)), QString());
 
     // Written as a workbook and handed to the spreadsheet program.
     struct Recording : SpreadsheetOpener {

@@ -1,0 +1,98 @@
+#include "choice_store.h"
+
+#include "errors.h"
+#include "safe_write.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace reg {
+
+namespace {
+
+const QString kDocuments = QStringLiteral("documents");
+const QString kSummary = QStringLiteral("summary");
+
+QString choiceName(SummaryChoice c) {
+    switch (c) {
+    case SummaryChoice::TaxInvoice: return QStringLiteral("tax-invoice");
+    case SummaryChoice::TaxFree: return QStringLiteral("tax-free");
+    case SummaryChoice::Automatic: break;
+    }
+    return {};
+}
+
+SummaryChoice choiceOf(const QString &name) {
+    if (name == QLatin1String("tax-invoice"))
+        return SummaryChoice::TaxInvoice;
+    if (name == QLatin1String("tax-free"))
+        return SummaryChoice::TaxFree;
+    return SummaryChoice::Automatic;
+}
+
+QJsonObject readFile(const QString &path) {
+    QFile f(path);
+    if (!f.exists())
+        return {};
+    if (!f.open(QIODevice::ReadOnly))
+        throw IoError(QStringLiteral("문서목록의 선택 파일을 읽을 수 없습니다: %1\n%2")
+                          .arg(QDir::toNativeSeparators(path), f.errorString()));
+    const QByteArray bytes = f.read(16 * 1024 * 1024);
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        throw IoError(QStringLiteral("문서목록의 선택 파일이 손상되었습니다: %1\n(고치거나 지우면 선택이 처음 상태로 돌아갑니다.)")
+                          .arg(QDir::toNativeSeparators(path)));
+    return doc.object();
+}
+
+} // namespace
+
+ChoiceStore::ChoiceStore(QString folder) : folder_(QDir::cleanPath(std::move(folder))) {}
+
+QString ChoiceStore::filePath() const { return folder_ + u'/' + kChoiceFileName; }
+
+void ChoiceStore::load() { data_ = readFile(filePath()); }
+
+QString ChoiceStore::keyOf(const QString &documentPath) const {
+    return QDir::fromNativeSeparators(QDir(folder_).relativeFilePath(documentPath));
+}
+
+QJsonObject ChoiceStore::documentChoices(const QString &documentPath) const {
+    return data_.value(kDocuments).toObject().value(keyOf(documentPath)).toObject();
+}
+
+SummaryChoice ChoiceStore::summary(const QString &documentPath) const {
+    return choiceOf(documentChoices(documentPath).value(kSummary).toString());
+}
+
+void ChoiceStore::setSummary(const QString &documentPath, SummaryChoice choice) {
+    const QString name = choiceName(choice);
+    change(kDocuments, keyOf(documentPath), kSummary, name.isEmpty() ? QJsonValue() : QJsonValue(name));
+}
+
+void ChoiceStore::change(const QString &section, const QString &key, const QString &field, const QJsonValue &value) {
+    // What the file holds now, which another program may have changed since it was read.
+    QJsonObject data = readFile(filePath());
+    QJsonObject all = data.value(section).toObject();
+    QJsonObject one = all.value(key).toObject();
+    if (value.isNull() || value.isUndefined())
+        one.remove(field);
+    else
+        one.insert(field, value);
+    if (one.isEmpty())
+        all.remove(key);
+    else
+        all.insert(key, one);
+    data.insert(section, all);
+    data.insert(QStringLiteral("version"), 1);
+    QString reason;
+    if (!safefile::ReplaceFile(filePath(), QJsonDocument(data).toJson(QJsonDocument::Indented), &reason))
+        throw IoError(QStringLiteral("문서목록의 선택을 저장할 수 없습니다: %1\n%2")
+                          .arg(QDir::toNativeSeparators(filePath()), reason));
+    data_ = data;
+}
+
+} // namespace reg

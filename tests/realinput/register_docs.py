@@ -42,3 +42,36 @@ def write_document(path, date, buyer_number, buyer_name, items, statement=False,
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(b"".join(records))
+
+
+def write_older(path, date, buyer_number, buyer_name, items):
+    """The same document as the older generation writes it (".Dnt", 220-byte records: the current record
+    without its tenth slot)."""
+    write_document(path, date, buyer_number, buyer_name, items)
+    with open(path, "rb") as f:
+        current = f.read()
+    older = b"".join(current[at:at + 212] + current[at + 220:at + 228] for at in range(0, len(current), 228))
+    with open(path, "wb") as f:
+        f.write(older)
+
+
+def summary_pdf_text(d, preview, name):
+    """Saves the summary shown in the preview as work/<name>.pdf and returns its text, without blanks."""
+    import subprocess
+    import xsuite
+    d.click(preview, 186, 37)  # PDF로 저장
+    dialog = d.wait_window("PDF로 저장")
+    d.wait_until(lambda: d.focused() == dialog, "the save dialog takes the keyboard", timeout=5)
+    d.type(name)
+    d.key("Return")
+    # The dialog starts in the work folder, which is the folder of the last save.
+    def saved():
+        for folder, _, files in os.walk(d.work_dir):
+            if name + ".pdf" in files and os.path.getsize(os.path.join(folder, name + ".pdf")) > 0:
+                return os.path.join(folder, name + ".pdf")
+        return None
+    pdf = d.wait_until(saved, "the PDF saved", timeout=20)
+    d.wait_gone(dialog)
+    text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
+    os.remove(pdf)
+    return text.replace(" ", "")

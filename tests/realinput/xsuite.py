@@ -143,14 +143,23 @@ class Desktop:
     def program(self):
         return os.path.join(self.app_dir, "zaruziz")
 
-    def start(self, extra_env=None):
+    def start(self, extra_env=None, wrapper=()):
+        """Starts the program; wrapper: a command that runs it (for example one that drops rights)."""
         env = dict(self.env)
         if extra_env:
             env.update(extra_env)
         self.log = open(os.path.join(self.root, "program.log"), "wb")
-        self.proc = subprocess.Popen([self.program], cwd=self.root, env=env, stdout=self.log,
+        self.proc = subprocess.Popen([*wrapper, self.program], cwd=self.root, env=env, stdout=self.log,
                                      stderr=subprocess.STDOUT)
         return self.proc
+
+    def as_ordinary_user(self):
+        """A wrapper that runs the program without a superuser's right to read past file permissions, as an
+        ordinary user runs it (nothing when this is no superuser)."""
+        if os.geteuid() != 0:
+            return ()
+        _tool("setpriv")
+        return ("setpriv", "--bounding-set=-dac_override,-dac_read_search")
 
     def alive(self):
         return self.proc is not None and self.proc.poll() is None

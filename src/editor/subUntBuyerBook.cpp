@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QHash>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -65,31 +66,41 @@ private:
         return out;
     }
 
-    // Only once the whole number is typed and its check passes; only into fields still empty.
+    // Once the whole number is typed: the known buyer's details go into the fields still empty. A field
+    // the book filled, and the user has not changed since, follows the number: a corrected number brings
+    // the other buyer's details, or empties it when the number is unknown. What the user typed stays.
     void offerBuyer(QLineEdit *field, TChkKind kind, int length) {
         reg::BuyerBook *book = reg::buyerBook();
         const QString digits = digitsOf(field->text());
-        if (!book || digits.size() != length || !CheckRegistrationNumber(kind, field->text()).valid)
+        if (!book || digits.size() != length)
             return;
-        // An offer, not a command: when the index cannot be read, nothing is offered and typing goes on.
         std::optional<reg::RegisterEntry> known;
-        try {
-            known = book->buyer(digits);
-        } catch (const std::exception &) {
-            return;
-        }
-        if (!known)
-            return;
-        const std::pair<QLineEdit *, QString> fields[] = {{e_->bSangho, known->buyerName},
-                                                          {e_->bName, known->buyerRep},
-                                                          {e_->bAddr, known->buyerAddr},
-                                                          {e_->bUpTea, known->buyerUpTea},
-                                                          {e_->bUpJong, known->buyerUpJong}};
-        for (const auto &[edit, text] : fields) {
-            if (edit->text().trimmed().isEmpty() && !text.isEmpty()) {
-                edit->setText(text);
-                edit->setCursorPosition(0);
+        if (CheckRegistrationNumber(kind, field->text()).valid) {
+            // An offer, not a command: when the index cannot be read, nothing is offered and typing goes on.
+            try {
+                known = book->buyer(digits);
+            } catch (const std::exception &) {
+                return;
             }
+        }
+        const std::pair<QLineEdit *, QString> fields[] = {{e_->bSangho, known ? known->buyerName : QString()},
+                                                          {e_->bName, known ? known->buyerRep : QString()},
+                                                          {e_->bAddr, known ? known->buyerAddr : QString()},
+                                                          {e_->bUpTea, known ? known->buyerUpTea : QString()},
+                                                          {e_->bUpJong, known ? known->buyerUpJong : QString()}};
+        for (const auto &[edit, text] : fields) {
+            const auto filled = filled_.constFind(edit);
+            const bool ours = filled != filled_.constEnd() && edit->text() == *filled;
+            if (!ours && !edit->text().trimmed().isEmpty())
+                continue; // the user's own
+            if (text.isEmpty() && !ours)
+                continue;
+            edit->setText(text);
+            edit->setCursorPosition(0);
+            if (text.isEmpty())
+                filled_.remove(edit);
+            else
+                filled_.insert(edit, text);
         }
     }
 
@@ -189,6 +200,8 @@ private:
     static constexpr int UnitPriceRole = Qt::UserRole + 2;
 
     TsubUntf *e_;
+    // What the book put into each buyer field, while the field still holds it.
+    QHash<QLineEdit *, QString> filled_;
     QStandardItemModel *model_ = nullptr;
     bool unavailable_ = false;
 };

@@ -22,15 +22,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace reg {
 
@@ -209,7 +212,15 @@ RegisterWindow::RegisterWindow(DocumentIndex &index, RegisterPlace place, Docume
     setModal(true);
     resize(1100, 640);
     buildControls();
-    reload();
+}
+
+void RegisterWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    // Listed once the window shows, so that a long first reading shows its progress over it.
+    if (!listedOnce_) {
+        listedOnce_ = true;
+        QTimer::singleShot(0, this, [this] { reload(); });
+    }
 }
 
 RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
@@ -475,17 +486,28 @@ void RegisterWindow::showFolder() {
 }
 
 bool RegisterWindow::reload() {
+    listedOnce_ = true;
     QVector<RegisterEntry> fresh;
     try {
         // A large folder read for the first time takes seconds: its progress shows after half a second, and
         // it can be stopped.
-        // (The dialog shows itself once its minimum duration has passed, while events are processed.)
         QProgressDialog progress(QStringLiteral("문서를 읽는 중입니다..."), QStringLiteral("그만 읽기"), 0, 0, this);
         progress.setWindowTitle(QStringLiteral("문서목록"));
         progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
+        progress.setMinimumDuration(std::numeric_limits<int>::max()); // shown below, not by its own timer
+        progress.reset();
+        // Escape or the window's close button stop the reading as 그만 읽기 does.
+        connect(&progress, &QDialog::rejected, &progress, &QProgressDialog::cancel);
+        QElapsedTimer clock;
+        clock.start();
+        bool shown = false;
         fresh = index_.refresh(place_.folder, [&](int files) {
-            progress.setLabelText(QStringLiteral("문서를 읽는 중입니다... (%1개)").arg(files));
+            if (!shown && clock.elapsed() >= 500) {
+                progress.show();
+                shown = true;
+            }
+            if (progress.isVisible())
+                progress.setLabelText(QStringLiteral("문서를 읽는 중입니다... (%1개)").arg(files));
             QCoreApplication::processEvents();
             return !progress.wasCanceled();
         });

@@ -52,7 +52,8 @@ public:
     RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent = nullptr);
     ~RegisterWindow() override;
 
-    // Reads the folder again (only files changed since are read) and shows the list. A refresh that takes
+    // Reads the folder again (only files changed since are read) and shows the list; the window does it
+    // itself once it is first shown. A refresh that takes
     // longer than half a second shows its progress and can be stopped; the list stays as it was then.
     // Returns false when the folder could not be read (the user has been told) or the reading was stopped.
     bool reload();
@@ -87,6 +88,9 @@ public:
     void previewSummary();
     void exportSummary();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
     void periodChosen();
@@ -104,6 +108,7 @@ private:
     QVector<RegisterEntry> entries_;
     RegisterModel *model_ = nullptr;
     bool settingDates_ = false;
+    bool listedOnce_ = false;
 
     QComboBox *periodCombo_ = nullptr;
     QSpinBox *yearSpin_ = nullptr;

@@ -151,6 +151,7 @@ int main(int argc, char *argv[]) {
         writeSampleDocuments(work);
         reg::DocumentIndex index(data.path() + QStringLiteral("/register.sqlite"));
         reg::RegisterWindow window(index, work, {}, &mainf);
+        window.reload();
         window.choosePeriod(2026, reg::RegisterWindow::FirstPreliminary);
         ok &= save(&window, folder, QStringLiteral("register.png"));
         const auto summary = window.summaryOfPeriod(reg::SummaryKind::TaxInvoice);

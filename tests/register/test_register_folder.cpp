@@ -204,6 +204,7 @@ TEST(RegisterFolder, EachDocumentCountedOnceAndWhatCannotBeReadStopsTheSummaryUn
     ScriptedPrompts prompts;
     RegisterPlace place{fx.work(), {fx.root() + QStringLiteral("/Outside/saved.Dy5")}, {}, {}};
     RegisterWindow window(index, place, {});
+    window.reload();
     auto *outside = window.findChild<QLabel *>(QStringLiteral("outsideLabel"));
     EXPECT_TRUE(outside->text().contains(QStringLiteral("밖에 저장한 문서 1개"))) << outside->text().toStdString();
     window.choosePeriod(2026, RegisterWindow::FirstWhole);
@@ -224,6 +225,7 @@ TEST(RegisterFolder, AMissingFolderIsAnErrorNotAnEmptyList) {
     EXPECT_THROW(index.refresh(gone), IoError);
     ScriptedPrompts prompts;
     RegisterWindow window(index, gone, {});
+    EXPECT_FALSE(window.reload());
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("문서목록의 폴더가 없습니다"))) << prompts.shown.at(0).toStdString();
     EXPECT_TRUE(window.shownEntries().isEmpty());
@@ -241,6 +243,7 @@ TEST(RegisterFolder, AChoiceLivesBesideTheDocumentsAndAnInvoiceWithTaxStaysWithT
     {
         DocumentIndex index(indexPath);
         RegisterWindow window(index, work, {});
+        window.reload();
         window.choosePeriod(2026, RegisterWindow::FirstWhole);
         window.setSummaryChoice(work + QStringLiteral("/zero.Dy5"), SummaryChoice::TaxInvoice);
         window.setSummaryChoice(work + QStringLiteral("/taxed.Dy5"), SummaryChoice::TaxFree);
@@ -251,6 +254,7 @@ TEST(RegisterFolder, AChoiceLivesBesideTheDocumentsAndAnInvoiceWithTaxStaysWithT
     ASSERT_TRUE(QFile::remove(indexPath));
     DocumentIndex index(indexPath);
     RegisterWindow window(index, work, {});
+    window.reload();
     window.choosePeriod(2026, RegisterWindow::FirstWhole);
     const std::optional<SalesSummary> taxed = window.summaryOfPeriod(SummaryKind::TaxInvoice);
     ASSERT_TRUE(taxed);

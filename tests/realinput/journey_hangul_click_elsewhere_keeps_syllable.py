@@ -4,6 +4,7 @@ the one clicked (ibus used to send it there a second time), on all three documen
 still being composed, and the save dialog takes a file name typed in Hangul."""
 
 import os
+import time
 
 import hangul_input
 import places
@@ -37,6 +38,9 @@ def journey(d):
         im.type("한빛")
         d.key("alt+s")
         dialog = d.wait_window("저장")
+        # The input method takes a new window's keys once it knows the window, a moment after it shows.
+        d.wait_until(lambda: d.focused() == dialog, "the save dialog takes the keyboard", timeout=5)
+        time.sleep(0.5)
         im.type(f"문서{number}")
         d.key("Return")
         path = os.path.join(d.work_dir, f"문서{number}{places.EXTENSIONS[kind]}")

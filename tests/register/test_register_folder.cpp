@@ -40,7 +40,8 @@ struct Doc {
 
 QString number(int i) {
     // Business numbers that pass their check: "1xx-81-0000c".
-    const QString base = QStringLiteral("1%1810000").arg(i, 2, 10, QLatin1Char('0'));
+    // ("%1" followed by digits would read as a two-digit placeholder, so the parts are joined.)
+    const QString base = u'1' + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')) + QStringLiteral("810000");
     static const int weights[9] = {1, 3, 7, 1, 3, 7, 1, 3, 5};
     int sum = 0;
     for (int k = 0; k < 9; ++k)

@@ -16,26 +16,24 @@
 namespace {
 
 // A statement with every line filled: quantity, unit price, supply and tax.
-QList<QStringList> fullStatement() {
-    QList<QStringList> rows = EmptyItemRows(GridKind::Statement);
-    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
-    for (int r = 0; r < rows.size(); ++r) {
-        const Money price = Money::fromWon(1000 + 37 * r);
-        rows[r][c.item] = QStringLiteral("품목 %1").arg(r + 1);
-        rows[r][c.quantity] = QString::number(r + 1) + QStringLiteral(".5");
-        rows[r][c.unitPrice] = FormatAmountText(price, kUnitPriceWidth);
-        const Money supply = LineProductWithCorrection(price, Money::fromRaw((r + 1) * Money::Scale + Money::Scale / 2));
-        rows[r][c.supply] = FormatAmountText(supply, kSupplyWidth);
-        rows[r][c.tax] = FormatAmountText(TaxRule(supply), kTaxWidth);
+InvoiceDocument fullStatement() {
+    InvoiceDocument d = InvoiceDocument::empty(true);
+    for (int r = 0; r < d.lines.size(); ++r) {
+        InvoiceLine &line = d.lines[r];
+        line.item = QStringLiteral("품목 %1").arg(r + 1);
+        line.quantity = Money::fromRaw((r + 1) * Money::Scale + Money::Scale / 2);
+        line.unitPrice = Money::fromWon(1000 + 37 * r);
+        line.supply = LineProductWithCorrection(line.unitPrice, line.quantity);
+        line.tax = TaxRule(line.supply);
     }
-    return rows;
+    return d;
 }
 
 void BM_RecalculateAndTotals_Statement30(benchmark::State &state) {
-    const QList<QStringList> filled = fullStatement();
+    const QList<InvoiceLine> filled = fullStatement().lines;
     for (auto _ : state) {
-        QList<QStringList> rows = filled;
-        const InvoiceTotals t = RecalculateInvoice(rows, GridKind::Statement, 7, false);
+        QList<InvoiceLine> lines = filled;
+        const InvoiceTotals t = RecalculateInvoice(lines, 7, false);
         benchmark::DoNotOptimize(ShowInvoiceTotals(t.supply, t.tax));
     }
 }
@@ -47,9 +45,9 @@ struct StatementWindow {
     StatementWindow() {
         editor.show();
         grid = editor.findChild<THStringGrid *>(QStringLiteral("gGrid"));
-        InvoiceSnapshot s = editor.invoiceSnapshot();
-        s.gGrid = fullStatement();
-        editor.showInvoiceSnapshot(s);
+        InvoiceDocument d = fullStatement();
+        d.supplier = editor.invoiceDocument().supplier;
+        editor.showInvoiceDocument(d);
         grid->setFocus();
         grid->setCurrentCell(7, ColumnsOf(GridKind::Statement).unitPrice);
         QCoreApplication::processEvents();

@@ -25,7 +25,7 @@ ExportSettings withSeal(const QTemporaryDir &dir) {
     return s;
 }
 
-InvoiceSnapshot thirtyLineStatement() { return sampleStatement(30); }
+InvoiceDocument thirtyLineStatement() { return sampleStatement(30); }
 
 template <class Build> void buildOnly(benchmark::State &state, Build build) {
     QTemporaryDir dir;

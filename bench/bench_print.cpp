@@ -23,35 +23,35 @@ PrintOptions optionsFor(PrintPage page) {
 }
 
 void BM_FillTaxInvoice(benchmark::State &state) {
-    const InvoiceSnapshot doc = fixtures::taxInvoice();
+    const InvoiceDocument doc = fixtures::taxInvoice();
     const PrintOptions o = optionsFor(PrintPage::TaxInvoice);
     for (auto _ : state)
         benchmark::DoNotOptimize(FillTaxInvoice(doc, o));
 }
 
 void BM_FillStatementSheet(benchmark::State &state) {
-    const InvoiceSnapshot doc = fixtures::statement(12);
+    const InvoiceDocument doc = fixtures::statement(12);
     const PrintOptions o = optionsFor(PrintPage::Statement);
     for (auto _ : state)
         benchmark::DoNotOptimize(FillStatementSheet(doc, o, 0, false));
 }
 
 void BM_FillLongStatement(benchmark::State &state) {
-    const InvoiceSnapshot doc = fixtures::statement(30);
+    const InvoiceDocument doc = fixtures::statement(30);
     const PrintOptions o = optionsFor(PrintPage::Statement);
     for (auto _ : state)
         benchmark::DoNotOptimize(FillLongStatement(doc, o));
 }
 
 void BM_FillReceipt(benchmark::State &state) {
-    const InvoiceSnapshot doc = fixtures::statement(15);
+    const InvoiceDocument doc = fixtures::statement(15);
     const PrintOptions o = optionsFor(PrintPage::Statement);
     for (auto _ : state)
         benchmark::DoNotOptimize(FillReceipt(doc, o));
 }
 
 void BM_FillQuotation(benchmark::State &state) {
-    const QuotationSnapshot doc = fixtures::quotation(20);
+    const QuotationDocument doc = fixtures::quotation(20);
     const PrintOptions o = optionsFor(PrintPage::Quotation);
     for (auto _ : state)
         benchmark::DoNotOptimize(FillQuotation(doc, o));
@@ -64,7 +64,7 @@ void BM_PrintTaxInvoiceToPdf(benchmark::State &state) {
     pdf.setOutputFileName(dir.filePath(QStringLiteral("job.pdf")));
     OutputTarget target;
     target.printer = &pdf;
-    const InvoiceSnapshot doc = fixtures::taxInvoice();
+    const InvoiceDocument doc = fixtures::taxInvoice();
     const PrintOptions o = optionsFor(PrintPage::TaxInvoice);
     for (auto _ : state)
         benchmark::DoNotOptimize(RunPrintJob(target, o, &doc, nullptr));

@@ -2,7 +2,7 @@
 // What the fuzz targets and the seed generator share: how the first input byte chooses the file name and
 // the page a document file is read with.
 
-#include "document_snapshot.h"
+#include "document.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,4 +1,5 @@
-// Fuzzes the quotation reader. Whatever it accepts must save, and what is saved must read back.
+// Fuzzes the quotation reader. Whatever it accepts must save, and what is saved must read back with every
+// quantity and unit price as it was loaded.
 
 #include "quotation_file.h"
 
@@ -8,13 +9,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QuotationSnapshot loaded;
+    QuotationDocument loaded;
     try {
-        loaded = ReadQuotationFile(bytes, QStringLiteral("/fuzz/q.Prc"), QuotationSnapshot{});
+        loaded = ReadQuotationFile(bytes, QStringLiteral("/fuzz/q.Prc"));
     } catch (const IoError &) {
         return 0;
     }
-    if (loaded.kGrid.size() != ItemRowCount(GridKind::Quotation))
+    if (loaded.lines.size() != ItemRowCount(GridKind::Quotation))
         std::abort();
     QByteArray saved;
     try {
@@ -24,10 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (saved.size() != 31 * kQuotationRecordSize)
         std::abort();
+    QuotationDocument again;
     try {
-        ReadQuotationFile(saved, QStringLiteral("/fuzz/q.Prc"), QuotationSnapshot{});
+        again = ReadQuotationFile(saved, QStringLiteral("/fuzz/q.Prc"));
     } catch (const IoError &) {
         std::abort();
     }
+    for (qsizetype i = 0; i < loaded.lines.size(); ++i)
+        if (again.lines[i].quantity != loaded.lines[i].quantity ||
+            again.lines[i].unitPrice != loaded.lines[i].unitPrice)
+            std::abort(); // a number changed on the way through a save
     return 0;
 }

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // Current 228-byte records rearranged into an older layout.
 QByteArray Older(const QByteArray &current, int generation) {
     const int size = generation == 1 ? 220 : 156;
@@ -43,53 +42,60 @@ QByteArray Older(const QByteArray &current, int generation) {
     return out;
 }
 
-InvoiceSnapshot Sample(bool statement) {
-    InvoiceSnapshot s;
-    s.statement = statement;
-    s.DayEdt = s.grDay = QStringLiteral("2001.05.27");
-    s.aSangho = QStringLiteral("(주)한빛상사");
-    s.aSaNo = QStringLiteral("123-45-67890");
-    s.aAddr = QStringLiteral("서울시 중구 을지로 1");
-    s.bSangho = QStringLiteral("대한물산");
-    s.Gbn = statement ? BuyerKind::Individual : BuyerKind::Business;
-    s.JuMinNo = QStringLiteral("800101-1234567");
-    s.bSaNo = QStringLiteral("214-86-12345");
-    s.DtyfNo = QStringLiteral("7");
-    s.DtyeNo = QStringLiteral("12");
-    s.DtysNo = QStringLiteral("12-3456");
-    s.Cashmy = QStringLiteral("150000");
-    s.grEdit = QStringLiteral("사무용품");
-    const InvoiceColumns c = ColumnsOf(s.kind());
+InvoiceDocument Sample(bool statement) {
+    InvoiceDocument d = InvoiceDocument::empty(statement);
+    d.issueDate = d.statementDate = QStringLiteral("2001.05.27");
+    d.supplier.name = QStringLiteral("(주)한빛상사");
+    d.supplier.number = QStringLiteral("123-45-67890");
+    d.supplier.address = QStringLiteral("서울시 중구 을지로 1");
+    d.buyer.name = QStringLiteral("대한물산");
+    d.buyerKind = statement ? BuyerKind::Individual : BuyerKind::Business;
+    d.buyer.number = statement ? QStringLiteral("800101-1234567") : QStringLiteral("214-86-12345");
+    d.bookVolume = QStringLiteral("7");
+    d.bookNumber = QStringLiteral("12");
+    d.serialNumber = QStringLiteral("12-3456");
+    d.cash = Money::fromWon(150000);
+    d.description = QStringLiteral("사무용품");
     for (int r = 0; r < (statement ? 4 : 2); ++r) {
-        QStringList &row = s.rows()[r * 2];
-        row[c.date] = QStringLiteral("05/27");
-        row[c.item] = QStringLiteral("볼펜 %1").arg(r);
-        row[c.spec] = QStringLiteral("0.7mm");
-        row[c.quantity] = QStringLiteral("2.5");
-        row[c.unitPrice] = FormatAmountText(Money::fromWon(1001), kUnitPriceWidth);
-        row[c.supply] = FormatAmountText(Money::fromWon(2502), kSupplyWidth);
-        row[c.tax] = FormatAmountText(Money::fromWon(250), kTaxWidth);
-        row[c.remark] = QStringLiteral("비고");
-        row[c.unit] = statement ? QStringLiteral("자루") : QString();
+        InvoiceLine &line = d.lines[r * 2];
+        line.date = QStringLiteral("05/27");
+        line.item = QStringLiteral("볼펜 %1").arg(r);
+        line.spec = QStringLiteral("0.7mm");
+        line.quantity = Money::fromRaw(25'000); // 2.5
+        line.unitPrice = Money::fromWon(1001);
+        line.supply = Money::fromWon(2502);
+        line.tax = Money::fromWon(250);
+        line.remark = QStringLiteral("비고");
+        line.unit = statement ? QStringLiteral("자루") : QString();
     }
-    return s;
+    // A line at the columns' limits: the widest amount texts the files hold.
+    InvoiceLine &widest = d.lines[1];
+    widest.item = QStringLiteral("반품");
+    widest.quantity = Money::fromRaw(-999'999'940); // -99,999.994
+    widest.unitPrice = Money::fromWon(-999'999'999);
+    widest.supply = Money::fromWon(9'999'999'999);
+    widest.tax = Money::fromWon(-999'999'999);
+    return d;
 }
 
-QuotationSnapshot SampleQuotation() {
-    QuotationSnapshot q;
-    q.SangHoEdt = QStringLiteral("(주)견적처");
-    q.mTelEdit = QStringLiteral("031- 123-4567");
-    q.NameEdt = QStringLiteral("이담당");
-    q.Day1Edt = QStringLiteral("2001.05.27");
-    q.Day2Edt = QStringLiteral("2001.06.30");
-    q.AddrEdt = QStringLiteral("경기도 성남시");
-    q.fMemo = {QStringLiteral("첫 메모"), QStringLiteral("둘째 줄")};
-    q.kGrid[0][1] = QStringLiteral("복사지");
-    q.kGrid[0][4] = QStringLiteral("2.5");
-    q.kGrid[0][5] = QStringLiteral("1,001");
-    q.kGrid[1][1] = QStringLiteral("토너");
-    q.kGrid[1][4] = QStringLiteral("1");
-    q.kGrid[1][5] = QStringLiteral("50,000");
+QuotationDocument SampleQuotation() {
+    QuotationDocument q;
+    q.recipient = QStringLiteral("(주)견적처");
+    q.phone = QStringLiteral("031- 123-4567");
+    q.contact = QStringLiteral("이담당");
+    q.quoteDate = QStringLiteral("2001.05.27");
+    q.deliveryDate = QStringLiteral("2001.06.30");
+    q.address = QStringLiteral("경기도 성남시");
+    q.memo = {QStringLiteral("첫 메모"), QStringLiteral("둘째 줄")};
+    q.lines[0].item = QStringLiteral("복사지");
+    q.lines[0].quantity = Money::fromRaw(25'000); // 2.5
+    q.lines[0].unitPrice = Money::fromWon(1001);
+    q.lines[1].item = QStringLiteral("토너");
+    q.lines[1].quantity = Money::fromWon(1);
+    q.lines[1].unitPrice = Money::fromWon(50000);
+    q.lines[2].item = QStringLiteral("최대");
+    q.lines[2].quantity = Money::fromWon(11);
+    q.lines[2].unitPrice = Money::fromWon(909'090'909); // 9,999,999,999
     return q;
 }
 
@@ -135,6 +141,6 @@ int main(int argc, char **argv) {
     ok = Put(settingsDir + QStringLiteral("/seed0"), QByteArray(1, '\0') + cp949::encode(written)) && ok;
     ok = Put(settingsDir + QStringLiteral("/seed1"), QByteArray(1, '\x18') + cp949::encode(edited)) && ok;
     ok = Put(quotationDir + QStringLiteral("/seed0"), WriteQuotationFile(SampleQuotation())) && ok;
-    ok = Put(quotationDir + QStringLiteral("/seed1"), WriteQuotationFile(QuotationSnapshot{})) && ok;
+    ok = Put(quotationDir + QStringLiteral("/seed1"), WriteQuotationFile(QuotationDocument{})) && ok;
     return ok ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 //   subUntPages.cpp     construction of the four pages and their controls
 //   subUntGrids.cpp     item grid set-up: columns, widths, header row, empty lines
 //   subUntDocument.cpp  new documents, clearing, the save questions, recalculation command, help
-//   subUntSnapshot.cpp  the controls as document snapshots and back
+//   subUntDocumentValues.cpp  the controls as document values and back
 //   subUntFiles.cpp     open, save and save as of the documents, the work folder reset
 //   subUntExport.cpp    the spreadsheet export buttons
 //   subUntPrint.cpp     the print command
@@ -19,7 +19,7 @@
 //   line `row` of the document (rows 1..5, 1..30, 1..20), exactly as the document rows are numbered.
 // - The document kind is the page of mPage and, on page 1, the page of sPage (see CurrentKind()).
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "prompts.h"
 
 #include <QDialog>
@@ -79,12 +79,14 @@ public:
     QDialog *PrtUntf() const { return prtUntf_; }
     void SetPrtUntf(QDialog *dialog) { prtUntf_ = dialog; }
 
-    // The documents as plain values (subUntSnapshot.cpp): what storage, printing and export read, and
-    // what loading shows. The snapshot of page 1 is of the sub-page shown (tax invoice or statement).
-    InvoiceSnapshot invoiceSnapshot() const;
-    void showInvoiceSnapshot(const InvoiceSnapshot &snapshot);
-    QuotationSnapshot quotationSnapshot() const;
-    void showQuotationSnapshot(const QuotationSnapshot &snapshot);
+    // The documents as plain values (subUntDocumentValues.cpp): what storage, printing and export read,
+    // and what loading shows. Page 1's document is of the sub-page shown (tax invoice or statement).
+    // Reading raises NumberConversionError, naming the field, for a payment that is not a number;
+    // showing raises, changing nothing, for an amount its column cannot hold.
+    InvoiceDocument invoiceDocument() const;
+    void showInvoiceDocument(const InvoiceDocument &document);
+    QuotationDocument quotationDocument() const;
+    void showQuotationDocument(const QuotationDocument &document);
 
     // The window's bounds and title for a page, placed relative to the main window's frame (T, L, W).
     struct Placement {
@@ -94,20 +96,33 @@ public:
     static Placement PlacementFor(DocumentKind kind, const QRect &mainFrame, int captionAdj);
 
     // --- Commands ---
+    // Prepares the page the editor opened on: placement, a new document or the registration record.
     void FormShow();
+    // New tax invoice or statement (새문서): asks about unsaved changes, then empties the buyer, the book
+    // numbers and the lines, puts today's dates and the registered supplier.
     void NewfileClick();
+    // New quotation, as NewfileClick does for page 1.
     void NewkfileClick();
+    // Empties the buyer or recipient fields and the item lines of the page shown; dates become today.
     void ClearDocumentFields();
+    // Empties the item grid of the page shown (every amount 0).
     void ClearItemGrids();
-    bool HasUnsavedAmounts() const;
+    // The quotation's save question (저장 / 저장 안 함 / 취소); 저장 saves.
     SaveAnswer AskSaveQuotation();
+    // The tool-bar icon 재계산: finishes the cell being edited, recomputes lines and totals, says so.
     void GridCalClick();
+    // F1: the help page of the page shown.
     void mHelpClick();
+    // The "x" of the title strip: closes the editor after the question about unsaved changes.
     void mExit0Click();
+    // Keyboard menu: Alt+O opens, Alt+N starts a new document, Alt+S or Ctrl+S saves, on the page shown; none of
+    // them runs while the print dialog is open.
     void N1Click();
     void N2Click();
     void N3Click();
+    // The print icon: the print dialog of the page shown, on the document as it stands.
     void PrtBtnClick();
+    // The calculator icon: starts the calculator.
     void KMR1Click();
 
     // Derives line amounts and totals of the current kind.
@@ -123,13 +138,17 @@ public:
     bool ConfirmDropChanges();
 
     // Document files (subUntFiles.cpp) and the spreadsheet export (subUntExport.cpp).
+    // Open (열기), save (저장) and save as (다른 이름으로 저장) of page 1 (tax invoice, statement) ...
     void fOpenClick();
     void SaveBtnClick();
     void RnameBtnClick();
+    // ... and of page 2 (quotation).
     void kOpenClick();
     void SavekBtnClick();
     void RnamekBtnClick();
+    // The tool-bar icon 엑셀전송: the document shown, as a sheet in the spreadsheet program.
     void ExlBtnClick();
+    // Alt+R: offers to make the default work folder the work folder again.
     void OpenRClick();
     // Opens the file on the page shown, as the open command does after its file dialog (the register's
     // double click).
@@ -148,7 +167,8 @@ public:
     // The help page name of the current kind.
     QString HelpPageName() const;
 
-    // Registration page: writes the supplier record and closes; reloads the seal preview.
+    // Registration page: 확인 writes the supplier record and closes (msOk0Click); the seal picture's path
+    // changed shows the picture (imgDirChange); the 찾기 button chooses a picture file (imgDirBrowse).
     void msOk0Click();
     void imgDirChange();
     void imgDirBrowse();
@@ -255,9 +275,6 @@ public:
     // Shows supply sum S and tax sum V: Totmy and gTotEdt (S + V), gMnyEdt (S), gVatEdt (V), the digit boxes
     // La1..La11 with the blank count La12, and Lb1..Lb10. Sums the boxes cannot hold show "#" in red.
     void ShowInvoiceTotals(Money supply, Money tax);
-    // Rewrites every unit price, supply and tax cell of the tax invoice or statement grid (by sPage) in its
-    // column's width, from its value.
-    void ReformatAmountColumns();
 
 private:
     friend class GridBehaviour;

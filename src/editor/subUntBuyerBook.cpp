@@ -3,6 +3,7 @@
 // names from earlier documents. The Enter order and the checks of the fields are those of the fields
 // themselves; nothing here takes part in them. A completion changes a cell only when the user accepts it.
 #include "subUnt.h"
+#include "subUntGridCells.h"
 
 #include "HStrGrid.h"
 #include "arithmetic.h"
@@ -136,27 +137,23 @@ private:
         for (const reg::ItemLine &line : lines) {
             auto *name = new QStandardItem(line.name);
             QString offer = line.spec;
-            if (!line.unitPrice.isEmpty() && ParseAmountOrZero(line.unitPrice) != Money())
-                offer += (offer.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("단가 ") + line.unitPrice;
+            if (line.unitPrice != Money())
+                offer += (offer.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("단가 ") +
+                         CellText(AmountColumn::UnitPrice, line.unitPrice).trimmed();
             auto *details = new QStandardItem(offer);
             name->setData(line.spec, SpecRole);
-            name->setData(line.unitPrice, UnitPriceRole);
+            name->setData(QVariant::fromValue<qint64>(line.unitPrice.raw()), UnitPriceRole);
             model_->appendRow({name, details});
         }
         return model_;
     }
 
-    static Money ParseAmountOrZero(const QString &text) {
-        try {
-            return ParseAmount(text);
-        } catch (const std::exception &) {
-            return Money();
-        }
-    }
-
     // The cell editor of an item column gets the completer of the earlier item names.
     void attachCompleter(THStringGrid *grid, THInplaceEdit *edit, const QModelIndex &index) {
         const ItemColumns columns = columnsOf(grid);
+        const GridKind kind = grid == e_->kGrid ? GridKind::Quotation
+                              : grid == e_->dGrid ? GridKind::TaxInvoice
+                                                  : GridKind::Statement;
         if (columns.item < 0 || index.column() != columns.item)
             return;
         QStandardItemModel *model = itemModel();
@@ -182,17 +179,17 @@ private:
         const int row = index.row();
         QPointer<THStringGrid> target(grid);
         connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
-                [target, row, columns](const QModelIndex &index) {
+                [target, row, columns, kind](const QModelIndex &index) {
                     if (!target)
                         return;
                     const QString spec = index.siblingAtColumn(0).data(SpecRole).toString();
-                    const QString price = index.siblingAtColumn(0).data(UnitPriceRole).toString();
+                    const Money price = Money::fromRaw(index.siblingAtColumn(0).data(UnitPriceRole).toLongLong());
                     if (!spec.isEmpty() && target->cellText(row, columns.spec).trimmed().isEmpty())
                         target->setCellText(row, columns.spec, spec);
-                    const Money value = ParseAmountOrZero(price);
-                    if (value != Money() && ParseAmountOrZero(target->cellText(row, columns.unitPrice)) == Money() &&
-                        FitsAmountCell(value, kUnitPriceWidth))
-                        target->setCellText(row, columns.unitPrice, FormatAmountText(value, kUnitPriceWidth));
+                    const AmountColumn column = *AmountColumnAt(kind, columns.unitPrice);
+                    if (price != Money() && CellAmount(target, row, columns.unitPrice) == Money() &&
+                        Holds(column, price))
+                        SetCellAmount(target, kind, row, columns.unitPrice, price);
                 });
     }
 

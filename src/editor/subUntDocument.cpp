@@ -57,19 +57,6 @@ void TsubUntf::showFileName() {
     bevel->resize(label->width(), bevel->height());
 }
 
-bool TsubUntf::HasUnsavedAmounts() const {
-    if (!modified_)
-        return false;
-    // The grand total may carry the won sign of the money text.
-    QString total = Totmy->text();
-    total.remove(QChar(0x20A9)).remove(u'\\');
-    try {
-        return ParseAmount(total) != Money();
-    } catch (const NumberConversionError &) {
-        return true; // a total that cannot be read is not known to be zero
-    }
-}
-
 bool TsubUntf::ConfirmDropChanges() {
     const DocumentKind kind = CurrentKind();
     if (kind == DocumentKind::Registration || !modified_)
@@ -183,14 +170,30 @@ void TsubUntf::Recalculate(bool keepSupply) {
         const bool statement = kind == DocumentKind::Statement;
         THStringGrid *grid = statement ? gGrid : dGrid;
         const GridKind gridKind = statement ? GridKind::Statement : GridKind::TaxInvoice;
-        QList<QStringList> rows = ItemRowsNow(grid, gridKind);
-        const InvoiceTotals totals = RecalculateInvoice(rows, gridKind, grid->currentRow(), keepSupply);
-        WriteItemRows(grid, rows);
+        const InvoiceColumns c = ColumnsOf(gridKind);
+        // Only the amounts count here; the cell being typed in counts as what it shows.
+        QList<InvoiceLine> lines(ItemRowCount(gridKind));
+        for (int r = 1; r <= lines.size(); ++r) {
+            InvoiceLine &line = lines[r - 1];
+            line.quantity = AmountNow(grid, gridKind, r, c.quantity);
+            line.unitPrice = AmountNow(grid, gridKind, r, c.unitPrice);
+            line.supply = AmountNow(grid, gridKind, r, c.supply);
+            line.tax = AmountNow(grid, gridKind, r, c.tax);
+        }
+        const int current = grid->currentRow();
+        const InvoiceTotals totals = RecalculateInvoice(lines, current, keepSupply);
+        if (!keepSupply && current >= 1 && current <= lines.size())
+            SetCellAmount(grid, gridKind, current, c.supply, lines.at(current - 1).supply);
         ShowInvoiceTotals(totals.supply, totals.tax);
     } else if (kind == DocumentKind::Quotation) {
-        QList<QStringList> rows = ItemRowsNow(kGrid, GridKind::Quotation);
-        const QuotationTotals totals = RecalculateQuotation(rows);
-        WriteItemRows(kGrid, rows);
+        QList<QuotationLine> lines(ItemRowCount(GridKind::Quotation));
+        for (int r = 1; r <= lines.size(); ++r) {
+            lines[r - 1].quantity = AmountNow(kGrid, GridKind::Quotation, r, kcol::quantity);
+            lines[r - 1].unitPrice = AmountNow(kGrid, GridKind::Quotation, r, kcol::unitPrice);
+        }
+        const QuotationTotals totals = RecalculateQuotation(lines);
+        for (int r = 1; r <= lines.size(); ++r)
+            SetCellAmount(kGrid, GridKind::Quotation, r, kcol::amount, lines.at(r - 1).amount());
         MsgLabel->setText(totals.MsgLabel);
     }
 }

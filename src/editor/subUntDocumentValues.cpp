@@ -1,10 +1,11 @@
-// The one place where the editor's controls become document snapshots and snapshots become controls.
-// Storage, printing and export see the document only through these.
+// The one place where the editor's controls become document values and values become controls: the
+// control names stay here. Storage, printing and export see the document only through these.
 
 #include "subUnt.h"
 
 #include "HStrGrid.h"
-#include "document_snapshot.h"
+#include "subUntGridCells.h"
+#include "document.h"
 #include "masks.h"
 
 #include <QComboBox>
@@ -30,136 +31,105 @@ QString shownText(const QLineEdit *edit) {
     return shown.trimmed();
 }
 
-QList<QStringList> gridRows(const THStringGrid *grid, int rows, int cols) {
-    QList<QStringList> out;
-    out.reserve(rows);
-    for (int r = 1; r <= rows; ++r) {
-        QStringList cells;
-        cells.reserve(cols);
-        for (int c = 0; c < cols; ++c)
-            cells << grid->cellText(r, c);
-        out << cells;
+// A payment field's amount: what is typed, with or without the won sign; empty is 0.
+Money paymentOf(const QLineEdit *edit, const QString &name) {
+    QString text = edit->text();
+    text.remove(QChar(0x20A9));
+    try {
+        return ParseAmount(text);
+    } catch (const NumberConversionError &) {
+        throw NumberConversionError(text, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(name, text.trimmed()));
     }
-    return out;
-}
-
-void showGridRows(THStringGrid *grid, const QList<QStringList> &rows, int count, int cols) {
-    for (int r = 1; r <= count; ++r)
-        for (int c = 0; c < cols; ++c)
-            grid->setCellText(r, c, rows.value(r - 1).value(c));
 }
 
 } // namespace
 
-InvoiceSnapshot TsubUntf::invoiceSnapshot() const {
-    InvoiceSnapshot s;
-    s.statement = sPage->currentIndex() == 1;
-    s.aSaNo = shownText(aSaNo);
-    s.aSangho = aSangho->text();
-    s.aName = aName->text();
-    s.aAddr = aAddr->text();
-    s.aUpTea = aUpTea->text();
-    s.aUpJong = aUpJong->text();
-    s.Gbn = Gbn->currentIndex() == 1 ? BuyerKind::Individual : BuyerKind::Business;
-    s.bSaNo = shownText(bSaNo);
-    s.JuMinNo = shownText(JuMinNo);
-    s.bSangho = bSangho->text();
-    s.bName = bName->text();
-    s.bAddr = bAddr->text();
-    s.bUpTea = bUpTea->text();
-    s.bUpJong = bUpJong->text();
-    s.DayEdt = shownText(DayEdt);
-    s.DtyfNo = DtyfNo->text();
-    s.DtyeNo = DtyeNo->text();
-    s.DtysNo = shownText(DtysNo);
-    s.grDay = shownText(grDay);
-    s.grEdit = grEdit->text();
-    s.Totmy = Totmy->text();
-    s.Cashmy = Cashmy->text();
-    s.Checkmy = Checkmy->text();
-    s.Billmy = Billmy->text();
-    s.Creditmy = Creditmy->text();
-    s.receipt = rBtn1->isChecked();
-    s.dGrid = gridRows(dGrid, ItemRowCount(GridKind::TaxInvoice), ColumnCount(GridKind::TaxInvoice));
-    s.gGrid = gridRows(gGrid, ItemRowCount(GridKind::Statement), ColumnCount(GridKind::Statement));
-    s.gTotEdt = gTotEdt->text();
-    s.gMnyEdt = gMnyEdt->text();
-    s.gVatEdt = gVatEdt->text();
-    for (int i = 1; i <= 12; ++i)
-        if (auto *box = findChild<QLabel *>(QStringLiteral("La%1").arg(i)))
-            s.La[i - 1] = box->text();
-    for (int i = 1; i <= 10; ++i)
-        if (auto *box = findChild<QLabel *>(QStringLiteral("Lb%1").arg(i)))
-            s.Lb[i - 1] = box->text();
-    return s;
+InvoiceDocument TsubUntf::invoiceDocument() const {
+    InvoiceDocument d;
+    d.statement = sPage->currentIndex() == 1;
+    d.supplier.number = shownText(aSaNo);
+    d.supplier.name = aSangho->text();
+    d.supplier.representative = aName->text();
+    d.supplier.address = aAddr->text();
+    d.supplier.businessType = aUpTea->text();
+    d.supplier.businessItem = aUpJong->text();
+    d.buyerKind = Gbn->currentIndex() == 1 ? BuyerKind::Individual : BuyerKind::Business;
+    d.buyer.number = shownText(d.buyerKind == BuyerKind::Individual ? JuMinNo : bSaNo);
+    d.buyer.name = bSangho->text();
+    d.buyer.representative = bName->text();
+    d.buyer.address = bAddr->text();
+    d.buyer.businessType = bUpTea->text();
+    d.buyer.businessItem = bUpJong->text();
+    d.issueDate = shownText(DayEdt);
+    d.statementDate = shownText(grDay);
+    d.bookVolume = DtyfNo->text();
+    d.bookNumber = DtyeNo->text();
+    d.serialNumber = shownText(DtysNo);
+    d.description = grEdit->text();
+    d.cash = paymentOf(Cashmy, QStringLiteral("현금"));
+    d.check = paymentOf(Checkmy, QStringLiteral("수표"));
+    d.bill = paymentOf(Billmy, QStringLiteral("어음"));
+    d.credit = paymentOf(Creditmy, QStringLiteral("외상미수금"));
+    d.receipt = rBtn1->isChecked();
+    d.lines = InvoiceLinesOf(d.statement ? gGrid : dGrid, d.kind());
+    return d;
 }
 
-void TsubUntf::showInvoiceSnapshot(const InvoiceSnapshot &s) {
-    aSaNo->setText(s.aSaNo);
-    aSangho->setText(s.aSangho);
-    aName->setText(s.aName);
-    aAddr->setText(s.aAddr);
-    aUpTea->setText(s.aUpTea);
-    aUpJong->setText(s.aUpJong);
-    const int buyer = s.Gbn == BuyerKind::Individual ? 1 : 0;
-    Gbn->setCurrentIndex(buyer);
-    xPage->setCurrentIndex(buyer);
-    bSaNo->setText(s.bSaNo);
-    JuMinNo->setText(s.JuMinNo);
-    bSangho->setText(s.bSangho);
-    bName->setText(s.bName);
-    bAddr->setText(s.bAddr);
-    bUpTea->setText(s.bUpTea);
-    bUpJong->setText(s.bUpJong);
-    DayEdt->setText(s.DayEdt);
-    DtyfNo->setText(s.DtyfNo);
-    DtyeNo->setText(s.DtyeNo);
-    DtysNo->setText(s.DtysNo);
-    grDay->setText(s.grDay);
-    grEdit->setText(s.grEdit);
-    Totmy->setText(s.Totmy);
-    Cashmy->setText(s.Cashmy);
-    Checkmy->setText(s.Checkmy);
-    Billmy->setText(s.Billmy);
-    Creditmy->setText(s.Creditmy);
-    (s.receipt ? rBtn1 : rBtn2)->setChecked(true);
-    showGridRows(dGrid, s.dGrid, ItemRowCount(GridKind::TaxInvoice), ColumnCount(GridKind::TaxInvoice));
-    showGridRows(gGrid, s.gGrid, ItemRowCount(GridKind::Statement), ColumnCount(GridKind::Statement));
-    gTotEdt->setText(s.gTotEdt);
-    gMnyEdt->setText(s.gMnyEdt);
-    gVatEdt->setText(s.gVatEdt);
-    for (int i = 1; i <= 12; ++i)
-        if (auto *box = findChild<QLabel *>(QStringLiteral("La%1").arg(i)))
-            box->setText(s.La.value(i - 1));
-    for (int i = 1; i <= 10; ++i)
-        if (auto *box = findChild<QLabel *>(QStringLiteral("Lb%1").arg(i)))
-            box->setText(s.Lb.value(i - 1));
+void TsubUntf::showInvoiceDocument(const InvoiceDocument &d) {
+    // The lines first: an amount the grid cannot hold leaves everything as it was.
+    ShowInvoiceLines(d.statement ? gGrid : dGrid, d.kind(), d.lines);
+    aSaNo->setText(d.supplier.number);
+    aSangho->setText(d.supplier.name);
+    aName->setText(d.supplier.representative);
+    aAddr->setText(d.supplier.address);
+    aUpTea->setText(d.supplier.businessType);
+    aUpJong->setText(d.supplier.businessItem);
+    const bool individual = d.buyerKind == BuyerKind::Individual;
+    Gbn->setCurrentIndex(individual ? 1 : 0);
+    xPage->setCurrentIndex(individual ? 1 : 0);
+    bSaNo->setText(individual ? QString() : d.buyer.number);
+    JuMinNo->setText(individual ? d.buyer.number : QString());
+    bSangho->setText(d.buyer.name);
+    bName->setText(d.buyer.representative);
+    bAddr->setText(d.buyer.address);
+    bUpTea->setText(d.buyer.businessType);
+    bUpJong->setText(d.buyer.businessItem);
+    DayEdt->setText(d.issueDate);
+    DtyfNo->setText(d.bookVolume);
+    DtyeNo->setText(d.bookNumber);
+    DtysNo->setText(d.serialNumber);
+    grDay->setText(d.statementDate);
+    grEdit->setText(d.description);
+    Cashmy->setText(DecimalText(d.cash));
+    Checkmy->setText(DecimalText(d.check));
+    Billmy->setText(DecimalText(d.bill));
+    Creditmy->setText(DecimalText(d.credit));
+    (d.receipt ? rBtn1 : rBtn2)->setChecked(true);
+    ShowInvoiceTotals(d.supplyTotal(), d.taxTotal());
 }
 
-QuotationSnapshot TsubUntf::quotationSnapshot() const {
-    QuotationSnapshot q;
-    q.SangHoEdt = SangHoEdt->text();
-    q.mTelEdit = shownText(mTelEdit);
-    q.NameEdt = NameEdt->text();
-    q.AddrEdt = AddrEdt->text();
-    q.Day1Edt = shownText(Day1Edt);
-    q.Day2Edt = shownText(Day2Edt);
+QuotationDocument TsubUntf::quotationDocument() const {
+    QuotationDocument q;
+    q.recipient = SangHoEdt->text();
+    q.phone = shownText(mTelEdit);
+    q.contact = NameEdt->text();
+    q.address = AddrEdt->text();
+    q.quoteDate = shownText(Day1Edt);
+    q.deliveryDate = shownText(Day2Edt);
     const QString memo = fMemo->toPlainText();
-    q.fMemo = memo.isEmpty() ? QStringList() : memo.split(u'\n');
-    q.kGrid = gridRows(kGrid, ItemRowCount(GridKind::Quotation), ColumnCount(GridKind::Quotation));
-    q.MsgLabel = MsgLabel->text();
+    q.memo = memo.isEmpty() ? QStringList() : memo.split(u'\n');
+    q.lines = QuotationLinesOf(kGrid);
     return q;
 }
 
-void TsubUntf::showQuotationSnapshot(const QuotationSnapshot &q) {
-    SangHoEdt->setText(q.SangHoEdt);
-    mTelEdit->setText(q.mTelEdit);
-    NameEdt->setText(q.NameEdt);
-    AddrEdt->setText(q.AddrEdt);
-    Day1Edt->setText(q.Day1Edt);
-    Day2Edt->setText(q.Day2Edt);
-    fMemo->setPlainText(q.fMemo.join(u'\n'));
-    showGridRows(kGrid, q.kGrid, ItemRowCount(GridKind::Quotation), ColumnCount(GridKind::Quotation));
-    if (!q.MsgLabel.isEmpty())
-        MsgLabel->setText(q.MsgLabel);
+void TsubUntf::showQuotationDocument(const QuotationDocument &q) {
+    ShowQuotationLines(kGrid, q.lines);
+    SangHoEdt->setText(q.recipient);
+    mTelEdit->setText(q.phone);
+    NameEdt->setText(q.contact);
+    AddrEdt->setText(q.address);
+    Day1Edt->setText(q.quoteDate);
+    Day2Edt->setText(q.deliveryDate);
+    fMemo->setPlainText(q.memo.join(u'\n'));
+    MsgLabel->setText(q.amountLine());
 }

@@ -3,11 +3,12 @@
 // are whatever happens.
 //
 // The seal picture follows the supplier record: none when "djnousr" is set (or absent), else the picture
-// "dojImge" (by default "dojang.bmp" in the application folder). The export reads that choice itself as
-// it builds the sheet, so a change made in the registration page or the print dialog counts at once.
+// "dojImge" (by default "dojang.bmp" in the application folder). The record is read as each export
+// starts, so a change made in the registration page or the print dialog counts at once.
 #include "subUnt.h"
 
 #include "spreadsheet_export.h"
+#include "stored_settings.h"
 
 #include <QStackedWidget>
 
@@ -21,10 +22,10 @@ void TsubUntf::ExlBtnClick() {
 // Tax invoice or transaction statement, by the page of sPage shown.
 void TsubUntf::ExlBtn0Click() {
     if (CommitPendingEdit())
-        ExportInvoiceSheet(invoiceSnapshot(), this);
+        ExportInvoiceSheet(invoiceDocument(), stored::InvoiceExport(sPage->currentIndex() == 1), this);
 }
 
 void TsubUntf::ExlBtn2Click() {
     if (CommitPendingEdit())
-        ExportQuotationSheet(quotationSnapshot(), this);
+        ExportQuotationSheet(quotationDocument(), stored::QuotationExport(), this);
 }

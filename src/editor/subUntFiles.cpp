@@ -1,13 +1,13 @@
 // The document file commands: open, save and save as of the tax invoice and statement page and of the
 // quotation page, the question before leaving a changed document, and the reset of the work folder.
 //
-// Opening reads the whole file into a document snapshot before anything on screen changes: a file that
-// cannot be read leaves the open document, its name and its changed flag as they were. Saving hands the
-// complete snapshot to storage, which checks it and replaces the old file only once the new one is whole.
+// Opening reads the whole file into a document before anything on screen changes: a file that cannot be
+// read leaves the open document, its name and its changed flag as they were. Saving hands the complete
+// document to storage, which checks it and replaces the old file only once the new one is whole.
 #include "subUnt.h"
 
 #include "HStrGrid.h"
-#include "document_snapshot.h"
+#include "document.h"
 #include "invoice_file.h"
 #include "prompts.h"
 #include "quotation_file.h"
@@ -15,7 +15,6 @@
 #include "settings_keys.h"
 #include "workpath.h"
 
-#include <QDate>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTextCursor>
@@ -34,33 +33,6 @@ const QString kQuotationExtension = QStringLiteral("Prc");
 const QString kOpenTitle = QStringLiteral("열기");
 const QString kInvoiceSaveAsTitle = QStringLiteral("다른 이름으로 저장");
 const QString kQuotationSaveAsTitle = QStringLiteral("저장할 새이름을 입력하세요");
-
-QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")); }
-
-// The tax invoice or statement as the editor's clearing leaves it: buyer, book and serial numbers,
-// description and item rows emptied, both dates today. The supplier block and the buyer kind stay.
-InvoiceSnapshot clearedInvoice(InvoiceSnapshot s) {
-    for (QString *field : {&s.JuMinNo, &s.bSaNo, &s.bSangho, &s.bName, &s.bAddr, &s.bUpTea, &s.bUpJong, &s.DtysNo,
-                           &s.grEdit})
-        field->clear();
-    s.DtyfNo = QStringLiteral("0");
-    s.DtyeNo = QStringLiteral("0");
-    s.DayEdt = today();
-    s.grDay = today();
-    s.rows() = EmptyItemRows(s.kind());
-    return s;
-}
-
-// The quotation page as its clearing leaves it.
-QuotationSnapshot clearedQuotation(QuotationSnapshot q) {
-    for (QString *field : {&q.SangHoEdt, &q.mTelEdit, &q.NameEdt, &q.AddrEdt})
-        field->clear();
-    q.Day1Edt = today();
-    q.Day2Edt = today();
-    q.fMemo.clear();
-    q.kGrid = EmptyItemRows(GridKind::Quotation);
-    return q;
-}
 
 } // namespace
 
@@ -107,9 +79,9 @@ void TsubUntf::openInvoicePath(const QString &path) {
     // The page shown, not the file's extension, decides how the file is loaded.
     const bool statement = sPage->currentIndex() == 1;
     const GridKind page = statement ? GridKind::Statement : GridKind::TaxInvoice;
-    const InvoiceLoadResult loaded = LoadInvoiceFile(path, page, clearedInvoice(invoiceSnapshot()));
+    const InvoiceLoadResult loaded = LoadInvoiceFile(path, page);
 
-    showInvoiceSnapshot(loaded.snapshot);
+    showInvoiceDocument(loaded.document);
     SetCurFileName(loaded.curFileName);
     Recalculate(true);
     modified_ = false;
@@ -125,7 +97,7 @@ void TsubUntf::SaveBtnClick() {
         RnameBtnClick();
         return;
     }
-    SaveInvoiceFile(curFileName_, invoiceSnapshot());
+    SaveInvoiceFile(curFileName_, invoiceDocument());
     // The file is written: the document is saved even when its folder cannot become the work folder.
     modified_ = false;
     SetCurFileName(curFileName_);
@@ -174,9 +146,7 @@ void TsubUntf::kOpenClick() {
 }
 
 void TsubUntf::openQuotationPath(const QString &path) {
-    const QuotationSnapshot loaded = LoadQuotationFile(path, clearedQuotation(quotationSnapshot()));
-
-    showQuotationSnapshot(loaded);
+    showQuotationDocument(LoadQuotationFile(path));
     SetCurFileName(path);
     // The first memo line is selected, ready to be typed over.
     QTextCursor cursor(fMemo->document());
@@ -197,7 +167,7 @@ void TsubUntf::SavekBtnClick() {
         RnamekBtnClick();
         return;
     }
-    SaveQuotationFile(curFileName_, quotationSnapshot());
+    SaveQuotationFile(curFileName_, quotationDocument());
     modified_ = false;
     SetCurFileName(curFileName_);
     NoteSavedDocument(curFileName_, kIniFileName);

@@ -115,7 +115,7 @@ public:
                           const QModelIndex &index) const override {
         QWidget *w = THGridDelegate::createEditor(parent, option, index);
         // What the grid was before this edit: a refused edit returns to it.
-        editStart_ = modelRows();
+        editStart_ = content();
         return w;
     }
 
@@ -130,21 +130,25 @@ public:
             return;
         auto *edit = qobject_cast<QLineEdit *>(w);
         auto *self = const_cast<GridBehaviour *>(this);
-        const QString problem = edit ? refusal(index.column(), edit->text()) : QString();
+        // As typed: keeping an amount rewrites the cell, and with it the editor, in the column's form.
+        const QString typed = edit ? edit->text() : QString();
+        const QString problem = edit ? refusal(index.column(), typed) : QString();
         if (problem.isEmpty()) {
-            const QString old = model->data(index, Qt::DisplayRole).toString();
-            THGridDelegate::setModelData(w, model, index);
+            const bool changed = edit && self->keep(index.row(), index.column(), typed, [&] {
+                THGridDelegate::setModelData(w, model, index);
+            });
             // Enter and the commands compute the line themselves; an edit that ends as the user moves
             // elsewhere computes it here.
-            if (!committing_ && edit && edit->text() != old)
-                self->editLeft(index.row(), index.column(), edit->text());
+            self->changed_ = changed;
+            if (!committing_ && changed)
+                self->editLeft(index.row(), index.column(), typed);
             return;
         }
         // The edit ends elsewhere (another cell, another field): the grid goes back to what it was, and once
         // the focus has settled the message follows and the cell editor opens again with what was typed.
         self->restore(editStart_);
         self->recalculateQuietly(true);
-        self->showLater(problem, index.row(), index.column(), edit ? edit->text() : QString());
+        self->showLater(problem, index.row(), index.column(), typed);
     }
 
     // Finishes the edit of the open cell editor as Enter does, without moving on: the commands call this
@@ -171,7 +175,7 @@ public:
     }
 
 private:
-    using Rows = QList<QStringList>;
+    using Rows = GridContent;
 
     // --- Columns ---
 
@@ -203,36 +207,14 @@ private:
         return col == 1 || col == 2 || col == 3 || col == 8;
     }
 
-    // The name of an amount column, as its header calls it.
-    QString columnName(int col) const {
-        if (col == quantityCol())
-            return kQuantityColumnName;
-        if (quotation())
-            return col == kcol::unitPrice ? kUnitPriceColumnName : kSupplyColumnName;
-        if (col == c_.unitPrice)
-            return kUnitPriceColumnName;
-        if (col == c_.supply)
-            return kSupplyColumnName;
-        return kTaxColumnName;
-    }
-
-    // The text of an amount cell of column col; raises AmountTooLargeError naming the column when the
-    // amount does not fit it.
-    QString amountText(int col, Money value) const {
-        return AmountCellText(value, AmountWidthOf(kind_, col), columnName(col));
-    }
-
-    // Why a cell of column col cannot take text: not a number, a quantity with more decimals than are
-    // kept, or a number its column cannot show. Empty when the text can stand.
+    // Why a cell of column col cannot take text: not a number, a value its column does not take, or one it
+    // cannot show. Empty when the text can stand.
     QString refusal(int col, const QString &text) const {
-        const int width = AmountWidthOf(kind_, col);
-        if (width == 0)
+        const std::optional<AmountColumn> column = AmountColumnAt(kind_, col);
+        if (!column)
             return QString();
         try {
-            const Money value = ParseAmount(text);
-            if (col == quantityCol() && HasTooManyQuantityDecimals(text))
-                return QStringLiteral("수량은 소수점 아래 %1 자리까지 입력할 수 있습니다.").arg(kQuantityDecimals);
-            amountText(col, value);
+            TypedAmount(*column, text);
         } catch (const AppError &e) {
             return e.message();
         }
@@ -242,25 +224,28 @@ private:
     // --- Cells ---
 
     QString cell(int row, int col) const { return CellNow(grid_, row, col); }
-    void setCell(int row, int col, const QString &text) { grid_->setCellText(row, col, text); }
-    Money amount(int row, int col) const { return ParseAmount(cell(row, col)); }
-    Money quantity(int row) const { return ParseQuantity(cell(row, quantityCol())); }
+    Money amount(int row, int col) const { return AmountNow(grid_, kind_, row, col); }
+    Money quantity(int row) const { return amount(row, quantityCol()); }
+    // Sets an amount cell; raises, naming the column, when its column cannot hold the value.
+    void setAmount(int row, int col, Money value) { SetCellAmount(grid_, kind_, row, col, value); }
 
-    Rows modelRows() const {
-        Rows rows;
-        for (int r = 1; r <= ItemRowCount(kind_); ++r) {
-            QStringList cells;
-            for (int c = 0; c < ColumnCount(kind_); ++c)
-                cells << grid_->cellText(r, c);
-            rows << cells;
+    // Keeps what the cell editor of (row, col) holds in its cell: an amount as its value, a text as typed
+    // (by keepText). Returns whether the cell changed.
+    template <typename KeepText> bool keep(int row, int col, const QString &typed, KeepText keepText) {
+        if (const std::optional<AmountColumn> column = AmountColumnAt(kind_, col)) {
+            const Money value = TypedAmount(*column, typed);
+            const int decimals = LimitsOf(*column).decimals > 0 ? WrittenDecimals(value, typed) : 0;
+            const bool changed = value != CellAmount(grid_, row, col) || decimals != CellDecimals(grid_, row, col);
+            WriteCellAmount(grid_, kind_, row, col, value, decimals);
+            return changed;
         }
-        return rows;
+        const bool changed = typed != grid_->cellText(row, col);
+        keepText();
+        return changed;
     }
-    void restore(const Rows &rows) {
-        for (int r = 1; r <= rows.size(); ++r)
-            for (int c = 0; c < rows.at(r - 1).size(); ++c)
-                grid_->setCellText(r, c, rows.at(r - 1).at(c));
-    }
+
+    Rows content() const { return ContentOf(grid_, kind_); }
+    void restore(const Rows &rows) { RestoreContent(grid_, rows); }
 
     // How a step that fails says why: at once, once the focus has settled (while Qt is moving it), or not
     // at all (while a number is still being typed).
@@ -400,7 +385,7 @@ private:
         if (edit) {
             if (!commitEditor(edit))
                 return;
-        } else if (!step([&] { columnRule(row, col); }, modelRows())) {
+        } else if (!step([&] { columnRule(row, col); }, content())) {
             return;
         }
         moveAfterEnter(row, col);
@@ -419,17 +404,17 @@ private:
             return true;
         const int row = index.row(), col = index.column();
         const QString typed = edit->text();
-        const bool changed = typed != grid_->cellText(row, col);
         const Rows before = editStart_;
         QString problem = refusal(col, typed);
         if (problem.isEmpty()) {
             committing_ = true;
+            changed_ = false;
             emit commitData(edit);
             emit closeEditor(edit, QAbstractItemDelegate::NoHint);
             committing_ = false;
             try {
                 columnRule(row, col);
-                if (changed)
+                if (changed_)
                     setModified();
                 return true;
             } catch (const AppError &e) {
@@ -490,20 +475,15 @@ private:
         if (col == c.quantity) {
             if (anyAmount()) {
                 const Money supply = LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row));
-                setCell(row, c.supply, amountText(c.supply, supply));
-                setCell(row, c.tax, amountText(c.tax, TaxRule(supply)));
+                setAmount(row, c.supply, supply);
+                setAmount(row, c.tax, TaxRule(supply));
             }
         } else if (col == c.unitPrice) {
-            setCell(row, c.unitPrice, amountText(c.unitPrice, amount(row, c.unitPrice)));
             if (anyAmount())
-                setCell(row, c.supply,
-                        amountText(c.supply, LineProductWithCorrection(amount(row, c.unitPrice), quantity(row))));
-            setCell(row, c.tax, amountText(c.tax, TaxRule(amount(row, c.supply))));
+                setAmount(row, c.supply, LineProductWithCorrection(amount(row, c.unitPrice), quantity(row)));
+            setAmount(row, c.tax, TaxRule(amount(row, c.supply)));
         } else if (col == c.supply) {
-            setCell(row, c.supply, amountText(c.supply, amount(row, c.supply)));
-            setCell(row, c.tax, amountText(c.tax, TaxRule(amount(row, c.supply))));
-        } else if (col == c.tax) {
-            setCell(row, c.tax, amountText(c.tax, amount(row, c.tax)));
+            setAmount(row, c.tax, TaxRule(amount(row, c.supply)));
         }
         const bool amountColumn = col == c.quantity || col == c.unitPrice || col == c.supply || col == c.tax;
         if (amountColumn)
@@ -511,22 +491,16 @@ private:
     }
 
     void quotationRule(int row, int col) {
-        auto lineAmount = [&] {
-            return amountText(kcol::amount, LineProductWithoutCorrection(amount(row, kcol::unitPrice), quantity(row)));
-        };
+        auto lineAmount = [&] { return LineProductWithoutCorrection(amount(row, kcol::unitPrice), quantity(row)); };
         switch (col) {
         case kcol::quantity:
-            setCell(row, kcol::amount, lineAmount());
-            editor_->Recalculate(false);
-            break;
         case kcol::unitPrice:
-            setCell(row, kcol::unitPrice, amountText(kcol::unitPrice, amount(row, kcol::unitPrice).truncated()));
-            setCell(row, kcol::amount, lineAmount());
+            setAmount(row, kcol::amount, lineAmount());
             editor_->Recalculate(false);
             break;
         case kcol::amount:
             // What was typed is replaced by quantity x unit price.
-            setCell(row, kcol::amount, lineAmount());
+            setAmount(row, kcol::amount, lineAmount());
             break;
         default:
             break;
@@ -540,8 +514,20 @@ private:
         if (row < 1 || col < 0)
             return;
         // While a number is being typed, what cannot be computed yet is left for Enter to refuse.
-        const Rows before = modelRows();
-        step([&] { quotation() ? editor_->Recalculate(false) : invoiceKeyUp(row, col); }, before, Report::Never);
+        if (quotation()) {
+            step([&] { editor_->Recalculate(false); }, content(), Report::Never);
+            return;
+        }
+        if (col != c_.unitPrice && col != c_.supply)
+            return;
+        // A key changes no line but its own: only that line is kept for going back.
+        const Rows line = ContentOf(grid_, kind_, row, row);
+        try {
+            invoiceKeyUp(row, col);
+        } catch (const AppError &) {
+            RestoreContent(grid_, line, row);
+            recalculateQuietly(true);
+        }
     }
 
     void invoiceKeyUp(int row, int col) {
@@ -555,14 +541,13 @@ private:
             if (bare(cell(row, k)).isEmpty())
                 return;
         if (col == c.unitPrice && amount(row, c.supply).raw() == 0)
-            setCell(row, c.supply,
-                    amountText(c.supply, LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row))));
+            setAmount(row, c.supply, LineProductWithoutCorrection(amount(row, c.unitPrice), quantity(row)));
         // The supply is derived first, so that the tax is checked against the supply shown.
         editor_->Recalculate(col == c.supply);
         const Money tax = amount(row, c.tax);
         const Money checked = TaxCheck(amount(row, c.supply), tax);
         if (checked != tax) {
-            setCell(row, c.tax, amountText(c.tax, checked));
+            setAmount(row, c.tax, checked);
             editor_->Recalculate(true);
         }
     }
@@ -576,18 +561,15 @@ private:
         const int last = ItemRowCount(kind_);
         if (row < 1 || row > last)
             return;
-        const Rows before = modelRows();
+        const Rows before = content();
         step([&] {
-            for (int r = row; r < last; ++r)
-                for (int c = 0; c < ColumnCount(kind_); ++c)
-                    setCell(r, c, grid_->cellText(r + 1, c));
-            for (int c = 0; c < ColumnCount(kind_); ++c) {
-                const bool amountColumn = AmountWidthOf(kind_, c) > 0 && (quotation() || c != c_.unit);
-                setCell(last, c, amountColumn ? QStringLiteral("0") : QString());
-            }
+            Rows moved = before;
+            moved.removeAt(row - 1);
+            RestoreContent(grid_, moved); // lines row .. last - 1
+            ClearItemLine(grid_, kind_, last);
             if (quotation())
                 for (int r = 1; r <= last; ++r)
-                    setCell(r, kcol::number, PadLeftTo(QString::number(r), 2));
+                    grid_->setCellText(r, kcol::number, PadLeftTo(QString::number(r), 2));
             moveTo(row, col);
             editor_->Recalculate(!quotation());
             setModified();
@@ -607,7 +589,7 @@ private:
                 edit->setText(edit->text() + chosen);
             } else {
                 const int row = grid_->currentRow(), col = grid_->currentColumn();
-                setCell(row, col, grid_->cellText(row, col) + chosen);
+                grid_->setCellText(row, col, grid_->cellText(row, col) + chosen);
             }
             setModified();
         });
@@ -623,24 +605,24 @@ private:
         const InvoiceColumns &c = c_;
         if (col != c.date && col != c.unitPrice && col != c.supply)
             return false;
-        const Rows before = modelRows();
+        const Rows before = content();
         step([&] {
             if (col == c.date) {
                 const QString day = MaskedValue(kind_ == GridKind::Statement ? editor_->grDay : editor_->DayEdt);
-                setCell(row, col, day.mid(5, 2) + u'/' + day.mid(8, 2));
+                grid_->setCellText(row, col, day.mid(5, 2) + u'/' + day.mid(8, 2));
             } else if (col == c.unitPrice) {
                 const Money price = amount(row, c.unitPrice);
                 const Money net = (price - IncludedTax(price)).truncated();
-                setCell(row, c.unitPrice, amountText(c.unitPrice, net));
+                setAmount(row, c.unitPrice, net);
                 const Money supply = LineProductWithoutCorrection(net, quantity(row));
-                setCell(row, c.supply, amountText(c.supply, supply));
-                setCell(row, c.tax, amountText(c.tax, TaxRule(supply)));
+                setAmount(row, c.supply, supply);
+                setAmount(row, c.tax, TaxRule(supply));
                 editor_->Recalculate(false);
             } else {
                 const Money supply = amount(row, c.supply);
                 const Money tax = IncludedTax(supply);
-                setCell(row, c.tax, amountText(c.tax, tax));
-                setCell(row, c.supply, amountText(c.supply, supply - tax));
+                setAmount(row, c.tax, tax);
+                setAmount(row, c.supply, supply - tax);
                 editor_->Recalculate(true);
             }
             setModified();
@@ -651,28 +633,10 @@ private:
 
     // --- Selecting a cell, entering and leaving the grid ---
 
+    // A cell chosen: the totals of a tax invoice or statement follow what the lines hold now.
     void selectCell() {
-        const Rows before = modelRows();
-        step([&] {
-            if (quotation())
-                reformatQuotation();
-            else {
-                editor_->ReformatAmountColumns();
-                editor_->Recalculate(true);
-            }
-        }, before);
-    }
-
-    void reformatQuotation() {
-        for (int r = 1; r <= ItemRowCount(kind_); ++r) {
-            setCell(r, kcol::unitPrice, amountText(kcol::unitPrice, amount(r, kcol::unitPrice)));
-            const Money price = amount(r, kcol::unitPrice);
-            const Money q = quantity(r);
-            if (price.raw() != 0 || q.raw() != 0)
-                setCell(r, kcol::amount, amountText(kcol::amount, LineProductWithoutCorrection(price, q)));
-            else
-                setCell(r, kcol::amount, amountText(kcol::amount, amount(r, kcol::amount)));
-        }
+        if (!quotation())
+            step([&] { editor_->Recalculate(true); }, content());
     }
 
     bool inside(const QWidget *w) const { return w && (w == grid_ || grid_->isAncestorOf(w)); }
@@ -684,14 +648,8 @@ private:
         if (!wasIn && isIn && !quotation())
             SetImeHangul(editor_, 0); // Hangul input for the item names
         // Leaving for another control of the editor; a message box or another window is no leaving.
-        if (wasIn && !isIn && now->window() == grid_->window()) {
-            const Rows before = modelRows();
-            step([&] {
-                if (!quotation())
-                    editor_->ReformatAmountColumns();
-                editor_->Recalculate(true);
-            }, before);
-        }
+        if (wasIn && !isIn && now->window() == grid_->window())
+            step([&] { editor_->Recalculate(true); }, content());
     }
 
     TsubUntf *editor_;
@@ -700,6 +658,8 @@ private:
     GridKind kind_;
     InvoiceColumns c_{};
     mutable Rows editStart_;
+    // Whether the last edit kept changed its cell.
+    bool changed_ = false;
     // Set while Enter or a command commits the cell editor: they derive the line themselves.
     bool committing_ = false;
     bool detached_ = false;

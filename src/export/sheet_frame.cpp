@@ -1,38 +1,8 @@
 #include "sheet_frame.h"
 
-#include "settings_keys.h"
-
 #include <QFileInfo>
 
 namespace sheet {
-
-QString SealImagePath() { return keys::read(keys::djnousr) ? QString() : keys::readSealPath(); }
-
-ExportSettings ReadTaxInvoiceSettings() {
-    ExportSettings s;
-    s.sealPath = SealImagePath();
-    s.message = keys::readMessage(keys::fMsge, QString::fromUtf16(keys::kExportMessageInvoice));
-    return s;
-}
-
-ExportSettings ReadStatementSettings() {
-    ExportSettings s;
-    s.sealPath = SealImagePath();
-    s.message = keys::readMessage(keys::fMsg2, QString::fromUtf16(keys::kExportMessageStatement));
-    return s;
-}
-
-ExportSettings ReadQuotationSettings() {
-    ExportSettings s;
-    s.sealPath = SealImagePath();
-    s.sangho = keys::read(keys::fSangho);
-    s.upjong = keys::read(keys::fUpjong);
-    s.saNo = keys::read(keys::fSaNo);
-    s.name = keys::read(keys::fName);
-    s.addr = keys::read(keys::fAddr);
-    s.tel = keys::read(keys::fTel, QString::fromUtf16(sample::kQuotationTel));
-    return s;
-}
 
 void SetSheetDefaults(Sheet &s, int fontColour, double columnWidth, double rowHeight) {
     s.setSheetBorderColour(kWhite);

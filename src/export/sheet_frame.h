@@ -1,5 +1,5 @@
 #pragma once
-// What the three export sheets share: the settings they read, the sheet-wide defaults that open every
+// What the three export sheets share: the settings they take, the sheet-wide defaults that open every
 // sheet, the line helpers, the seal picture and the footer that close it.
 
 #include "sheet_model.h"
@@ -8,19 +8,13 @@
 
 namespace sheet {
 
-// The settings an export reads from "ZaruZiz.ini", gathered before the sheet is built.
+// The settings an export takes from the supplier record (the editor reads them from the settings file).
 struct ExportSettings {
     QString sealPath; // empty: no seal
     QString message;  // footer line of the tax invoice and the statement
     // Supplier record, for the quotation.
     QString sangho, upjong, saNo, name, addr, tel;
 };
-
-// The seal picture to place: empty when "djnousr" is set (or absent), else "dojImge".
-QString SealImagePath();
-ExportSettings ReadTaxInvoiceSettings();
-ExportSettings ReadStatementSettings();
-ExportSettings ReadQuotationSettings();
 
 // Sheet-wide defaults: white lines, font "굴림" size 9 in the form colour, centred both ways, then the
 // width of every column and the height of every row.

@@ -1,5 +1,7 @@
 #include "sheet_invoice.h"
 
+#include "arithmetic.h"
+
 #include "money.h"
 #include "regnum.h"
 
@@ -180,72 +182,66 @@ void prepareDataCells(Sheet &s) {
     s.setFontColour(QStringLiteral("AF10"), kBlack);
 }
 
-void writeData(Sheet &s, const InvoiceSnapshot &doc) {
-    s.setValue(QStringLiteral("F5"), SupplierNumberText(doc.aSaNo));
-    s.setValue(QStringLiteral("F6"), doc.aSangho);
-    s.setValue(QStringLiteral("Q6"), doc.aName);
-    s.setValue(QStringLiteral("F7"), doc.aAddr);
-    s.setValue(QStringLiteral("F8"), doc.aUpTea);
-    s.setValue(QStringLiteral("N8"), doc.aUpJong);
+// An amount of the sheet as a number to compute with, or nothing where it is 0 (an empty cell).
+void amountCell(Sheet &s, CellRef cell, Money value, const QString &format) {
+    if (value.raw() != 0)
+        s.setNumber(cell, value, format);
+}
 
-    s.setValue(QStringLiteral("Z5"), doc.bSaNo);
-    s.setValue(QStringLiteral("Z6"), doc.bSangho);
-    s.setValue(QStringLiteral("AK6"), doc.bName);
-    s.setValue(QStringLiteral("Z7"), doc.bAddr);
-    s.setValue(QStringLiteral("Z8"), doc.bUpTea);
-    s.setValue(QStringLiteral("AH8"), doc.bUpJong);
+void writeData(Sheet &s, const InvoiceDocument &doc) {
+    const Party &a = doc.supplier, &b = doc.buyer;
+    s.setValue(QStringLiteral("F5"), SupplierNumberText(a.number));
+    s.setValue(QStringLiteral("F6"), a.name);
+    s.setValue(QStringLiteral("Q6"), a.representative);
+    s.setValue(QStringLiteral("F7"), a.address);
+    s.setValue(QStringLiteral("F8"), a.businessType);
+    s.setValue(QStringLiteral("N8"), a.businessItem);
+
+    s.setValue(QStringLiteral("Z5"), b.number);
+    s.setValue(QStringLiteral("Z6"), b.name);
+    s.setValue(QStringLiteral("AK6"), b.representative);
+    s.setValue(QStringLiteral("Z7"), b.address);
+    s.setValue(QStringLiteral("Z8"), b.businessType);
+    s.setValue(QStringLiteral("AH8"), b.businessItem);
 
     // The year keeps its leading zero as text; month and day are typed in as they stand.
-    s.setValue(QStringLiteral("B11"), u'\'' + doc.DayEdt.mid(2, 2));
-    s.setValue(QStringLiteral("D11"), doc.DayEdt.mid(5, 2));
-    s.setValue(QStringLiteral("E11"), doc.DayEdt.mid(8, 2));
+    s.setValue(QStringLiteral("B11"), u'\'' + doc.issueDate.mid(2, 2));
+    s.setValue(QStringLiteral("D11"), doc.issueDate.mid(5, 2));
+    s.setValue(QStringLiteral("E11"), doc.issueDate.mid(8, 2));
 
-    s.setValue(QStringLiteral("F11"), doc.La.value(11));
+    const InvoiceTotals totals = ShowInvoiceTotals(doc.supplyTotal(), doc.taxTotal());
+    s.setValue(QStringLiteral("F11"), totals.La.value(11));
     for (int i = 0; i < 11; ++i)
-        s.setValue(11, 10 + i, doc.La.value(10 - i)); // J11 = La11 ... T11 = La1
+        s.setValue(11, 10 + i, totals.La.value(10 - i)); // J11 = La11 ... T11 = La1
     for (int i = 0; i < 10; ++i)
-        s.setValue(11, 22 + i, doc.Lb.value(9 - i)); // V11 = Lb10 ... AE11 = Lb1
+        s.setValue(11, 22 + i, totals.Lb.value(9 - i)); // V11 = Lb10 ... AE11 = Lb1
 
-    const InvoiceColumns col = ColumnsOf(GridKind::TaxInvoice);
     const int lines = ItemRowCount(GridKind::TaxInvoice);
     for (int g = 0; g < lines; ++g) {
-        const QStringList line = doc.dGrid.value(g);
+        const InvoiceLine line = doc.lines.value(g);
         const int row = 13 + g;
-        const QString date = line.value(col.date);
-        s.setValue(row, 2, u'\'' + date.mid(0, 2));
-        s.setValue(row, 3, u'\'' + date.mid(3, 2));
-        s.setValue(row, 4, line.value(col.item));
-        s.setValue(row, 16, line.value(col.spec));
-        s.setValue(row, 21, line.value(col.quantity));
-        s.setValue(row, 24, line.value(col.unitPrice));
-        s.setValue(row, 28, line.value(col.supply));
-        s.setValue(row, 33, line.value(col.tax));
-        s.setValue(row, 37, line.value(col.remark));
-    }
-    for (int g = 0; g < lines; ++g) {
-        const QStringList line = doc.dGrid.value(g);
-        const int row = 13 + g;
-        const std::pair<int, int> amounts[] = {{col.quantity, 21}, {col.unitPrice, 24}, {col.supply, 28}, {col.tax, 33}};
-        for (auto [gridCol, sheetCol] : amounts)
-            if (RemoveBlanks(line.value(gridCol)) == u"0")
-                s.setValue(row, sheetCol, QString());
+        s.setValue(row, 2, u'\'' + line.date.mid(0, 2));
+        s.setValue(row, 3, u'\'' + line.date.mid(3, 2));
+        s.setValue(row, 4, line.item);
+        s.setValue(row, 16, line.spec);
+        amountCell(s, CellRef{row, 21}, line.quantity, QuantityFormat(line.quantityDecimals));
+        amountCell(s, CellRef{row, 24}, line.unitPrice, kAmountFormat);
+        amountCell(s, CellRef{row, 28}, line.supply, kAmountFormat);
+        amountCell(s, CellRef{row, 33}, line.tax, kAmountFormat);
+        s.setValue(row, 37, line.remark);
     }
 
-    const std::pair<const char16_t *, const QString *> payments[] = {
-        {u"B19", &doc.Totmy}, {u"I19", &doc.Cashmy}, {u"O19", &doc.Checkmy}, {u"U19", &doc.Billmy},
-        {u"AA19", &doc.Creditmy}};
-    for (auto [cell, text] : payments) {
-        const Money amount = ParseAmount(*text);
-        if (amount != Money())
-            s.setValue(QString::fromUtf16(cell), FormatMoneyText(amount, 17, false));
-    }
+    const std::pair<const char16_t *, Money> payments[] = {
+        {u"B19", doc.total()}, {u"I19", doc.cash}, {u"O19", doc.check}, {u"U19", doc.bill}, {u"AA19", doc.credit}};
+    for (auto [cell, amount] : payments)
+        amountCell(s, ParseCell(QString::fromUtf16(cell)), amount, kWonFormat);
     s.setValue(QStringLiteral("AF10"), QString());
     s.setValue(QStringLiteral("AG18"), doc.receipt ? QStringLiteral("이 금액을 영수함") : QStringLiteral("이 금액을 청구함"));
 }
 
 } // namespace
 
-Sheet BuildTaxInvoiceSheet(const InvoiceSnapshot &doc, const ExportSettings &settings) {
+Sheet BuildTaxInvoiceSheet(const InvoiceDocument &doc, const ExportSettings &settings) {
     Sheet s(kTaxInvoiceSheetName);
     SetSheetDefaults(s, kFormBlue, 1, 15);
     s.setRowHeight(QStringLiteral("A5:A8"), 24);

@@ -2,7 +2,7 @@
 // The tax invoice drawn as a paper form on the worksheet "세금계산서": frame, labels, the document's data
 // and the seal, in the order a person watching the sheet would see it built.
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "sheet_frame.h"
 #include "sheet_model.h"
 
@@ -10,7 +10,6 @@ namespace sheet {
 
 inline const QString kTaxInvoiceSheetName = QStringLiteral("세금계산서");
 
-// Raises NumberConversionError when a payment amount (Totmy ... Creditmy) is not a number.
-Sheet BuildTaxInvoiceSheet(const InvoiceSnapshot &doc, const ExportSettings &settings);
+Sheet BuildTaxInvoiceSheet(const InvoiceDocument &doc, const ExportSettings &settings);
 
 } // namespace sheet

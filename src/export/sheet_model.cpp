@@ -64,7 +64,7 @@ void Sheet::check(const Range &r) {
 Cell &Sheet::cellForWrite(int row, int col) {
     auto it = cells_.find(key(row, col));
     if (it == cells_.end())
-        it = cells_.insert(key(row, col), Cell{QString(), false, sheetFormat_});
+        it = cells_.insert(key(row, col), Cell{QString(), false, sheetFormat_, std::nullopt, QString()});
     return *it;
 }
 
@@ -156,6 +156,23 @@ void Sheet::setValue(CellRef ref, const QString &value) {
     Cell &c = cellForWrite(ref.row, ref.col);
     c.text = value.startsWith(u'\'');
     c.value = c.text ? value.mid(1) : value;
+    c.number.reset();
+    c.numberFormat.clear();
+}
+
+void Sheet::setNumber(CellRef ref, Money amount, const QString &format) {
+    check({ref.row, ref.col, ref.row, ref.col});
+    ++operations_;
+    Cell &c = cellForWrite(ref.row, ref.col);
+    c.text = false;
+    c.number = double(amount.raw()) / Money::Scale;
+    c.numberFormat = format;
+    if (format == kWonFormat)
+        c.value = FormatMoneyText(amount, 0, false);
+    else if (format == kAmountFormat)
+        c.value = FormatMoneyText(amount, 0, true);
+    else
+        c.value = DecimalText(amount);
 }
 
 void Sheet::setFontName(const Range &range, const QString &name) {
@@ -334,7 +351,7 @@ const Cell &Sheet::cell(CellRef ref) const {
     auto it = cells_.constFind(key(ref.row, ref.col));
     if (it != cells_.constEnd())
         return *it;
-    blank_ = Cell{QString(), false, sheetFormat_};
+    blank_ = Cell{QString(), false, sheetFormat_, std::nullopt, QString()};
     return blank_;
 }
 

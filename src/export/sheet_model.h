@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
+#include "money.h"
+
 #include <QString>
 
 #include <optional>
@@ -63,7 +65,19 @@ struct Cell {
     QString value;     // as shown; an apostrophe typed in front is not part of it
     bool text = false; // stored as text because the value was written with an apostrophe
     CellFormat format;
+    std::optional<double> number; // a number written as one (setNumber), shown in numberFormat
+    QString numberFormat;
 };
+
+// Number formats of the sheets' numbers: amounts with thousands separators, amounts with the won sign, and
+// quantities as their digits.
+inline const QString kAmountFormat = QStringLiteral("#,##0");
+inline const QString kWonFormat = QStringLiteral("\"\u20a9\"#,##0");
+inline const QString kQuantityFormat = QStringLiteral("General");
+// A quantity written with more decimals than its value needs ("1.50") keeps them in the sheet.
+inline QString QuantityFormat(int decimals) {
+    return decimals > 0 ? QStringLiteral("0.") + QString(decimals, u'0') : kQuantityFormat;
+}
 
 struct CellRef {
     int row = 1; // from 1
@@ -121,6 +135,10 @@ public:
     void setValue(const QString &cell, const QString &value) { setValue(ParseCell(cell), value); }
     void setValue(CellRef cell, const QString &value);
     void setValue(int row, int col, const QString &value) { setValue(CellRef{row, col}, value); }
+    // A number the spreadsheet can compute with, in one of the formats above; the value shows as that
+    // format shows it ("1,234,000", "₩1,234,000", "2.5").
+    void setNumber(CellRef cell, Money amount, const QString &format);
+    void setNumber(const QString &cell, Money amount, const QString &format) { setNumber(ParseCell(cell), amount, format); }
 
     void setFontName(const QString &range, const QString &name) { setFontName(ParseRange(range), name); }
     void setFontName(const Range &range, const QString &name);

@@ -39,7 +39,7 @@ QString SpreadName(const QString &name) {
     return pieces.join(QString(gap, u' '));
 }
 
-Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &settings) {
+Sheet BuildQuotationSheet(const QuotationDocument &doc, const ExportSettings &settings) {
     Sheet s(kQuotationSheetName);
     SetSheetDefaults(s, kBlack, 2, 18);
     const std::pair<int, double> heights[] = {{1, 10}, {2, 20}, {4, 30}, {5, 20}, {9, 10}, {11, 2}, {13, 3}, {35, 3}, {36, 13}};
@@ -71,7 +71,7 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     DrawEdge(s, QStringLiteral("B43:K43"), Edge::Bottom, Weight::Thin, kBlack);
 
     // Customer block, open at the top.
-    MergedText(s, QStringLiteral("B5:F5"), doc.SangHoEdt + QStringLiteral("  귀하"));
+    MergedText(s, QStringLiteral("B5:F5"), doc.recipient + QStringLiteral("  귀하"));
     s.setFontSize(QStringLiteral("B5:F5"), 16);
     s.setFontStyle(QStringLiteral("B5:F5"), kBoldStyle);
     s.setFontName(QStringLiteral("B5:F5"), QStringLiteral("굴림"));
@@ -81,16 +81,16 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     DrawEdge(s, QStringLiteral("G4:G8"), Edge::Bottom, Weight::Thin, kWhite);
 
     MergedText(s, QStringLiteral("B6:C6"), QStringLiteral("담    당"));
-    MergedText(s, QStringLiteral("D6:F6"), QStringLiteral("  ") + doc.NameEdt);
+    MergedText(s, QStringLiteral("D6:F6"), QStringLiteral("  ") + doc.contact);
     s.setHorizontalAlignment(QStringLiteral("D6:F6"), HAlign::Left);
     MergedText(s, QStringLiteral("B7:C7"), QStringLiteral("주    소"));
-    MergedText(s, QStringLiteral("D7:F7"), QStringLiteral("  ") + doc.AddrEdt);
+    MergedText(s, QStringLiteral("D7:F7"), QStringLiteral("  ") + doc.address);
     s.setHorizontalAlignment(QStringLiteral("D7:F7"), HAlign::Left);
     MergedText(s, QStringLiteral("B8:C8"), QStringLiteral("납품일자"));
-    s.setValue(QStringLiteral("D8"), u' ' + KoreanDate(doc.Day2Edt));
+    s.setValue(QStringLiteral("D8"), u' ' + KoreanDate(doc.deliveryDate));
     s.setHorizontalAlignment(QStringLiteral("D8"), HAlign::Left);
     s.setValue(QStringLiteral("E8"), QStringLiteral("전  화"));
-    s.setValue(QStringLiteral("F8"), doc.mTelEdit);
+    s.setValue(QStringLiteral("F8"), doc.phone);
     for (const char16_t *r : {u"B5:F5", u"B8:F8", u"H8:K8"})
         DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
     for (const char16_t *r : {u"G5:G8", u"F6:F8"})
@@ -122,11 +122,11 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
         DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
     MergedText(s, QStringLiteral("B10:I10"), QStringLiteral("※  아래와 같이 견적합니다.  "));
     s.setHorizontalAlignment(QStringLiteral("B10:I10"), HAlign::Left);
-    MergedText(s, QStringLiteral("J10:K10"), QStringLiteral("견적일:") + KoreanDate(doc.Day1Edt));
+    MergedText(s, QStringLiteral("J10:K10"), QStringLiteral("견적일:") + KoreanDate(doc.quoteDate));
     s.setBorderColour(QStringLiteral("A10:L10"), kWhite);
     for (const char16_t *r : {u"B11:K11", u"B12:K12", u"B13:K13"})
         DrawEdge(s, QString::fromUtf16(r), Edge::Bottom, Weight::Thin, kBlack);
-    MergedText(s, QStringLiteral("B12:K12"), QStringLiteral("금액  ") + doc.MsgLabel);
+    MergedText(s, QStringLiteral("B12:K12"), QStringLiteral("금액  ") + doc.amountLine());
     s.setHorizontalAlignment(QStringLiteral("B12:K12"), HAlign::Left);
     s.setShrinkToFit(QStringLiteral("B12:K12"), true);
 
@@ -140,7 +140,7 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     }
     s.setValue(QStringLiteral("B36"), QStringLiteral(" ※ 참고사항 "));
     for (int i = 0; i < 7; ++i)
-        s.setValue(row("B", 37 + i), doc.fMemo.value(i));
+        s.setValue(row("B", 37 + i), doc.memo.value(i));
     DrawRowBottoms(s, QStringLiteral("B36:K42"), Weight::Thin, kWhite); // no lines between the notes
 
     // Item table.
@@ -152,18 +152,22 @@ Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &se
     for (auto [cell, text] : heads)
         s.setValue(QLatin1String(cell), QString::fromUtf16(text));
     for (int r = 15; r <= 34; ++r) {
-        const QStringList line = doc.kGrid.value(r - 15);
-        const QString q = line.value(kcol::quantity), p = line.value(kcol::unitPrice), a = line.value(kcol::amount);
-        // A line whose quantity, unit price and amount all read "0" is an empty line: no number.
-        if (RemoveBlanks(q + p + a) != u"000")
-            s.setValue(row("B", r), u'\'' + line.value(kcol::number));
-        s.setValue(row("C", r), line.value(kcol::item));
-        s.setValue(row("F", r), line.value(kcol::spec));
-        s.setValue(row("G", r), line.value(kcol::unit));
-        s.setValue(row("H", r), RemoveBlanks(q) == u"0" ? QString() : q);
-        s.setValue(row("I", r), RemoveBlanks(p) == u"0" ? QString() : p);
-        s.setValue(row("J", r), RemoveBlanks(a) == u"0" ? QString() : a);
-        s.setValue(row("K", r), line.value(kcol::remark));
+        const QuotationLine line = doc.lines.value(r - 15);
+        const Money amount = line.amount();
+        // A line whose quantity, unit price and amount are all 0 is an empty line: no number.
+        if (line.quantity.raw() != 0 || line.unitPrice.raw() != 0 || amount.raw() != 0)
+            s.setValue(row("B", r), u'\'' + PadLeftTo(QString::number(r - 14), 2));
+        s.setValue(row("C", r), line.item);
+        s.setValue(row("F", r), line.spec);
+        s.setValue(row("G", r), line.unit);
+        // Numbers to compute with; 0 leaves the cell empty.
+        if (line.quantity.raw() != 0)
+            s.setNumber(row("H", r), line.quantity, QuantityFormat(line.quantityDecimals));
+        if (line.unitPrice.raw() != 0)
+            s.setNumber(row("I", r), line.unitPrice, kAmountFormat);
+        if (amount.raw() != 0)
+            s.setNumber(row("J", r), amount, kAmountFormat);
+        s.setValue(row("K", r), line.remark);
         for (const char *c : {"C", "F", "K"})
             s.setHorizontalAlignment(row(c, r), HAlign::Left);
         for (const char *c : {"H", "I", "J"}) {

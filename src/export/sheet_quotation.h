@@ -2,7 +2,7 @@
 // The quotation drawn as a paper form on the worksheet "견적서", in black, with the supplier's details
 // from the supplier record.
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "sheet_frame.h"
 #include "sheet_model.h"
 
@@ -15,6 +15,6 @@ inline const QString kQuotationSheetName = QStringLiteral("견적서");
 // two-byte pieces, is returned unchanged.
 QString SpreadName(const QString &name);
 
-Sheet BuildQuotationSheet(const QuotationSnapshot &doc, const ExportSettings &settings);
+Sheet BuildQuotationSheet(const QuotationDocument &doc, const ExportSettings &settings);
 
 } // namespace sheet

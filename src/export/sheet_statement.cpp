@@ -5,6 +5,8 @@
 #include "money.h"
 #include "regnum.h"
 
+#include <tuple>
+
 namespace sheet {
 
 namespace {
@@ -14,31 +16,17 @@ QString span(const char *from, const char *to, int r) { return row(from, r) + u'
 
 } // namespace
 
-bool StatementLine13InUse(const QStringList &line) { return StatementLineInUse(line, 13); }
+bool StatementLineInUse(const InvoiceLine &line) { return line.isFilled(); }
 
-bool StatementLineInUse(const QStringList &line, int number) {
-    const InvoiceColumns col = ColumnsOf(GridKind::Statement);
-    Money sum = Money::fromWon(cp949::byteLength(RemoveBlanks(line.value(col.item) + line.value(col.spec))));
-    for (int c : {col.quantity, col.unitPrice, col.supply, col.tax}) {
-        try {
-            sum += ParseAmount(line.value(c));
-        } catch (const NumberConversionError &e) {
-            throw NumberConversionError(
-                e.text(), QStringLiteral("거래명세서 %1번째 줄: %2 엑셀전송을 중단합니다.").arg(number).arg(e.message()));
-        }
-    }
-    return sum != Money();
-}
-
-int StatementExtension(const InvoiceSnapshot &doc) {
+int StatementExtension(const InvoiceDocument &doc) {
     // Any line after the 12th in use needs the thirty lines, also after empty ones.
-    for (int n = 13; n <= doc.gGrid.size(); ++n)
-        if (StatementLineInUse(doc.gGrid.at(n - 1), n))
+    for (int n = 13; n <= doc.lines.size(); ++n)
+        if (StatementLineInUse(doc.lines.at(n - 1)))
             return 18;
     return 0;
 }
 
-Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &settings) {
+Sheet BuildStatementSheet(const InvoiceDocument &doc, const ExportSettings &settings) {
     Sheet s(kStatementSheetName);
     const int E = StatementExtension(doc);
     const int totals = 22 + E;
@@ -140,18 +128,19 @@ Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &sett
         s.setHorizontalAlignment(QLatin1String(c), HAlign::Left);
         s.setWrap(QLatin1String(c), true);
     }
-    s.setValue(QStringLiteral("F5"), SupplierNumberText(doc.aSaNo));
-    s.setValue(QStringLiteral("F6"), doc.aSangho);
-    s.setValue(QStringLiteral("K6"), doc.aName);
-    s.setValue(QStringLiteral("F7"), doc.aAddr);
-    s.setValue(QStringLiteral("F8"), doc.aUpTea);
-    s.setValue(QStringLiteral("J8"), doc.aUpJong);
-    s.setValue(QStringLiteral("Q5"), doc.bSaNo);
-    s.setValue(QStringLiteral("Q6"), doc.bSangho);
-    s.setValue(QStringLiteral("V6"), doc.bName);
-    s.setValue(QStringLiteral("Q7"), doc.bAddr);
-    s.setValue(QStringLiteral("Q8"), doc.bUpTea);
-    s.setValue(QStringLiteral("U8"), doc.bUpJong);
+    const Party &a = doc.supplier, &b = doc.buyer;
+    s.setValue(QStringLiteral("F5"), SupplierNumberText(a.number));
+    s.setValue(QStringLiteral("F6"), a.name);
+    s.setValue(QStringLiteral("K6"), a.representative);
+    s.setValue(QStringLiteral("F7"), a.address);
+    s.setValue(QStringLiteral("F8"), a.businessType);
+    s.setValue(QStringLiteral("J8"), a.businessItem);
+    s.setValue(QStringLiteral("Q5"), b.number);
+    s.setValue(QStringLiteral("Q6"), b.name);
+    s.setValue(QStringLiteral("V6"), b.representative);
+    s.setValue(QStringLiteral("Q7"), b.address);
+    s.setValue(QStringLiteral("Q8"), b.businessType);
+    s.setValue(QStringLiteral("U8"), b.businessItem);
 
     // Item formats and values.
     for (int r = 10; r <= lastItemRow; ++r) {
@@ -164,20 +153,20 @@ Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &sett
             s.setShrinkToFit(row(c, r), true); // never "###" nor a cut amount
         }
     }
-    const InvoiceColumns col = ColumnsOf(GridKind::Statement);
     for (int r = 10; r <= lastItemRow; ++r) {
-        const QStringList line = doc.gGrid.value(r - 10);
-        s.setValue(row("B", r), u'\'' + line.value(col.date));
-        s.setValue(row("E", r), line.value(col.item));
-        s.setValue(row("J", r), line.value(col.spec));
-        s.setValue(row("N", r), line.value(col.unit));
-        const std::pair<int, const char *> amounts[] = {
-            {col.quantity, "P"}, {col.unitPrice, "Q"}, {col.supply, "S"}, {col.tax, "U"}};
-        for (auto [gridCol, sheetCol] : amounts) {
-            const QString text = line.value(gridCol);
-            s.setValue(row(sheetCol, r), RemoveBlanks(text) == u"0" ? QString() : text);
-        }
-        s.setValue(row("W", r), line.value(col.remark));
+        const InvoiceLine line = doc.lines.value(r - 10);
+        s.setValue(row("B", r), u'\'' + line.date);
+        s.setValue(row("E", r), line.item);
+        s.setValue(row("J", r), line.spec);
+        s.setValue(row("N", r), line.unit);
+        // Numbers to compute with; an amount of 0 leaves its cell empty.
+        const std::tuple<Money, const char *, QString> amounts[] = {
+            {line.quantity, "P", QuantityFormat(line.quantityDecimals)}, {line.unitPrice, "Q", kAmountFormat},
+            {line.supply, "S", kAmountFormat}, {line.tax, "U", kAmountFormat}};
+        for (const auto &[value, sheetCol, format] : amounts)
+            if (value.raw() != 0)
+                s.setNumber(row(sheetCol, r), value, format);
+        s.setValue(row("W", r), line.remark);
     }
 
     // Totals row.
@@ -193,12 +182,10 @@ Sheet BuildStatementSheet(const InvoiceSnapshot &doc, const ExportSettings &sett
         s.setHorizontalAlignment(row(c, totals), HAlign::Right);
         s.setShrinkToFit(row(c, totals), true);
     }
-    const std::pair<const char *, const QString *> sums[] = {{"J", &doc.gMnyEdt}, {"O", &doc.gVatEdt}, {"S", &doc.gTotEdt}};
-    for (auto [c, text] : sums) {
-        const Money amount = ParseAmount(*text);
+    const std::pair<const char *, Money> sums[] = {{"J", doc.supplyTotal()}, {"O", doc.taxTotal()}, {"S", doc.total()}};
+    for (auto [c, amount] : sums)
         if (amount != Money())
-            s.setValue(row(c, totals), FormatMoneyText(amount, 15, false));
-    }
+            s.setNumber(row(c, totals), amount, kWonFormat);
 
     PlaceSeal(s, settings.sealPath, 225, 73);
     const int footer = totals + 1;

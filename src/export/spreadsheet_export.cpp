@@ -140,12 +140,12 @@ QString WriteAndOpenSheet(const sheet::Sheet &s, QWidget *parent) {
     return path;
 }
 
-QString ExportInvoiceSheet(const InvoiceSnapshot &doc, QWidget *parent) {
+QString ExportInvoiceSheet(const InvoiceDocument &doc, const sheet::ExportSettings &settings, QWidget *parent) {
     if (doc.statement)
-        return WriteAndOpenSheet(sheet::BuildStatementSheet(doc, sheet::ReadStatementSettings()), parent);
-    return WriteAndOpenSheet(sheet::BuildTaxInvoiceSheet(doc, sheet::ReadTaxInvoiceSettings()), parent);
+        return WriteAndOpenSheet(sheet::BuildStatementSheet(doc, settings), parent);
+    return WriteAndOpenSheet(sheet::BuildTaxInvoiceSheet(doc, settings), parent);
 }
 
-QString ExportQuotationSheet(const QuotationSnapshot &doc, QWidget *parent) {
-    return WriteAndOpenSheet(sheet::BuildQuotationSheet(doc, sheet::ReadQuotationSettings()), parent);
+QString ExportQuotationSheet(const QuotationDocument &doc, const sheet::ExportSettings &settings, QWidget *parent) {
+    return WriteAndOpenSheet(sheet::BuildQuotationSheet(doc, settings), parent);
 }

@@ -3,7 +3,8 @@
 // file in the system's temporary folder and opened in the user's spreadsheet program as a new, untitled
 // document. The editor's document is only read.
 
-#include "document_snapshot.h"
+#include "document.h"
+#include "sheet_frame.h"
 #include "sheet_model.h"
 
 #include <QDateTime>
@@ -56,11 +57,13 @@ QString ExportFilePath(const QString &sheetName, const QDateTime &when = QDateTi
 // told, the file removed). Raises IoError when the file cannot be written.
 QString WriteAndOpenSheet(const sheet::Sheet &s, QWidget *parent = nullptr);
 
-// The tax invoice (doc.statement false) or the transaction statement: reads the seal and footer
-// settings, builds the sheet, writes it and opens it. Returns the written file, or empty text when no
-// spreadsheet program could be started: then NoSpreadsheetMessage() has been shown and the file removed. Raises NumberConversionError (a statement's line 13 or a total that is not a number; nothing is
-// written then) or IoError (the file cannot be written; nothing is left behind).
-QString ExportInvoiceSheet(const InvoiceSnapshot &doc, QWidget *parent = nullptr);
+// The tax invoice (doc.statement false) or the transaction statement with the seal and footer of
+// settings: builds the sheet, writes it and opens it. Returns the written file, or empty text when no
+// spreadsheet program could be started: then NoSpreadsheetMessage() has been shown and the file removed.
+// Raises IoError when the file cannot be written; nothing is left behind then.
+QString ExportInvoiceSheet(const InvoiceDocument &doc, const sheet::ExportSettings &settings,
+                           QWidget *parent = nullptr);
 
-// The quotation, with the supplier record's details; returns and raises as ExportInvoiceSheet.
-QString ExportQuotationSheet(const QuotationSnapshot &doc, QWidget *parent = nullptr);
+// The quotation, with the supplier record's details of settings; returns and raises as ExportInvoiceSheet.
+QString ExportQuotationSheet(const QuotationDocument &doc, const sheet::ExportSettings &settings,
+                             QWidget *parent = nullptr);

@@ -15,17 +15,19 @@
 namespace sheet {
 
 StoredValue StoreValue(const Cell &cell) {
+    if (cell.number)
+        return {StoredValue::Number, *cell.number, cell.numberFormat == kQuantityFormat ? QString() : cell.numberFormat};
     if (cell.value.isEmpty())
         return {};
     if (cell.text)
-        return {StoredValue::Text};
+        return {StoredValue::Text, 0, QString()};
     static const QRegularExpression plain(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
     static const QRegularExpression grouped(QStringLiteral("^[+-]?[0-9]{1,3}(,[0-9]{3})+$"));
     const QString t = cell.value.trimmed();
     const bool isPlain = plain.match(t).hasMatch();
     const bool isGrouped = !isPlain && grouped.match(t).hasMatch();
     if (!isPlain && !isGrouped)
-        return {StoredValue::Text};
+        return {StoredValue::Text, 0, QString()};
     QString digits = t;
     digits.remove(u',');
     // More digits than a double holds exactly: keep the text as typed.
@@ -40,8 +42,8 @@ StoredValue StoreValue(const Cell &cell) {
         ++significant;
     }
     if (significant > 15)
-        return {StoredValue::Text};
-    return {StoredValue::Number, digits.toDouble(), isGrouped};
+        return {StoredValue::Text, 0, QString()};
+    return {StoredValue::Number, digits.toDouble(), isGrouped ? kAmountFormat : QString()};
 }
 
 int ColumnPixels(double width, int characterPixels) {
@@ -94,7 +96,7 @@ uint8_t lineOf(const Border &b) {
 struct FullFormat {
     CellFormat cell;
     Border left, top, right, bottom;
-    bool grouped = false;
+    QString numberFormat;
 
     QByteArray key() const {
         QByteArray k = cell.font.name.toUtf8();
@@ -112,7 +114,8 @@ struct FullFormat {
             num(int(b->weight));
             num(b->colour);
         }
-        num(grouped);
+        k += '|';
+        k += numberFormat.toUtf8();
         return k;
     }
 };
@@ -164,8 +167,8 @@ public:
             format_set_right_color(fmt, rgbOf(f.right.colour));
         if (f.bottom.style != LineStyle::None)
             format_set_bottom_color(fmt, rgbOf(f.bottom.colour));
-        if (f.grouped)
-            format_set_num_format(fmt, "#,##0");
+        if (!f.numberFormat.isEmpty())
+            format_set_num_format(fmt, f.numberFormat.toUtf8().constData());
         cache_.insert(k, fmt);
         return fmt;
     }
@@ -199,7 +202,7 @@ void WriteXlsx(const Sheet &sheet, const QString &path) {
 
     // Defaults of every column: the sheet's format with its default lines on all four sides.
     FullFormat sheetFormat{sheet.sheetFormat(), sheet.sheetBorder(), sheet.sheetBorder(), sheet.sheetBorder(),
-                           sheet.sheetBorder(), false};
+                           sheet.sheetBorder(), QString()};
     lxw_format *columnFormat = formats.get(sheetFormat);
     const QMap<int, double> &widths = sheet.columnWidths();
     const int lastSet = widths.isEmpty() ? 0 : widths.lastKey();
@@ -252,7 +255,7 @@ void WriteXlsx(const Sheet &sheet, const QString &path) {
         const Cell &c = sheet.cell(r);
         const StoredValue v = StoreValue(c);
         FullFormat f{c.format, sheet.border(r, Edge::Left), sheet.border(r, Edge::Top), sheet.border(r, Edge::Right),
-                     sheet.border(r, Edge::Bottom), v.kind == StoredValue::Number && v.grouped};
+                     sheet.border(r, Edge::Bottom), v.kind == StoredValue::Number ? v.format : QString()};
         // Some programs draw a merged area's outline from its top-left cell alone: give that cell the
         // area's right and bottom lines as well.
         if (const std::optional<Range> m = sheet.mergeAt(r); m && m->top == r.row && m->left == r.col) {

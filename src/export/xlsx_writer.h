@@ -17,7 +17,7 @@ void WriteXlsx(const Sheet &sheet, const QString &path);
 struct StoredValue {
     enum Kind { Blank, Number, Text } kind = Blank;
     double number = 0;
-    bool grouped = false; // shown with thousands separators
+    QString format; // the number's format ("#,##0" for a text written with thousands separators); empty: none
 };
 StoredValue StoreValue(const Cell &cell);
 

@@ -187,6 +187,17 @@ void THStringGrid::setCellText(int row, int col, const QString &text) {
     }
 }
 
+QVariant THStringGrid::cellValue(int row, int col) const {
+    const QTableWidgetItem *it = item(row, col);
+    return it ? it->data(ValueRole) : QVariant();
+}
+
+void THStringGrid::setCell(int row, int col, const QString &text, const QVariant &value) {
+    setCellText(row, col, text);
+    if (QTableWidgetItem *it = item(row, col); it && it->data(ValueRole) != value)
+        it->setData(ValueRole, value);
+}
+
 void THStringGrid::setColumnAlignment(int col, Qt::Alignment alignment) {
     if (col < 0)
         return;

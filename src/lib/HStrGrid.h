@@ -43,6 +43,11 @@ public:
 
     QString cellText(int row, int col) const;
     void setCellText(int row, int col, const QString &text);
+    // A value kept beside a cell's text (an amount cell keeps its number there); invalid when none is set.
+    static constexpr int ValueRole = Qt::UserRole + 1;
+    QVariant cellValue(int row, int col) const;
+    // Sets the text a cell shows and the value it keeps, together.
+    void setCell(int row, int col, const QString &text, const QVariant &value);
 
     // Alignment of a column's text, in every row (fixed rows included): left and right keep 2 pixels
     // from the cell edge, centred text is placed at (cell width - text width) / 2.

@@ -1,5 +1,6 @@
 #include "arithmetic.h"
 
+#include "amount_columns.h"
 #include "codec.h"
 
 #include <cmath>
@@ -13,8 +14,6 @@ QString cleanNumberText(const QString &text) {
     s.remove(u',');
     return s;
 }
-
-bool isEmptyCell(const QString &text) { return RemoveBlanks(text).isEmpty(); }
 
 const QString kTooLarge = QStringLiteral("금액이 너무 큽니다. 수량과 단가를 확인하세요.");
 
@@ -52,7 +51,8 @@ QString maxShownText(int width) {
 } // namespace
 
 bool FitsAmountCell(Money amount, int width) {
-    return !FormatAmountText(amount, width).trimmed().isEmpty();
+    // FormatAmountText shows 0 for a value whose digits alone are wider than the cell: that is no fit.
+    return DecimalText(amount).size() <= width && !FormatAmountText(amount, width).trimmed().isEmpty();
 }
 
 QString AmountCellText(Money amount, int width, const QString &columnName) {
@@ -146,29 +146,21 @@ InvoiceTotals ShowInvoiceTotals(Money supply, Money tax) {
     return t;
 }
 
-InvoiceTotals RecalculateInvoice(QList<QStringList> &rowsInOut, GridKind kind, int currentRow, bool keepSupply) {
-    QList<QStringList> rows = rowsInOut;
-    const InvoiceColumns c = ColumnsOf(kind);
-    for (QStringList &row : rows)
-        for (int col : {c.quantity, c.unitPrice, c.supply, c.tax})
-            if (col < row.size() && isEmptyCell(row[col]))
-                row[col] = QStringLiteral("0");
-
-    if (currentRow >= 1 && currentRow <= rows.size() && !keepSupply) {
-        QStringList &row = rows[currentRow - 1];
-        const Money quantity = ParseQuantity(row[c.quantity]);
-        const Money price = ParseAmount(row[c.unitPrice]);
-        if (quantity.raw() != 0 && price.raw() != 0)
-            row[c.supply] = AmountCellText(LineProductWithCorrection(price, quantity),
-                                           kSupplyWidth, kSupplyColumnName);
+InvoiceTotals RecalculateInvoice(QList<InvoiceLine> &lines, int currentLine, bool keepSupply) {
+    if (currentLine >= 1 && currentLine <= lines.size() && !keepSupply) {
+        const InvoiceLine &line = lines.at(currentLine - 1);
+        if (line.quantity.raw() != 0 && line.unitPrice.raw() != 0) {
+            const Money supply = LineProductWithCorrection(line.unitPrice, line.quantity);
+            CheckHeld(AmountColumn::Supply, supply);
+            if (supply != line.supply)
+                lines[currentLine - 1].supply = supply;
+        }
     }
-
     Money supply, tax;
-    for (const QStringList &row : rows) {
-        supply += ParseAmount(row[c.supply]);
-        tax += ParseAmount(row[c.tax]);
+    for (const InvoiceLine &line : std::as_const(lines)) {
+        supply += line.supply;
+        tax += line.tax;
     }
-    rowsInOut = rows;
     return ShowInvoiceTotals(supply, tax);
 }
 
@@ -177,19 +169,12 @@ QString QuotationAmountLine(Money total) {
            FormatMoneyText(total, 16, false) + QStringLiteral(" )");
 }
 
-QuotationTotals RecalculateQuotation(QList<QStringList> &rowsInOut) {
-    QList<QStringList> rows = rowsInOut;
-    for (QStringList &row : rows)
-        for (int col : {kcol::quantity, kcol::unitPrice, kcol::amount})
-            if (isEmptyCell(row[col]))
-                row[col] = QStringLiteral("0");
+QuotationTotals RecalculateQuotation(const QList<QuotationLine> &lines) {
     Money total;
-    for (QStringList &row : rows) {
-        const Money amount = LineProductWithoutCorrection(ParseAmount(row[kcol::unitPrice]),
-                                                          ParseQuantity(row[kcol::quantity]));
-        row[kcol::amount] = AmountCellText(amount, kQuotationAmountWidth, kSupplyColumnName);
-        total += ParseAmount(row[kcol::amount]);
+    for (const QuotationLine &line : lines) {
+        const Money amount = line.amount();
+        CheckHeld(AmountColumn::QuotationAmount, amount);
+        total += amount;
     }
-    rowsInOut = rows;
     return {total, QuotationAmountLine(total)};
 }

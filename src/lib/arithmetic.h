@@ -1,12 +1,11 @@
 #pragma once
-// The arithmetic of the item grids and totals, as pure functions over the grids' cell texts. The editor
-// calls them after every change; print jobs and exports read what they produced.
+// The arithmetic of the item lines and totals, as pure functions over Money. The editor calls them after
+// every change; the register sums documents with them.
 //
-// Amount cells hold FormatAmountText of their value; they are parsed back whenever a computation needs
-// them. Line products are formed exactly on the fixed-point values (quantity and price both hold four
+// Line products are formed exactly on the fixed-point values (quantity and price both hold four
 // decimals), results truncated toward zero to whole won.
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "errors.h"
 #include "money.h"
 
@@ -67,15 +66,17 @@ InvoiceTotals ShowInvoiceTotals(Money supply, Money tax);
 // Text of a total field: the whole won with thousands separators ("1,234,500").
 QString TotalText(Money amount);
 
-// Recomputes the rows of the tax invoice or statement grid: empty amount cells become "0"; unless
-// keepSupply, the current row's supply (1-based currentRow) is derived from quantity x unit price; then
-// the sums. rows is changed only when the whole computation succeeds.
-InvoiceTotals RecalculateInvoice(QList<QStringList> &rows, GridKind kind, int currentRow, bool keepSupply);
+// Derives the supply of line currentLine (1-based) from its quantity x unit price, unless keepSupply or
+// either of them is 0; then the sums of the lines. Raises AmountTooLargeError, naming the supply column,
+// when the derived supply does not fit it; lines are then left as they were.
+InvoiceTotals RecalculateInvoice(QList<InvoiceLine> &lines, int currentLine, bool keepSupply);
 
-// Recomputes the quotation grid: every amount from quantity x unit price, and the amount line.
+// The quotation's total and its amount line. Raises AmountTooLargeError when a line's amount (quantity x
+// unit price) does not fit its column.
 struct QuotationTotals {
     Money total;
     QString MsgLabel;
 };
-QuotationTotals RecalculateQuotation(QList<QStringList> &rows);
+QuotationTotals RecalculateQuotation(const QList<QuotationLine> &lines);
+// " 一金 : <words>整  ( ₩<total> )"
 QString QuotationAmountLine(Money total);

@@ -1,6 +1,6 @@
 #include "prompts.h"
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "korean_ui.h"
 
 #include <QApplication>

@@ -3,6 +3,8 @@
 // business. Its business number passes the check, so the reminder that replaces it on printed documents
 // is the only sign that it is a sample.
 
+#include "document.h"
+
 namespace sample {
 
 inline constexpr const char16_t *kSangho = u"한빛상사";
@@ -18,5 +20,11 @@ inline constexpr const char16_t *kAddr = u"서울특별시 중구 세종대로 1
 inline constexpr const char16_t *kQuotationSangho = u"한빛상사 (견본)";
 inline constexpr const char16_t *kQuotationAddr = u"서울특별시 중구 세종대로 110 (견본)";
 inline constexpr const char16_t *kQuotationTel = u"02-1234-5678";
+
+// The sample record as a party of a document.
+inline Party Supplier() {
+    return {QString::fromUtf16(kSaNo),  QString::fromUtf16(kSangho), QString::fromUtf16(kName),
+            QString::fromUtf16(kAddr),  QString::fromUtf16(kUptea),  QString::fromUtf16(kUpjong)};
+}
 
 } // namespace sample

@@ -8,7 +8,7 @@
 #include "prevUnt.h"
 #include "print_fill.h"
 #include "prompts.h"
-#include "settings_keys.h"
+#include "message_hints.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -79,10 +79,11 @@ QString balanceText(Money m) { return FormatMoneyText(m, 0, true); }
 
 TPrtUntf *TPrtUntf::instance() { return g_instance; }
 
-TPrtUntf::TPrtUntf(QWidget *editor, int printPageIndex, QList<QStringList> statementRows, PrintRunner runner)
+TPrtUntf::TPrtUntf(QWidget *editor, int printPageIndex, int lastStatementLine, PrintRunner runner,
+                   const PrintChoices &choices, ChoiceKeeper keep)
     : QDialog(editor, Qt::Dialog | Qt::FramelessWindowHint), editor_(editor),
-      pageIndex_(qBound(0, printPageIndex, 2)), statementRows_(std::move(statementRows)),
-      runner_(std::move(runner)) {
+      pageIndex_(qBound(0, printPageIndex, 2)), lastStatementLine_(lastStatementLine),
+      runner_(std::move(runner)), choices_(choices), keep_(std::move(keep)) {
     g_instance = this;
     setObjectName(QStringLiteral("PrtUntf"));
     setWindowTitle(QStringLiteral("출력물 종류를 선택하세요."));
@@ -152,7 +153,7 @@ QWidget *TPrtUntf::buildPage0() {
     ptMsg0 = named(new QLineEdit(page), "ptMsg0");
     ptMsg0->setGeometry(10, 90, 356, 22);
     ptMsg0->setMaxLength(50);
-    ptMsg0->setPlaceholderText(QString::fromUtf16(keys::kMessageHintInvoice));
+    ptMsg0->setPlaceholderText(QString::fromUtf16(kMessageHintInvoice));
     QPalette navy = ptMsg0->palette();
     navy.setColor(QPalette::Text, QColor(0, 0, 128));
     ptMsg0->setPalette(navy);
@@ -207,7 +208,7 @@ QWidget *TPrtUntf::buildPage1() {
     ptMsg1 = named(new QLineEdit(page), "ptMsg1");
     ptMsg1->setGeometry(10, 124, 356, 22);
     ptMsg1->setMaxLength(50);
-    ptMsg1->setPlaceholderText(QString::fromUtf16(keys::kMessageHintStatement));
+    ptMsg1->setPlaceholderText(QString::fromUtf16(kMessageHintStatement));
     mOk1 = button(page, "mOk1", QStringLiteral("확인"), 196, 156);
     mVoide1 = button(page, "mVoide1", QStringLiteral("취소"), 286, 156);
     connect(PrvFrm1, &QCheckBox::clicked, this, &TPrtUntf::PrvFrm1Click);
@@ -256,50 +257,87 @@ void TPrtUntf::FormShow() {
 }
 
 void TPrtUntf::loadSettings() {
+    const PrintChoices &c = choices_;
     switch (pageIndex_) {
     case 0:
-        TopEdt0->setText(keys::read(keys::fdTop));
-        LftEdt0->setText(keys::read(keys::fdLft));
-        pKind0->SetChecked(keys::read(keys::PKind));
-        PrvCheck0->setChecked(keys::read(keys::Prvew));
-        PrvFrm0->setChecked(keys::read(keys::pFrm));
-        dojOk0->setChecked(!keys::read(keys::djnousr));
-        (keys::read(keys::dType) ? PrtARadio0 : PrtBRadio0)->setChecked(true);
-        ptMsg0->setText(keys::readMessage(keys::fMsge));
+        TopEdt0->setText(c.invoiceTop);
+        LftEdt0->setText(c.invoiceLeft);
+        pKind0->SetChecked(c.blackWhite);
+        PrvCheck0->setChecked(c.preview);
+        PrvFrm0->setChecked(c.formPaper);
+        dojOk0->setChecked(c.seal);
+        (c.invoiceWithTax ? PrtARadio0 : PrtBRadio0)->setChecked(true);
+        ptMsg0->setText(WithoutMessageHint(c.invoiceMessage));
         break;
     case 1:
-        TopEdt1->setText(keys::read(keys::fgTop));
-        LftEdt1->setText(keys::read(keys::fgLft));
-        pKind1->SetChecked(keys::read(keys::PKind));
-        PrvCheck1->setChecked(keys::read(keys::Prvew));
-        PrvFrm1->setChecked(keys::read(keys::pFrm));
-        dojOk1->setChecked(!keys::read(keys::djnousr));
-        (keys::read(keys::gType) ? PrtARadio1 : PrtBRadio1)->setChecked(true);
-        misuCk->setChecked(keys::read(keys::misu));
-        ptMsg1->setText(keys::readMessage(keys::fMsg2));
+        TopEdt1->setText(c.statementTop);
+        LftEdt1->setText(c.statementLeft);
+        pKind1->SetChecked(c.blackWhite);
+        PrvCheck1->setChecked(c.preview);
+        PrvFrm1->setChecked(c.formPaper);
+        dojOk1->setChecked(c.seal);
+        (c.statementForm ? PrtARadio1 : PrtBRadio1)->setChecked(true);
+        misuCk->setChecked(c.balanceShown);
+        ptMsg1->setText(WithoutMessageHint(c.statementMessage));
         RadioPtypeA->setChecked(true);
         Mismny->setText(QStringLiteral("0"));
         break;
     default:
-        PrvCheck2->setChecked(keys::read(keys::Prvew));
-        TopEdt2->setText(keys::read(keys::pTop2));
-        LftEdt2->setText(keys::read(keys::pLft2));
-        dojOk2->setChecked(!keys::read(keys::djnousr));
+        PrvCheck2->setChecked(c.preview);
+        TopEdt2->setText(c.quotationTop);
+        LftEdt2->setText(c.quotationLeft);
+        dojOk2->setChecked(c.seal);
         break;
     }
+}
+
+void TPrtUntf::keepChoices() {
+    PrintChoices c = choices_;
+    switch (pageIndex_) {
+    case 0:
+        c.blackWhite = pKind0->Checked();
+        c.invoiceMessage = WithoutMessageHint(ptMsg0->text());
+        c.invoiceTop = TopEdt0->text();
+        c.invoiceLeft = LftEdt0->text();
+        c.preview = PrvCheck0->isChecked();
+        c.formPaper = PrvFrm0->isChecked();
+        c.invoiceWithTax = PrtARadio0->isChecked();
+        c.seal = dojOk0->isChecked();
+        break;
+    case 1:
+        c.blackWhite = pKind1->Checked();
+        c.balanceShown = misuCk->isChecked();
+        c.statementMessage = WithoutMessageHint(ptMsg1->text());
+        c.statementTop = TopEdt1->text();
+        c.statementLeft = LftEdt1->text();
+        c.preview = PrvCheck1->isChecked();
+        c.formPaper = PrvFrm1->isChecked();
+        c.statementForm = PrtARadio1->isChecked();
+        c.seal = dojOk1->isChecked();
+        break;
+    default:
+        c.quotationTop = TopEdt2->text();
+        c.quotationLeft = LftEdt2->text();
+        c.preview = PrvCheck2->isChecked();
+        c.seal = dojOk2->isChecked();
+        break;
+    }
+    if (keep_)
+        keep_(static_cast<PrintPage>(pageIndex_), c);
+    choices_ = c;
 }
 
 void TPrtUntf::PrvFrm0Click() { PrvCheck0->setEnabled(!PrvFrm0->isChecked()); }
 
 void TPrtUntf::PrvFrm1Click() {
     PrvCheck1->setEnabled(!PrvFrm1->isChecked());
-    DtyPnl->setVisible(LastFilledStatementLine(statementRows_) > 12 &&
+    DtyPnl->setVisible(lastStatementLine_ > 12 &&
                        !(PrvFrm1->isChecked() && PrtARadio1->isChecked()));
 }
 
 void TPrtUntf::PrtARadio1Click() {
     PrvCheck1->setEnabled(PrtBRadio1->isChecked() || !PrvFrm1->isChecked());
-    PrtBRadio1->setEnabled(LastFilledStatementLine(statementRows_) <= printjobs::kReceiptLines);
+    PrtBRadio1->setEnabled(lastStatementLine_ <= printjobs::kReceiptLines);
 }
 
 void TPrtUntf::misuCkClick() {
@@ -406,16 +444,7 @@ void TPrtUntf::reject() {
 void TPrtUntf::mOk0Click() {
     if (running_)
         return;
-    if (!RunCommand(this, [&] {
-            keys::write(keys::PKind, pKind0->Checked());
-            keys::write(keys::fMsge, keys::withoutMessageHint(ptMsg0->text()));
-            keys::write(keys::fdTop, TopEdt0->text());
-            keys::write(keys::fdLft, LftEdt0->text());
-            keys::write(keys::Prvew, PrvCheck0->isChecked());
-            keys::write(keys::pFrm, PrvFrm0->isChecked());
-            keys::write(keys::dType, PrtARadio0->isChecked());
-            keys::write(keys::djnousr, !dojOk0->isChecked());
-        }))
+    if (!RunCommand(this, [&] { keepChoices(); }))
         return;
     if (offsetsAreWholeNumbers(TopEdt0, LftEdt0))
         runJob(currentOptions());
@@ -424,17 +453,7 @@ void TPrtUntf::mOk0Click() {
 void TPrtUntf::mOk1Click() {
     if (running_)
         return;
-    if (!RunCommand(this, [&] {
-            keys::write(keys::PKind, pKind1->Checked());
-            keys::write(keys::misu, misuCk->isChecked());
-            keys::write(keys::fMsg2, keys::withoutMessageHint(ptMsg1->text()));
-            keys::write(keys::fgTop, TopEdt1->text());
-            keys::write(keys::fgLft, LftEdt1->text());
-            keys::write(keys::Prvew, PrvCheck1->isChecked());
-            keys::write(keys::pFrm, PrvFrm1->isChecked());
-            keys::write(keys::gType, PrtARadio1->isChecked());
-            keys::write(keys::djnousr, !dojOk1->isChecked());
-        }))
+    if (!RunCommand(this, [&] { keepChoices(); }))
         return;
     if (offsetsAreWholeNumbers(TopEdt1, LftEdt1))
         runJob(currentOptions());
@@ -443,12 +462,7 @@ void TPrtUntf::mOk1Click() {
 void TPrtUntf::mOk2Click() {
     if (running_)
         return;
-    if (!RunCommand(this, [&] {
-            keys::write(keys::pTop2, TopEdt2->text());
-            keys::write(keys::pLft2, LftEdt2->text());
-            keys::write(keys::Prvew, PrvCheck2->isChecked());
-            keys::write(keys::djnousr, !dojOk2->isChecked());
-        }))
+    if (!RunCommand(this, [&] { keepChoices(); }))
         return;
     if (offsetsAreWholeNumbers(TopEdt2, LftEdt2))
         runJob(currentOptions());

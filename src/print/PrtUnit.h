@@ -1,6 +1,6 @@
 #pragma once
-// The print dialog TPrtUntf: one page per document kind with its options, stored in the settings file
-// by "확인" before the print job runs. The dialog stays open after a job so the document can be printed
+// The print dialog TPrtUntf: one page per document kind with its options, kept (PrintChoices) by "확인"
+// before the print job runs. The dialog stays open after a job so the document can be printed
 // again with other options; "취소" or "x" closes it.
 
 #include "print_options.h"
@@ -25,9 +25,14 @@ public:
     // Runs the print job of the confirmed page; errors it raises are shown by the general error handler.
     using PrintRunner = std::function<void(const PrintOptions &)>;
 
-    // editor: the window the dialog is centred on; statementRows: the statement grid's rows (row 1
-    // first), for the rules that depend on how many lines are filled.
-    TPrtUntf(QWidget *editor, int printPageIndex, QList<QStringList> statementRows, PrintRunner runner);
+    // Keeps the choices of a confirmed page for the next time; errors it raises are shown, and stop the job.
+    using ChoiceKeeper = std::function<void(PrintPage page, const PrintChoices &choices)>;
+
+    // editor: the window the dialog is centred on; lastStatementLine: the last filled line of the
+    // statement (the layouts the statement page offers depend on it); choices: what the controls show
+    // first; keep: called on "확인" with the choices the page shows then.
+    TPrtUntf(QWidget *editor, int printPageIndex, int lastStatementLine, PrintRunner runner,
+             const PrintChoices &choices = PrintChoices(), ChoiceKeeper keep = ChoiceKeeper());
     ~TPrtUntf() override;
 
     // The dialog while it exists (PrtUntf), else nullptr: the editor's open, new, save and print
@@ -61,7 +66,9 @@ private:
     QWidget *buildPage1();
     QWidget *buildPage2();
     void FormShow();
+    // The controls of the page shown from the choices, and the choices from them on "확인" (kept).
     void loadSettings();
+    void keepChoices();
     // Checks the page's margin offsets; shows a message and returns false when one is not a whole number.
     bool offsetsAreWholeNumbers(QLineEdit *top, QLineEdit *left);
     void runJob(const PrintOptions &options);
@@ -70,8 +77,10 @@ private:
 
     QWidget *editor_;
     int pageIndex_;
-    QList<QStringList> statementRows_;
+    int lastStatementLine_ = 0;
     PrintRunner runner_;
+    PrintChoices choices_;
+    ChoiceKeeper keep_;
     bool running_ = false;
     bool closeAfterJob_ = false;
 

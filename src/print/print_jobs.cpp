@@ -29,15 +29,15 @@ PrintJobResult resultOf(OutputResult r) {
     return PrintJobResult::Failed;
 }
 
-PrintJobResult printTaxInvoice(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+PrintJobResult printTaxInvoice(const InvoiceDocument &doc, const PrintOptions &o, const OutputTarget &target) {
     auto form = FillTaxInvoice(doc, o);
     return resultOf(Output(*form, o.preview && !o.formPaper, kTaxInvoicePreviewExtra, target));
 }
 
 // Form paper: sheets of twelve lines, printed directly, with pauses that let the printer take each sheet
 // while the windows stay responsive. A sheet the printer refuses ends the sequence.
-PrintJobResult printStatementSheets(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
-    for (const StatementSheet &sheet : PlanStatementSheets(doc.gGrid)) {
+PrintJobResult printStatementSheets(const InvoiceDocument &doc, const PrintOptions &o, const OutputTarget &target) {
+    for (const StatementSheet &sheet : PlanStatementSheets(doc)) {
         if (sheet.pauseBeforeMs > 0) {
             if (target.pause)
                 target.pause(sheet.pauseBeforeMs);
@@ -51,7 +51,7 @@ PrintJobResult printStatementSheets(const InvoiceSnapshot &doc, const PrintOptio
     return PrintJobResult::Printed;
 }
 
-PrintJobResult printStatement(const InvoiceSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+PrintJobResult printStatement(const InvoiceDocument &doc, const PrintOptions &o, const OutputTarget &target) {
     switch (ChooseStatementLayout(doc, o)) {
     case StatementLayout::Receipt: {
         if (ReceiptTooLong(doc)) {
@@ -75,7 +75,7 @@ PrintJobResult printStatement(const InvoiceSnapshot &doc, const PrintOptions &o,
     return PrintJobResult::Failed;
 }
 
-PrintJobResult printQuotation(const QuotationSnapshot &doc, const PrintOptions &o, const OutputTarget &target) {
+PrintJobResult printQuotation(const QuotationDocument &doc, const PrintOptions &o, const OutputTarget &target) {
     auto form = FillQuotation(doc, o);
     return resultOf(Output(*form, o.preview, kOtherPreviewExtra, target));
 }
@@ -84,15 +84,15 @@ PrintJobResult printQuotation(const QuotationSnapshot &doc, const PrintOptions &
 
 bool PrintJobRunning() { return g_running; }
 
-PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceSnapshot *invoice,
-                           const QuotationSnapshot *quotation) {
+PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceDocument *invoice,
+                           const QuotationDocument *quotation) {
     OutputTarget target;
     target.editor = editor;
     return RunPrintJob(target, options, invoice, quotation);
 }
 
-PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &options, const InvoiceSnapshot *invoice,
-                           const QuotationSnapshot *quotation) {
+PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &options, const InvoiceDocument *invoice,
+                           const QuotationDocument *quotation) {
     if (g_running)
         return PrintJobResult::Refused;
     const bool needsInvoice = options.page != PrintPage::Quotation;
@@ -102,23 +102,23 @@ PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &optio
     // The job works on its own copy: the editor stays usable while a preview is open.
     switch (options.page) {
     case PrintPage::TaxInvoice: {
-        const InvoiceSnapshot doc = *invoice;
+        const InvoiceDocument doc = *invoice;
         return printTaxInvoice(doc, options, target);
     }
     case PrintPage::Statement: {
-        const InvoiceSnapshot doc = *invoice;
+        const InvoiceDocument doc = *invoice;
         return printStatement(doc, options, target);
     }
     case PrintPage::Quotation: {
-        const QuotationSnapshot doc = *quotation;
+        const QuotationDocument doc = *quotation;
         return printQuotation(doc, options, target);
     }
     }
     return PrintJobResult::Failed;
 }
 
-std::function<void(const PrintOptions &)> PrintJobRunner(QWidget *editor, const InvoiceSnapshot &invoice,
-                                                         const QuotationSnapshot &quotation) {
+std::function<void(const PrintOptions &)> PrintJobRunner(QWidget *editor, const InvoiceDocument &invoice,
+                                                         const QuotationDocument &quotation) {
     QPointer<QWidget> owner(editor);
     return [owner, invoice, quotation](const PrintOptions &options) {
         RunPrintJob(owner.data(), options, &invoice, &quotation);

@@ -7,7 +7,7 @@
 // application's messages flowing; a second job started meanwhile is refused quietly and leaves the
 // running one undisturbed.
 
-#include "document_snapshot.h"
+#include "document.h"
 #include "print_options.h"
 #include "print_output.h"
 
@@ -31,15 +31,15 @@ bool PrintJobRunning();
 // Runs the job of options.page: the tax invoice page and the statement page read invoice, the quotation
 // page reads quotation. The documents are copied when the job starts. editor places the preview and
 // parents the messages. Errors in the document's amounts raise NumberConversionError (an AppError).
-PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceSnapshot *invoice,
-                           const QuotationSnapshot *quotation);
+PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceDocument *invoice,
+                           const QuotationDocument *quotation);
 // The same with the output spelled out (printer, pauses, preview hook).
-PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &options, const InvoiceSnapshot *invoice,
-                           const QuotationSnapshot *quotation);
+PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &options, const InvoiceDocument *invoice,
+                           const QuotationDocument *quotation);
 
 // What the print dialog runs on "확인" for the documents of an editor: the job of the confirmed page on
 // copies of these documents, results other than errors left to the messages the job shows itself.
-std::function<void(const PrintOptions &)> PrintJobRunner(QWidget *editor, const InvoiceSnapshot &invoice,
-                                                         const QuotationSnapshot &quotation);
+std::function<void(const PrintOptions &)> PrintJobRunner(QWidget *editor, const InvoiceDocument &invoice,
+                                                         const QuotationDocument &quotation);
 
 } // namespace printjobs

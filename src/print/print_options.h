@@ -1,6 +1,8 @@
 #pragma once
-// What the print dialog hands to a print job: the options of the page the user confirmed.
+// What the print dialog hands to a print job: the options of the page the user confirmed, and what the
+// dialog shows when it opens: the choices the user made last time.
 
+#include "document.h"
 #include "money.h"
 
 #include <QList>
@@ -29,14 +31,27 @@ struct PrintOptions {
     bool copyChoiceShown = false; // the copy choice was offered (13 or more filled lines)
     bool balanceShown = true; // 미수금표시
     Money balance;            // 전회까지미수금
+
+    // From the supplier record rather than the dialog (the editor adds them).
+    QString sealPicture;      // the registered seal picture, printed when seal is set
+    Party supplier;           // the registered supplier, on the quotation
 };
 
-// A statement line is filled when its item and specification hold text, when its supply or tax is not 0
-// (a line counted in the totals), or when its quantity, unit price, supply and tax do not add up to 0.
-// row holds the cells of one gGrid row.
-bool IsStatementLineFilled(const QStringList &row);
-// Whether line n (1-based) of the statement rows is filled; a line past the end is empty.
-bool IsStatementLineFilled(const QList<QStringList> &rows, int n);
-// The number (1-based) of the last filled line, 0 when none is. Layouts and sheets are chosen by it, so
-// that lines after an empty one are printed too.
-int LastFilledStatementLine(const QList<QStringList> &rows);
+// The choices the print dialog opens with and keeps on "확인", for the next time: the editor keeps them
+// in the settings file. Offsets as typed; messages without the hint texts.
+struct PrintChoices {
+    QString invoiceTop = QStringLiteral("0"), invoiceLeft = QStringLiteral("0");
+    QString statementTop = QStringLiteral("0"), statementLeft = QStringLiteral("0");
+    QString quotationTop = QStringLiteral("0"), quotationLeft = QStringLiteral("0");
+    bool blackWhite = false;     // 흑백전용
+    bool preview = true;         // 미리보기설정
+    bool formPaper = false;      // 양식지사용
+    bool seal = false;           // 공급자 도장
+    bool invoiceWithTax = true;  // 세금계산서 rather than 계산서
+    bool statementForm = true;   // 거래명세표 rather than 간이영수증
+    bool balanceShown = true;    // 미수금표시
+    QString invoiceMessage, statementMessage;
+    bool operator==(const PrintChoices &) const = default;
+};
+
+

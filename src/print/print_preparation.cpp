@@ -1,7 +1,7 @@
 #include "print_preparation.h"
 
 #include "report_forms.h"
-#include "settings_keys.h"
+#include "message_hints.h"
 
 #include "errors.h"
 
@@ -66,15 +66,15 @@ void ApplyPaperOptions(report::ReportForm &form, bool formPaper, bool blackWhite
     form.applyPaperOptions(o);
 }
 
-void LoadSeal(report::ReportForm &form, bool sealWanted) { g_sealImagePath = report::LoadSeal(form, sealWanted); }
-
-void LoadSealFromSettings(report::ReportForm &form) { printjobs::LoadSeal(form, !keys::read(keys::djnousr)); }
+void LoadSeal(report::ReportForm &form, const PrintOptions &options) {
+    g_sealImagePath = report::LoadSeal(form, options.seal ? options.sealPicture : QString());
+}
 
 QString SealImagePath() { return g_sealImagePath; }
 
 void SetFooter(report::ReportForm &form, const QString &message, bool clearWebAddress) {
     // The message field's hint is no message: it never reaches a customer's document.
-    const bool hint = !message.trimmed().isEmpty() && keys::withoutMessageHint(message.trimmed()).isEmpty();
+    const bool hint = !message.trimmed().isEmpty() && WithoutMessageHint(message.trimmed()).isEmpty();
     form.setFooter(hint ? QString() : message, clearWebAddress);
 }
 

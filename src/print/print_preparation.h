@@ -3,6 +3,7 @@
 // the form-paper and black-and-white pass, the seal picture and the message line. Each takes a freshly
 // created report form and changes only that form (and, for the seal, the current seal path).
 
+#include "print_options.h"
 #include "report_form.h"
 
 #include <QString>
@@ -21,12 +22,10 @@ void ApplyMargins(report::ReportForm &form, int baseTop, int baseBottom, int bas
 void ApplyPaperOptions(report::ReportForm &form, bool formPaper, bool blackWhite, const report::TagRule &isFormLabel,
                        bool clearRightFrame = false, const std::optional<QColor> &shapeBrush = std::nullopt);
 
-// The seal step: when sealWanted the seal path becomes the registered seal picture (key dojImge, by
-// default the application folder's "dojang.bmp"), otherwise it is emptied; the picture goes into the
-// form's seal images when the file can be read, else they stay empty. Nothing is reported.
-void LoadSeal(report::ReportForm &form, bool sealWanted);
-// The same for the jobs that take the seal choice from the stored flag djnousr (seal NOT used).
-void LoadSealFromSettings(report::ReportForm &form);
+// The seal step: when the options print the seal, the seal path becomes their seal picture, otherwise it
+// is emptied; the picture goes into the form's seal images when the file can be read, else they stay
+// empty. Nothing is reported.
+void LoadSeal(report::ReportForm &form, const PrintOptions &options);
 
 // The seal picture path of the last print job (or empty when it printed none).
 QString SealImagePath();

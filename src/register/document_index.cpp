@@ -26,7 +26,7 @@ namespace reg {
 namespace {
 
 // The layout of the index; an index of another layout is made again.
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 const QChar kFieldSeparator(0x1f);
 const QChar kLineSeparator(0x1e);
@@ -34,7 +34,7 @@ const QChar kLineSeparator(0x1e);
 QString encodeItems(const QList<ItemLine> &items) {
     QStringList lines;
     for (const ItemLine &i : items)
-        lines << QStringList{i.name, i.spec, i.unit, i.unitPrice}.join(kFieldSeparator);
+        lines << QStringList{i.name, i.spec, i.unit, QString::number(i.unitPrice.raw())}.join(kFieldSeparator);
     return lines.join(kLineSeparator);
 }
 
@@ -44,7 +44,7 @@ QList<ItemLine> decodeItems(const QString &text) {
         return items;
     for (const QString &line : text.split(kLineSeparator)) {
         const QStringList f = line.split(kFieldSeparator);
-        items.append({f.value(0), f.value(1), f.value(2), f.value(3)});
+        items.append({f.value(0), f.value(1), f.value(2), Money::fromRaw(f.value(3).toLongLong())});
     }
     return items;
 }

@@ -25,86 +25,62 @@ QDate dateOf(const QString &text) {
     return QDate::fromString(text.trimmed(), QStringLiteral("yyyy.MM.dd"));
 }
 
-bool rowHasContent(const QStringList &row) {
-    for (const QString &cell : row) {
-        const QString t = cell.trimmed();
-        if (!t.isEmpty() && t != QStringLiteral("0"))
-            return true;
-    }
-    return false;
-}
-
-// Rows with content as item lines: item, spec and unit price columns of the page.
-QList<ItemLine> itemLinesOf(const QList<QStringList> &rows, int item, int spec, int unit, int price) {
-    QList<ItemLine> lines;
-    for (const QStringList &row : rows) {
-        if (item >= row.size() || row.at(item).trimmed().isEmpty())
-            continue;
-        lines.append({row.at(item).trimmed(), row.value(spec).trimmed(), row.value(unit).trimmed(),
-                      row.value(price).trimmed()});
-    }
-    return lines;
-}
-
 void readInvoice(RegisterEntry &e, const QByteArray &bytes, DocKind kind) {
     const QString name = e.fileName();
-    InvoiceSnapshot cleared;
-    cleared.DayEdt.clear();
-    cleared.grDay.clear();
     GridKind page = kind == DocKind::Statement ? GridKind::Statement : GridKind::TaxInvoice;
-    InvoiceLoadResult loaded = ReadInvoiceFile(bytes, name, page, cleared);
+    InvoiceLoadResult loaded = ReadInvoiceFile(bytes, name, page);
     if (page == GridKind::TaxInvoice && loaded.fromStatement) {
         // Saved from the statement page under a tax invoice name: it is a statement, listed with its lines.
         page = GridKind::Statement;
         kind = DocKind::Statement;
-        cleared.statement = true;
-        loaded = ReadInvoiceFile(bytes, name, page, cleared);
+        loaded = ReadInvoiceFile(bytes, name, page);
     }
-    const InvoiceSnapshot &s = loaded.snapshot;
+    const InvoiceDocument &d = loaded.document;
     e.kind = kind;
     e.olderFormat = loaded.generation != InvoiceFileGeneration::Current;
-    e.date = dateOf(kind == DocKind::Statement ? s.grDay : s.DayEdt);
+    e.date = dateOf(kind == DocKind::Statement ? d.statementDate : d.issueDate);
     if (kind == DocKind::TaxInvoice) {
-        const int volume = s.DtyfNo.trimmed().toInt(), number = s.DtyeNo.trimmed().toInt();
+        const int volume = d.bookVolume.trimmed().toInt(), number = d.bookNumber.trimmed().toInt();
         if (volume != 0 || number != 0)
             e.book = QStringLiteral("%1권 %2호").arg(volume).arg(number);
-        if (!digitsOf(s.DtysNo).isEmpty())
-            e.serial = s.DtysNo.trimmed();
+        if (!digitsOf(d.serialNumber).isEmpty())
+            e.serial = d.serialNumber.trimmed();
     }
-    e.buyerKind = s.Gbn;
-    e.buyerNumber = digitsOf(s.Gbn == BuyerKind::Individual ? s.JuMinNo : s.bSaNo);
-    e.buyerName = s.bSangho.trimmed();
-    e.buyerRep = s.bName.trimmed();
-    e.buyerAddr = s.bAddr.trimmed();
-    e.buyerUpTea = s.bUpTea.trimmed();
-    e.buyerUpJong = s.bUpJong.trimmed();
+    e.buyerKind = d.buyerKind;
+    e.buyerNumber = digitsOf(d.buyer.number);
+    e.buyerName = d.buyer.name.trimmed();
+    e.buyerRep = d.buyer.representative.trimmed();
+    e.buyerAddr = d.buyer.address.trimmed();
+    e.buyerUpTea = d.buyer.businessType.trimmed();
+    e.buyerUpJong = d.buyer.businessItem.trimmed();
 
-    QList<QStringList> rows = s.rows();
-    const InvoiceTotals totals = RecalculateInvoice(rows, s.kind(), 0, true);
-    e.supply = totals.supply.won();
-    e.tax = totals.tax.won();
+    e.supply = d.supplyTotal().won();
+    e.tax = d.taxTotal().won();
     e.itemCount = 0;
-    for (const QStringList &row : rows)
-        e.itemCount += rowHasContent(row) ? 1 : 0;
-    const InvoiceColumns c = ColumnsOf(s.kind());
-    e.items = itemLinesOf(rows, c.item, c.spec, c.unit, c.unitPrice);
+    for (const InvoiceLine &line : d.lines) {
+        e.itemCount += line.isEmpty() ? 0 : 1;
+        if (!line.item.trimmed().isEmpty())
+            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(),
+                            line.unitPrice});
+    }
 }
 
 void readQuotation(RegisterEntry &e, const QByteArray &bytes) {
-    QuotationSnapshot cleared;
-    QuotationSnapshot q = ReadQuotationFile(bytes, e.fileName(), cleared);
+    const QuotationDocument q = ReadQuotationFile(bytes, e.fileName());
     e.kind = DocKind::Quotation;
-    e.date = dateOf(q.Day1Edt);
-    e.buyerName = q.SangHoEdt.trimmed();
-    e.buyerRep = q.NameEdt.trimmed();
-    e.buyerAddr = q.AddrEdt.trimmed();
-    const QuotationTotals totals = RecalculateQuotation(q.kGrid);
-    e.supply = totals.total.won();
+    e.date = dateOf(q.quoteDate);
+    e.buyerName = q.recipient.trimmed();
+    e.buyerRep = q.contact.trimmed();
+    e.buyerAddr = q.address.trimmed();
+    e.supply = q.total().won();
     e.tax = 0;
     e.itemCount = 0;
-    for (const QStringList &row : q.kGrid)
-        e.itemCount += row.value(kcol::item).trimmed().isEmpty() && ParseAmount(row.value(kcol::amount)) == Money() ? 0 : 1;
-    e.items = itemLinesOf(q.kGrid, kcol::item, kcol::spec, kcol::unit, kcol::unitPrice);
+    for (const QuotationLine &line : q.lines) {
+        e.itemCount += line.item.trimmed().isEmpty() && line.amount() == Money() ? 0 : 1;
+        if (!line.item.trimmed().isEmpty())
+            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(),
+                            line.unitPrice});
+    }
 }
 
 } // namespace

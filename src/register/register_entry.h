@@ -4,7 +4,7 @@
 // its path and the reason, and nothing else of it is known. So is a folder that cannot be read, and a
 // folder link that leads back to a folder already read.
 
-#include "document_snapshot.h"
+#include "document.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -32,7 +32,8 @@ enum class EntryType {
 
 // An item line as the buyer book offers it again.
 struct ItemLine {
-    QString name, spec, unit, unitPrice; // unit price as its cell text (with separators)
+    QString name, spec, unit;
+    Money unitPrice;
     bool operator==(const ItemLine &) const = default;
 };
 

@@ -224,7 +224,7 @@ void RegisterWindow::showEvent(QShowEvent *event) {
 }
 
 RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
-    : RegisterWindow(index, RegisterPlace{folder, {}, {}, {}}, std::move(opener), parent) {}
+    : RegisterWindow(index, RegisterPlace{folder, {}, {}, {}, sample::Supplier()}, std::move(opener), parent) {}
 
 RegisterWindow::~RegisterWindow() = default;
 
@@ -650,7 +650,7 @@ std::optional<SalesSummary> RegisterWindow::summaryOfPeriod(SummaryKind kind) {
         if (!prompts().askProceed(this, question, kAppTitle, QStringLiteral("읽은 문서만으로 만들기")))
             return std::nullopt;
     }
-    return BuildSalesSummary(entries_, period, kind, RegisteredSubmitter(), QDate::currentDate());
+    return BuildSalesSummary(entries_, period, kind, SubmitterOf(place_.supplier), QDate::currentDate());
 }
 
 void RegisterWindow::previewSummary() {

@@ -11,6 +11,7 @@
 #include "choice_store.h"
 #include "document_index.h"
 #include "register_filter.h"
+#include "sample_supplier.h"
 #include "sales_summary.h"
 
 #include <QDialog>
@@ -39,6 +40,8 @@ struct RegisterPlace {
     std::function<void(const QString &folder)> folderChosen;
     // A note to show at the top (for example that the index is kept in memory only).
     QString notice;
+    // The registered business, which submits the summaries.
+    Party supplier = sample::Supplier();
 };
 
 class RegisterWindow : public QDialog {

@@ -1,7 +1,6 @@
 #include "sales_summary.h"
 
 #include "regnum.h"
-#include "settings_keys.h"
 
 #include <QHash>
 
@@ -80,10 +79,9 @@ QString SummaryTitle(SummaryKind kind) {
     return kind == SummaryKind::TaxInvoice ? QStringLiteral("매출처별 세금계산서합계표") : QStringLiteral("매출처별 계산서합계표");
 }
 
-Submitter RegisteredSubmitter() {
+Submitter SubmitterOf(const Party &supplier) {
     // Until the business registers, the reminder stands where the sample record's number would.
-    return {SupplierNumberText(keys::read(keys::fSaNo)), keys::read(keys::fSangho), keys::read(keys::fName),
-            keys::read(keys::fAddr)};
+    return {SupplierNumberText(supplier.number), supplier.name, supplier.representative, supplier.address};
 }
 
 } // namespace reg

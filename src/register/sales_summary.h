@@ -57,7 +57,7 @@ SalesSummary BuildSalesSummary(const QVector<RegisterEntry> &entries, const Date
 // The form's title: "매출처별 세금계산서합계표" or "매출처별 계산서합계표".
 QString SummaryTitle(SummaryKind kind);
 
-// The registered business from the settings (the sample record until the user registers).
-Submitter RegisteredSubmitter();
+// The registered business as it submits a summary (the sample record shows no number of its own).
+Submitter SubmitterOf(const Party &supplier);
 
 } // namespace reg

@@ -2,9 +2,8 @@
 
 #include "errors.h"
 #include "prompts.h"
-#include "workpath.h"
-#include "settings.h"
 
+#include <QDir>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -157,6 +156,15 @@ void QRPreview::setZoom(int percent) {
     pages_->update();
 }
 
+namespace {
+std::function<QString()> &pdfFolder() {
+    static std::function<QString()> folder;
+    return folder;
+}
+} // namespace
+
+void TprevUntf::SetPdfFolder(std::function<QString()> folder) { pdfFolder() = std::move(folder); }
+
 TprevUntf::TprevUntf(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("켈모르소프트"));
@@ -308,7 +316,7 @@ void TprevUntf::saveAsPdf() {
         return;
     FileDialogRequest request;
     request.title = QStringLiteral("PDF로 저장");
-    request.folder = GetWorkPath(kIniFileName);
+    request.folder = pdfFolder() ? pdfFolder()() : QDir::homePath();
     request.fileName = DocumentFileName(preview_->report().title, QStringLiteral("pdf"));
     request.filter = QStringLiteral("PDF 파일 (*.pdf);;모든 파일 (*)");
     request.defaultSuffix = QStringLiteral("pdf");

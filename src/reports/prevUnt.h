@@ -9,6 +9,8 @@
 #include <QScrollArea>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -47,6 +49,9 @@ public:
 
     // The open preview window, or nullptr.
     static TprevUntf *current();
+    // The folder "PDF로 저장" starts in (the program's work folder, which the shell tells); unset, the
+    // user's home folder.
+    static void SetPdfFolder(std::function<QString()> folder);
 
     // Binds the rendered pages and shows the window, not modal.
     void showReport(const RenderedReport &report);

@@ -6,7 +6,6 @@
 #include "prtqPrice.h"
 #include "prtqZero.h"
 #include "prtqprce.h"
-#include "settings_keys.h"
 
 namespace report {
 
@@ -31,10 +30,9 @@ std::unique_ptr<ReportForm> CreateReportForm(const QString &className) {
     return nullptr;
 }
 
-QString LoadSeal(ReportForm &form, bool sealWanted) {
-    const QString path = sealWanted ? keys::readSealPath() : QString();
-    form.loadSeal(path);
-    return path;
+QString LoadSeal(ReportForm &form, const QString &sealPicture) {
+    form.loadSeal(sealPicture);
+    return sealPicture;
 }
 
 } // namespace report

@@ -12,10 +12,9 @@ QStringList ReportFormClassNames();
 // A fresh form of the class; nullptr for a name that is not one of the six.
 std::unique_ptr<ReportForm> CreateReportForm(const QString &className);
 
-// The seal step of a print job: when sealWanted the seal path is the registered seal picture (the
-// application folder's "dojang.bmp" unless another is registered), otherwise empty. The picture is loaded
-// into the form's seal images when the file exists and can be read; otherwise they stay empty and nothing
-// is reported. Returns the seal path, which the caller keeps as the current seal image path.
-QString LoadSeal(ReportForm &form, bool sealWanted);
+// The seal step of a print job: the picture at sealPicture (empty: none) is loaded into the form's seal
+// images when the file exists and can be read; otherwise they stay empty and nothing is reported.
+// Returns the path, which the caller keeps as the current seal image path.
+QString LoadSeal(ReportForm &form, const QString &sealPicture);
 
 } // namespace report

@@ -1,6 +1,7 @@
 #pragma once
 // Every key of "ZaruZiz.ini", with the default its readers supply when it is absent.
 
+#include "message_hints.h"
 #include "sample_supplier.h"
 #include "settings.h"
 
@@ -32,11 +33,9 @@ inline constexpr FlagKey djnousr{u"등록", u"djnousr", true};
 inline constexpr TextKey dojImge{u"등록", u"dojImge", nullptr}; // default: application folder + "dojang.bmp"
 inline constexpr FlagKey PKind{u"등록", u"PKind", false};
 // The message lines printed at the foot of the tax invoice and the statement; none until the user writes
-// one. The print dialog shows the hints below in an empty field; they are never printed nor stored.
+// one (message_hints.h).
 inline constexpr TextKey fMsge{u"등록", u"fMsge", u""};
 inline constexpr TextKey fMsg2{u"등록", u"fMsg2", u""};
-inline constexpr const char16_t *kMessageHintInvoice = u"계산서에 전달할 메시지 적는 부분....";
-inline constexpr const char16_t *kMessageHintStatement = u"명세서에 전달할 메시지 적는 부분....";
 inline constexpr FlagKey misu{u"등록", u"misu", true};
 
 // The message lines an export writes when none is stored.
@@ -76,18 +75,14 @@ inline void write(const FlagKey &k, bool value) {
     IniWriteBool(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), value);
 }
 
-// A message line without the hint texts: earlier versions stored and printed the hint as if the user
-// had written it, so such a value counts as no message.
-inline QString withoutMessageHint(const QString &message) {
-    return message == QString::fromUtf16(kMessageHintInvoice) || message == QString::fromUtf16(kMessageHintStatement)
-               ? QString()
-               : message;
-}
 // A stored message line; a stored hint reads as absent (absentValue).
 inline QString readMessage(const TextKey &k, const QString &absentValue = QString()) {
     const QString value = read(k, absentValue);
-    return withoutMessageHint(value).isEmpty() && !value.isEmpty() ? absentValue : value;
+    return WithoutMessageHint(value).isEmpty() && !value.isEmpty() ? absentValue : value;
 }
+
+// The supplier record as a party of a document (the sample record until the user registers).
+inline Party readSupplier() { return {read(fSaNo), read(fSangho), read(fName), read(fAddr), read(fUptea), read(fUpjong)}; }
 
 // The default seal picture path: the application folder followed by "dojang.bmp".
 inline QString defaultSealPath() { return ApplicationFolder() + QStringLiteral("dojang.bmp"); }

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "korean_ui.h"
 #include "mainU.h"
+#include "prevUnt.h"
 #include "prompts.h"
 #include "recording_prompts.h"
 #include "register_launch.h"
@@ -35,6 +36,8 @@ int main(int argc, char *argv[]) {
     // Installed into a system folder, the program keeps its settings in the user's own folder: made,
     // with the settings file of the application folder taken along, on the first start.
     DataFolder();
+    // A preview saves its PDF into the work folder, where the documents are.
+    report::TprevUntf::SetPdfFolder([] { return GetWorkPath(kIniFileName); });
     QFont appFont(QStringLiteral("굴림"));
     appFont.setPixelSize(12);
     QApplication::setFont(appFont);

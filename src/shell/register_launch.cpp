@@ -4,6 +4,7 @@
 #include "editor_launch.h"
 #include "register_window.h"
 #include "settings.h"
+#include "settings_keys.h"
 #include "subUnt.h"
 #include "errors.h"
 #include "workpath.h"
@@ -29,6 +30,7 @@ void OpenRegister(QWidget *mainWindow, int captionAdj) {
     place.savedDocuments = SavedDocuments(kIniFileName);
     place.folderChosen = [](const QString &folder) { SetRegisterFolder(folder, kIniFileName); };
     place.notice = notice;
+    place.supplier = keys::readSupplier();
     reg::RegisterWindow window(*index, place, opener, mainWindow);
     window.exec();
 }

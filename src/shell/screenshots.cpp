@@ -2,6 +2,7 @@
 // main window, the editor on each of its pages (the tax invoice also filled with a sample document), that
 // sample tax invoice as printed, and the register of a folder of sample documents with its VAT summary. Runs offscreen with an empty settings folder; opens no dialog.
 
+#include "arithmetic.h"
 #include "document_index.h"
 #include "editor_launch.h"
 #include "invoice_file.h"
@@ -35,35 +36,33 @@ bool save(QWidget *w, const QString &folder, const QString &name) {
     return ok;
 }
 
-// A sample tax invoice: a buyer and three lines, amounts as the grid shows them.
-void fillSample(InvoiceSnapshot &doc) {
-    doc.bSaNo = QStringLiteral("105-81-67890");
-    doc.bSangho = QStringLiteral("(주)대한상사");
-    doc.bName = QStringLiteral("김대한");
-    doc.bAddr = QStringLiteral("경기도 성남시 분당구 판교역로 235");
-    doc.bUpTea = QStringLiteral("제조");
-    doc.bUpJong = QStringLiteral("전자부품");
-    doc.DayEdt = QStringLiteral("2026.12.08");
-    doc.DtyfNo = QStringLiteral("1");
-    doc.DtyeNo = QStringLiteral("12");
-    doc.DtysNo = QStringLiteral("00-0012");
+// A sample tax invoice: a buyer and three lines.
+void fillSample(InvoiceDocument &doc) {
+    doc.buyer.number = QStringLiteral("105-81-67890");
+    doc.buyer.name = QStringLiteral("(주)대한상사");
+    doc.buyer.representative = QStringLiteral("김대한");
+    doc.buyer.address = QStringLiteral("경기도 성남시 분당구 판교역로 235");
+    doc.buyer.businessType = QStringLiteral("제조");
+    doc.buyer.businessItem = QStringLiteral("전자부품");
+    doc.issueDate = QStringLiteral("2026.12.08");
+    doc.bookVolume = QStringLiteral("1");
+    doc.bookNumber = QStringLiteral("12");
+    doc.serialNumber = QStringLiteral("00-0012");
     const struct {
-        const char16_t *date, *item, *spec, *qty;
-        qint64 price;
-    } lines[] = {{u"12/08", u"A4 복사용지 80g", u"500매/권", u"3", 25000},
-                 {u"12/08", u"볼펜 0.7mm 흑색", u"12자루", u"10", 6000},
-                 {u"12/08", u"레이저 토너 카트리지", u"정품", u"2", 89000}};
-    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
+        const char16_t *date, *item, *spec;
+        qint64 quantity, price;
+    } lines[] = {{u"12/08", u"A4 복사용지 80g", u"500매/권", 3, 25000},
+                 {u"12/08", u"볼펜 0.7mm 흑색", u"12자루", 10, 6000},
+                 {u"12/08", u"레이저 토너 카트리지", u"정품", 2, 89000}};
     for (int i = 0; i < 3; ++i) {
-        QStringList &row = doc.dGrid[i];
-        const Money supply = Money::fromWon(lines[i].price * QString::fromUtf16(lines[i].qty).toLongLong());
-        row[c.date] = QString::fromUtf16(lines[i].date);
-        row[c.item] = QString::fromUtf16(lines[i].item);
-        row[c.spec] = QString::fromUtf16(lines[i].spec);
-        row[c.quantity] = FormatAmountText(ParseAmount(QString::fromUtf16(lines[i].qty)), kQuantityWidth);
-        row[c.unitPrice] = FormatAmountText(Money::fromWon(lines[i].price), kUnitPriceWidth);
-        row[c.supply] = FormatAmountText(supply, kSupplyWidth);
-        row[c.tax] = FormatAmountText(Money::fromWon(supply.won() / 10), kTaxWidth);
+        InvoiceLine &line = doc.lines[i];
+        line.date = QString::fromUtf16(lines[i].date);
+        line.item = QString::fromUtf16(lines[i].item);
+        line.spec = QString::fromUtf16(lines[i].spec);
+        line.quantity = Money::fromWon(lines[i].quantity);
+        line.unitPrice = Money::fromWon(lines[i].price);
+        line.supply = Money::fromWon(lines[i].price * lines[i].quantity);
+        line.tax = TaxRule(line.supply);
     }
 }
 
@@ -74,20 +73,17 @@ void writeSampleDocuments(const QString &work) {
         const char16_t *number, *name;
     } buyers[] = {{u"105-81-67890", u"(주)대한상사"}, {u"220-81-62517", u"한빛문구"}, {u"314-86-12345", u"서해물산"}};
     for (int i = 0; i < 12; ++i) {
-        InvoiceSnapshot doc;
-        doc.statement = i % 4 == 3;
+        InvoiceDocument doc = InvoiceDocument::empty(i % 4 == 3);
         const QDate day = QDate(2026, 1, 3).addDays(i * 15);
-        doc.DayEdt = doc.grDay = day.toString(QStringLiteral("yyyy.MM.dd"));
-        doc.bSaNo = QString::fromUtf16(buyers[i % 3].number);
-        doc.bSangho = QString::fromUtf16(buyers[i % 3].name);
-        doc.DtyfNo = QStringLiteral("1");
-        doc.DtyeNo = QString::number(i + 1);
-        const InvoiceColumns c = ColumnsOf(doc.kind());
-        QStringList &row = doc.rows()[0];
-        const Money supply = Money::fromWon(150000 + 37000 * i);
-        row[c.item] = i % 2 ? QStringLiteral("A4 복사용지 80g") : QStringLiteral("레이저 토너 카트리지");
-        row[c.supply] = FormatAmountText(supply, kSupplyWidth);
-        row[c.tax] = FormatAmountText(i == 5 ? Money() : Money::fromWon(supply.won() / 10), kTaxWidth);
+        doc.issueDate = doc.statementDate = day.toString(QStringLiteral("yyyy.MM.dd"));
+        doc.buyer.number = QString::fromUtf16(buyers[i % 3].number);
+        doc.buyer.name = QString::fromUtf16(buyers[i % 3].name);
+        doc.bookVolume = QStringLiteral("1");
+        doc.bookNumber = QString::number(i + 1);
+        InvoiceLine &line = doc.lines[0];
+        line.item = i % 2 ? QStringLiteral("A4 복사용지 80g") : QStringLiteral("레이저 토너 카트리지");
+        line.supply = Money::fromWon(150000 + 37000 * i);
+        line.tax = i == 5 ? Money() : TaxRule(line.supply);
         QFile f(QDir(work).filePath(QStringLiteral("%1-%2.%3").arg(day.toString(QStringLiteral("MMdd"))).arg(i).arg(doc.statement ? "Gy5" : "Dy5")));
         if (f.open(QIODevice::WriteOnly))
             f.write(WriteInvoiceFile(doc));
@@ -130,13 +126,13 @@ int main(int argc, char *argv[]) {
     {
         TsubUntf editor(&mainf, 1, false, mainf.CaptionAdj());
         editor.show();
-        InvoiceSnapshot doc = editor.invoiceSnapshot();
+        InvoiceDocument doc = editor.invoiceDocument();
         fillSample(doc);
-        editor.showInvoiceSnapshot(doc);
+        editor.showInvoiceDocument(doc);
         editor.Recalculate(true);
         ok &= save(&editor, folder, QStringLiteral("editor-tax-invoice-filled.png"));
         PrintOptions options;
-        auto form = printjobs::FillTaxInvoice(editor.invoiceSnapshot(), options);
+        auto form = printjobs::FillTaxInvoice(editor.invoiceDocument(), options);
         const report::RenderedReport pages = report::Render(*form);
         const QString path = QDir(folder).filePath(QStringLiteral("printed-tax-invoice.png"));
         const bool printed = !pages.isEmpty() && report::PageImage(pages.pages.front(), 100).save(path);

@@ -1,5 +1,6 @@
 #include "invoice_file.h"
 
+#include "amount_columns.h"
 #include "codec.h"
 #include "document_io.h"
 #include "errors.h"
@@ -59,31 +60,13 @@ constexpr int kSpecBytes = 16;
 constexpr int kItemBytes = 25;
 constexpr int kUnitBytes = 4;
 
-// Widths of the loaded amount cells. The supply cell uses the grid's own width, so that every supply the
-// grid can hold (up to 9,999,999,999) comes back instead of a blank cell.
-constexpr int kLoadedPriceWidth = 14;
-constexpr int kLoadedSupplyWidth = kSupplyWidth;
-constexpr int kLoadedTaxWidth = 14;
-
-// Record type of the first item line; a line's type is its grid row plus 3.
+// Record type of the first item line; a line's type is its line number plus 3.
 constexpr int kFirstLineType = 4;
 
 // The slots of an item line record, where they lie in the file being read.
 struct StoredLine {
-    QByteArrayView month, day, item, spec, unit, quantity, remark, unitPrice, supply, tax;
+    QByteArrayView month, day, item, spec, unit, remark;
 };
-
-// One item line as read, before it is placed on a page.
-struct LoadedLine {
-    QString date, item, spec, unit, quantity, remark;
-    QString unitPrice, supply, tax; // empty: the cell keeps the cleared row's text
-};
-
-QString AmountCell(QByteArrayView stored, Money value, int width) {
-    if (stored.isEmpty() || stored == QByteArrayView("0"))
-        return {};
-    return FormatAmountText(value, width);
-}
 
 // True when two slots hold the same bytes; slots are a few bytes long, so this is cheaper inline than a call.
 bool SameBytes(QByteArrayView a, QByteArrayView b) {
@@ -99,43 +82,6 @@ bool IsAllBlanks(QByteArrayView bytes) {
         if (ch != ' ')
             return false;
     return true;
-}
-
-// Fills a page row from a loaded line; cells the line leaves alone keep the cleared row's text. The row is
-// built anew rather than changed in place: the cleared row is usually shared with the caller's snapshot,
-// and changing it would first copy every cell only to replace most of them.
-void PlaceLine(QStringList &row, LoadedLine &&line, GridKind kind) {
-    const InvoiceColumns c = ColumnsOf(kind);
-    QStringList placed(row.size());
-    QString *cells = placed.data();
-    auto orKept = [&](QString &loaded, int column) {
-        if (loaded.isEmpty())
-            cells[column] = row.at(column);
-        else
-            cells[column] = std::move(loaded);
-    };
-    if (line.date.isNull())
-        cells[c.date] = row.at(c.date);
-    else
-        cells[c.date] = std::move(line.date);
-    cells[c.item] = std::move(line.item);
-    cells[c.spec] = std::move(line.spec);
-    cells[c.unit] = std::move(line.unit);
-    cells[c.quantity] = std::move(line.quantity);
-    orKept(line.unitPrice, c.unitPrice);
-    orKept(line.supply, c.supply);
-    orKept(line.tax, c.tax);
-    cells[c.remark] = std::move(line.remark);
-    row = std::move(placed);
-}
-
-// Makes sure the snapshot's grids have their fixed shape before rows are filled in.
-void EnsureGridShape(QList<QStringList> &rows, GridKind kind) {
-    bool ok = rows.size() == ItemRowCount(kind);
-    for (const QStringList &row : rows)
-        ok = ok && row.size() == ColumnCount(kind);
-    if (!ok)
-        rows = EmptyItemRows(kind);
 }
 
 QString OtherKindExtension(InvoiceFileGeneration g, GridKind page) {
@@ -163,65 +109,40 @@ struct FieldName {
     }
 };
 
-[[noreturn]] void RefuseNumber(const QString &text, const FieldName &field) {
-    const QString what = field.text();
-    throw NumberConversionError(text, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what, text.trimmed()));
-}
-
 [[noreturn]] void RefuseTooLong(const QString &text, const FieldName &field) {
     const QString what = field.text();
     throw NumberConversionError(
         text, QStringLiteral("%1 \"%2\"이(가) 너무 커서 파일에 담을 수 없습니다.").arg(what, text.trimmed()));
 }
 
-Money CheckedAmount(const QString &text, const FieldName &what) {
-    try {
-        return ParseAmount(text);
-    } catch (const NumberConversionError &) {
-        RefuseNumber(text, what);
-    }
-}
-
-// True for a text of blanks with at most one "0" among them, without making a copy of it.
-bool IsBlankOrZero(const QString &text) {
-    int zeros = 0;
-    for (QChar ch : text) {
-        if (ch == u'0')
-            ++zeros;
-        else if (ch != u' ')
-            return false;
-    }
-    return zeros <= 1;
-}
-
-// An amount cell as stored in a line record: the grid text without "," and surrounding blanks.
-QString LineAmountText(const QString &cell, int capacity, const FieldName &what) {
-    // Most cells of a document are empty or an empty row's zero: stored as "" or "0" without parsing.
-    if (IsBlankOrZero(cell))
-        return cell.contains(u'0') ? QStringLiteral("0") : QString();
-    const QString text = RemoveChar(u',', cell);
-    const Money value = CheckedAmount(text, what);
-    if (cp949::byteLength(text) <= capacity)
-        return text;
-    const QString shortest = DecimalText(value);
-    if (shortest.size() <= capacity)
-        return shortest;
-    RefuseTooLong(cell, what);
+// A line amount as stored in its slot; an amount beyond its column is refused before anything is written.
+QString LineAmountText(AmountColumn column, Money value, int capacity, int row, int decimals = 0) {
+    CheckHeld(column, value, QStringLiteral("%1번째 줄의").arg(row));
+    const QString text = StoredText(column, value, decimals);
+    if (cp949::byteLength(text) > capacity)
+        throw NumberConversionError(DecimalText(value),
+                                    QStringLiteral("%1번째 줄의 %2 \"%3\"이(가) 너무 커서 파일에 담을 수 없습니다.")
+                                        .arg(row)
+                                        .arg(LimitsOf(column).name, DecimalText(value)));
+    return text;
 }
 
 // A payment amount as stored in the totals record: its shortest decimal text.
-QString TotalAmountText(const QString &field, int capacity, const FieldName &what) {
-    QString text = field;
-    text.remove(QChar(cp949::WonSign));
-    const QString shortest = DecimalText(CheckedAmount(text, what));
+QString TotalAmountText(Money value, int capacity, const FieldName &what) {
+    const QString shortest = DecimalText(value);
     if (shortest.size() > capacity)
-        RefuseTooLong(field, what);
+        RefuseTooLong(shortest, what);
     return shortest;
 }
 
 // A book number (volume or issue) as its three zero-padded digits.
 QString BookNumberText(const QString &field, const FieldName &what) {
-    const Money value = CheckedAmount(field, what);
+    Money value;
+    try {
+        value = ParseAmount(field);
+    } catch (const NumberConversionError &) {
+        throw NumberConversionError(field, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what.text(), field.trimmed()));
+    }
     if (value.raw() < 0 || value.raw() % Money::Scale != 0 || value.won() > 999)
         throw NumberConversionError(field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.")
                                                .arg(what.text(), field.trimmed()));
@@ -258,8 +179,7 @@ QString RenamedInvoiceFileName(InvoiceFileGeneration generation, GridKind page, 
            (page == GridKind::TaxInvoice ? QStringLiteral("Dy5") : QStringLiteral("Gy5"));
 }
 
-InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileName, GridKind page,
-                                  InvoiceSnapshot cleared) {
+InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileName, GridKind page) {
     Q_ASSERT(page == GridKind::TaxInvoice || page == GridKind::Statement);
     const InvoiceFileGeneration generation = InvoiceGenerationOf(fileName);
     const InvoiceLayout &layout = LayoutOf(generation);
@@ -274,19 +194,13 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
                    .arg(bytes.size())
                    .arg(layout.size));
 
-    InvoiceSnapshot s = std::move(cleared);
-    s.statement = page == GridKind::Statement;
-    EnsureGridShape(s.dGrid, GridKind::TaxInvoice);
-    EnsureGridShape(s.gGrid, GridKind::Statement);
-    if (generation == InvoiceFileGeneration::V31)
-        s.Gbn = BuyerKind::Business;
-
+    InvoiceDocument d = InvoiceDocument::empty(page == GridKind::Statement);
     const bool descriptionStored = fileName.right(3).toUpper() == StatementExtension(generation);
     bool fromStatement = false;
     // Kept on the stack for the documents the program writes (at most 30 lines): a block of this size from
     // the heap would make the allocator sweep up every small block freed before it, on every load.
-    QVarLengthArray<LoadedLine, 30> lines;
-    StoredLine aboveBytes; // the slots of the last line kept
+    QVarLengthArray<InvoiceLine, 30> lines;
+    StoredLine aboveBytes; // the text slots of the last line kept
 
     const int count = int(bytes.size() / layout.size);
     for (int i = 0; i < count; ++i) {
@@ -296,32 +210,27 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             refuse(QStringLiteral("세금계산서나 거래명세서 파일이 아닙니다."));
         switch (type) {
         case 1:
-            s.DayEdt = r.text(layout.slot(1));
-            s.aSangho = r.text(layout.slot(4));
-            s.aName = r.text(layout.slot(5));
-            s.aSaNo = r.text(layout.slot(6));
-            s.aUpTea = r.text(layout.slot(7));
-            s.aUpJong = r.text(layout.slot(8));
-            s.aAddr = r.text(layout.slot(9));
+            d.issueDate = r.text(layout.slot(1));
+            d.supplier.name = r.text(layout.slot(4));
+            d.supplier.representative = r.text(layout.slot(5));
+            d.supplier.number = r.text(layout.slot(6));
+            d.supplier.businessType = r.text(layout.slot(7));
+            d.supplier.businessItem = r.text(layout.slot(8));
+            d.supplier.address = r.text(layout.slot(9));
             if (layout.buyerKindOffset >= 0)
-                s.Gbn = r.int32At(layout.buyerKindOffset) != 0 ? BuyerKind::Individual : BuyerKind::Business;
+                d.buyerKind = r.int32At(layout.buyerKindOffset) != 0 ? BuyerKind::Individual : BuyerKind::Business;
             break;
-        case 2: {
-            s.grDay = r.text(layout.slot(1));
-            s.bSangho = r.text(layout.slot(4));
-            s.bName = r.text(layout.slot(5));
-            const QString number = r.text(layout.slot(6));
-            if (s.Gbn == BuyerKind::Individual)
-                s.JuMinNo = number;
-            else
-                s.bSaNo = number;
-            s.bUpTea = r.text(layout.slot(7));
-            s.bUpJong = r.text(layout.slot(8));
-            s.bAddr = r.text(layout.slot(9));
+        case 2:
+            d.statementDate = r.text(layout.slot(1));
+            d.buyer.name = r.text(layout.slot(4));
+            d.buyer.representative = r.text(layout.slot(5));
+            d.buyer.number = r.text(layout.slot(6));
+            d.buyer.businessType = r.text(layout.slot(7));
+            d.buyer.businessItem = r.text(layout.slot(8));
+            d.buyer.address = r.text(layout.slot(9));
             break;
-        }
         case 3: {
-            s.receipt = r.text(layout.slot(1)) == u"A";
+            d.receipt = r.text(layout.slot(1)) == u"A";
             const QByteArray book = r.bytes(layout.slot(4));
             if (!book.isEmpty()) {
                 auto number = [&](qsizetype from) {
@@ -332,17 +241,17 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
                         r.fail(QStringLiteral("%1번째 기록의 책번호 \"%2\"이(가) 숫자가 아닙니다.").arg(i + 1).arg(t));
                     }
                 };
-                s.DtyfNo = number(0);
-                s.DtyeNo = number(3);
-                s.DtysNo = cp949::decode(book.mid(6, 7));
+                d.bookVolume = number(0);
+                d.bookNumber = number(3);
+                d.serialNumber = cp949::decode(book.mid(6, 7));
                 fromStatement = book.size() >= 14 && book.at(13) != '0';
             }
-            s.Billmy = DecimalText(r.amount(layout.slot(5)));
-            s.Checkmy = DecimalText(r.amount(layout.slot(6)));
-            s.Cashmy = DecimalText(r.amount(layout.slot(7)));
-            s.Creditmy = DecimalText(r.amount(layout.slot(8)));
+            d.bill = r.amount(layout.slot(5));
+            d.check = r.amount(layout.slot(6));
+            d.cash = r.amount(layout.slot(7));
+            d.credit = r.amount(layout.slot(8));
             if (descriptionStored)
-                s.grEdit = r.text(layout.slot(9));
+                d.description = r.text(layout.slot(9));
             break;
         }
         default: {
@@ -351,11 +260,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
                                     .item = Prefix(r.view(layout.slot(9)), kItemBytes),
                                     .spec = Prefix(r.view(layout.slot(4)), kSpecBytes),
                                     .unit = layout.hasUnit() ? r.view(layout.slot(10)) : QByteArrayView(),
-                                    .quantity = r.view(layout.slot(7)),
-                                    .remark = r.view(layout.slot(1)),
-                                    .unitPrice = r.view(layout.slot(8)),
-                                    .supply = r.view(layout.slot(6)),
-                                    .tax = r.view(layout.slot(5))};
+                                    .remark = r.view(layout.slot(1))};
             const Money quantity = r.amount(layout.slot(7));
             const Money price = r.amount(layout.slot(8));
             const Money supply = r.amount(layout.slot(6));
@@ -363,40 +268,46 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             const bool dateBlank = IsAllBlanks(stored.month) && IsAllBlanks(stored.day);
             if (dateBlank && IsAllBlanks(stored.item) && IsAllBlanks(stored.spec) && quantity == Money() &&
                 price == Money() && supply == Money() && tax == Money())
-                break; // a line without content leaves no row
+                break; // a line without content leaves no line
 
-            // Lines often repeat the line above in their date, unit, specification, remark, quantity or price:
-            // a cell stored with the same bytes as the one above shares its text instead of making another.
-            // (if rather than ?:, which would turn the new text into a const copy and copy it once more)
-            LoadedLine line;
-            const LoadedLine *above = lines.isEmpty() ? nullptr : &lines.back();
+            // An amount this program's columns cannot hold is refused, never shown blank or as 0.
+            const int lineNumber = int(lines.size()) + 1;
+            auto held = [&](AmountColumn column, Money value) {
+                if (!Holds(column, value))
+                    r.fail(QStringLiteral("%1번째 줄의 %2 %3은(는) 이 칸에 들어갈 수 없는 값입니다.")
+                               .arg(lineNumber)
+                               .arg(LimitsOf(column).name, DecimalText(value)));
+                return value;
+            };
+            InvoiceLine line;
+            line.quantity = held(AmountColumn::Quantity, quantity);
+            // "1.50" shows as written again; the bytes are read as text only where they hold a point.
+            if (const QByteArrayView written = r.view(layout.slot(7)); written.contains('.'))
+                line.quantityDecimals = WrittenDecimals(quantity, QString::fromLatin1(written));
+            line.unitPrice = held(AmountColumn::UnitPrice, price);
+            line.supply = held(AmountColumn::Supply, supply);
+            line.tax = held(AmountColumn::Tax, tax);
+
+            // Lines often repeat the line above in their date, unit, specification or remark: a text stored
+            // with the same bytes as the one above shares its text instead of making another.
+            const InvoiceLine *above = lines.isEmpty() ? nullptr : &lines.back();
             auto same = [&](QByteArrayView StoredLine::*field) {
                 return above && SameBytes(aboveBytes.*field, stored.*field);
             };
-            auto cell = [&](QByteArrayView StoredLine::*field, QString LoadedLine::*text, auto make) {
+            auto text = [&](QByteArrayView StoredLine::*field, QString InvoiceLine::*out) {
                 if (same(field))
-                    line.*text = above->*text;
+                    line.*out = above->*out;
                 else
-                    line.*text = make();
+                    line.*out = cp949::decode((stored.*field).data(), (stored.*field).size());
             };
-            auto decoded = [](QByteArrayView b) { return cp949::decode(b.data(), b.size()); };
             if (same(&StoredLine::month) && same(&StoredLine::day))
                 line.date = above->date;
             else if (!dateBlank)
                 line.date = cp949::decodeJoined(stored.month, u'/', stored.day);
-            cell(&StoredLine::item, &LoadedLine::item, [&] { return decoded(stored.item); });
-            cell(&StoredLine::spec, &LoadedLine::spec, [&] { return decoded(stored.spec); });
-            cell(&StoredLine::quantity, &LoadedLine::quantity, [&] {
-                const QByteArrayView q = stored.quantity;
-                return q.isEmpty() || q == QByteArrayView("0") ? QString() : decoded(q);
-            });
-            cell(&StoredLine::unitPrice, &LoadedLine::unitPrice,
-                 [&] { return AmountCell(stored.unitPrice, price, kLoadedPriceWidth); });
-            cell(&StoredLine::supply, &LoadedLine::supply,
-                 [&] { return AmountCell(stored.supply, supply, kLoadedSupplyWidth); });
-            cell(&StoredLine::tax, &LoadedLine::tax, [&] { return AmountCell(stored.tax, tax, kLoadedTaxWidth); });
-            cell(&StoredLine::remark, &LoadedLine::remark, [&] { return decoded(stored.remark); });
-            cell(&StoredLine::unit, &LoadedLine::unit, [&] { return decoded(stored.unit); });
+            text(&StoredLine::item, &InvoiceLine::item);
+            text(&StoredLine::spec, &InvoiceLine::spec);
+            text(&StoredLine::remark, &InvoiceLine::remark);
+            text(&StoredLine::unit, &InvoiceLine::unit);
             aboveBytes = stored;
             lines.append(std::move(line));
             break;
@@ -404,25 +315,27 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
         }
     }
 
-    InvoiceLoadResult result{std::move(s), RenamedInvoiceFileName(generation, page, fileName), generation,
+    InvoiceLoadResult result{std::move(d), RenamedInvoiceFileName(generation, page, fileName), generation,
                              fromStatement, false};
-    InvoiceSnapshot &doc = result.snapshot;
+    InvoiceDocument &doc = result.document;
 
     if (fromStatement && page == GridKind::TaxInvoice) {
         // One summary line in place of the statement's lines, with the totals of those lines.
         Money supplyTotal, taxTotal;
-        const Money zero;
-        for (const LoadedLine &line : lines) {
-            supplyTotal += line.supply.isEmpty() ? zero : ParseAmount(line.supply);
-            taxTotal += line.tax.isEmpty() ? zero : ParseAmount(line.tax);
+        for (const InvoiceLine &line : lines) {
+            supplyTotal += line.supply;
+            taxTotal += line.tax;
         }
-        doc.dGrid = EmptyItemRows(GridKind::TaxInvoice);
-        const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
-        QStringList &row = doc.dGrid[0];
-        row[c.date] = doc.grDay.mid(5, 2) + u'/' + doc.grDay.mid(8, 2);
-        row[c.item] = doc.grEdit + QStringLiteral("외");
-        row[c.supply] = FormatAmountText(supplyTotal, kLoadedSupplyWidth);
-        row[c.tax] = FormatAmountText(taxTotal, kLoadedTaxWidth);
+        // Totals the tax invoice's line cannot hold are refused, never shown blank.
+        for (const auto &[column, value] : {std::pair{AmountColumn::Supply, supplyTotal}, std::pair{AmountColumn::Tax, taxTotal}})
+            if (!Holds(column, value))
+                refuse(QStringLiteral("거래명세서의 %1 합계 %2은(는) 세금계산서의 한 줄에 담을 수 없습니다.")
+                           .arg(LimitsOf(column).name, TotalText(value)));
+        InvoiceLine &summary = doc.lines[0];
+        summary.date = doc.statementDate.mid(5, 2) + u'/' + doc.statementDate.mid(8, 2);
+        summary.item = doc.description + QStringLiteral("외");
+        summary.supply = supplyTotal;
+        summary.tax = taxTotal;
         result.summarised = true;
         // The document is no longer the statement; saving it under the statement's name would lose the
         // statement's lines, whatever the extension.
@@ -434,16 +347,26 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
     if (lines.size() > capacity)
         refuse(QStringLiteral("품목이 %1줄이라 이 화면의 %2줄에 모두 담을 수 없습니다.").arg(lines.size()).arg(capacity));
     for (int i = 0; i < lines.size(); ++i)
-        PlaceLine(doc.rows()[i], std::move(lines[i]), doc.kind());
+        doc.lines[i] = std::move(lines[i]);
     return result;
 }
 
-QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
+QByteArray WriteInvoiceFile(const InvoiceDocument &d) {
     const InvoiceLayout &L = kCurrent;
-    const GridKind kind = s.kind();
-    const InvoiceColumns c = ColumnsOf(kind);
-    const std::int32_t buyerKind = static_cast<std::int32_t>(s.Gbn);
-    const int rowCount = ItemRowCount(kind);
+    const std::int32_t buyerKind = static_cast<std::int32_t>(d.buyerKind);
+    const int rowCount = ItemRowCount(d.kind());
+
+    // Every amount is checked before the first record is made.
+    QList<std::array<QString, 4>> amounts;
+    amounts.reserve(rowCount);
+    for (int r = 0; r < rowCount; ++r) {
+        const InvoiceLine line = d.lines.value(r);
+        amounts.append({LineAmountText(AmountColumn::Tax, line.tax, L.slot(5).capacity, r + 1),
+                        LineAmountText(AmountColumn::Supply, line.supply, L.slot(6).capacity, r + 1),
+                        LineAmountText(AmountColumn::Quantity, line.quantity, L.slot(7).capacity, r + 1,
+                                       line.quantityDecimals),
+                        LineAmountText(AmountColumn::UnitPrice, line.unitPrice, L.slot(8).capacity, r + 1)});
+    }
 
     QByteArray out;
     out.reserve((3 + rowCount) * L.size);
@@ -455,61 +378,57 @@ QByteArray WriteInvoiceFile(const InvoiceSnapshot &s) {
     };
 
     RecordWriter supplier = start(1);
-    supplier.text(L.slot(1), s.DayEdt);
-    supplier.text(L.slot(4), s.aSangho);
-    supplier.text(L.slot(5), s.aName);
-    supplier.text(L.slot(6), s.aSaNo);
-    supplier.text(L.slot(7), s.aUpTea);
-    supplier.text(L.slot(8), s.aUpJong);
-    supplier.text(L.slot(9), s.aAddr);
+    supplier.text(L.slot(1), d.issueDate);
+    supplier.text(L.slot(4), d.supplier.name);
+    supplier.text(L.slot(5), d.supplier.representative);
+    supplier.text(L.slot(6), d.supplier.number);
+    supplier.text(L.slot(7), d.supplier.businessType);
+    supplier.text(L.slot(8), d.supplier.businessItem);
+    supplier.text(L.slot(9), d.supplier.address);
     out += supplier.bytes();
 
     RecordWriter buyer = start(2);
-    buyer.text(L.slot(1), s.grDay);
-    buyer.text(L.slot(4), s.bSangho);
-    buyer.text(L.slot(5), s.bName);
-    buyer.text(L.slot(6), s.Gbn == BuyerKind::Individual ? s.JuMinNo : s.bSaNo);
-    buyer.text(L.slot(7), s.bUpTea);
-    buyer.text(L.slot(8), s.bUpJong);
-    buyer.text(L.slot(9), s.bAddr);
+    buyer.text(L.slot(1), d.statementDate);
+    buyer.text(L.slot(4), d.buyer.name);
+    buyer.text(L.slot(5), d.buyer.representative);
+    buyer.text(L.slot(6), d.buyer.number);
+    buyer.text(L.slot(7), d.buyer.businessType);
+    buyer.text(L.slot(8), d.buyer.businessItem);
+    buyer.text(L.slot(9), d.buyer.address);
     out += buyer.bytes();
 
     RecordWriter totals = start(3);
-    totals.text(L.slot(1), s.receipt ? QStringLiteral("A") : QStringLiteral("B"));
-    totals.text(L.slot(4), BookNumberText(s.DtyfNo, {0, u"책번호(권)"}) +
-                               BookNumberText(s.DtyeNo, {0, u"책번호(호)"}) +
-                               SerialNumberText(s.DtysNo) + (s.statement ? u'1' : u'0'));
-    totals.text(L.slot(5), TotalAmountText(s.Billmy, L.slot(5).capacity, {0, u"어음"}));
-    totals.text(L.slot(6), TotalAmountText(s.Checkmy, L.slot(6).capacity, {0, u"수표"}));
-    totals.text(L.slot(7), TotalAmountText(s.Cashmy, L.slot(7).capacity, {0, u"현금"}));
-    totals.text(L.slot(8), TotalAmountText(s.Creditmy, L.slot(8).capacity, {0, u"외상미수금"}));
-    totals.text(L.slot(9), s.grEdit);
+    totals.text(L.slot(1), d.receipt ? QStringLiteral("A") : QStringLiteral("B"));
+    totals.text(L.slot(4), BookNumberText(d.bookVolume, {0, u"책번호(권)"}) +
+                               BookNumberText(d.bookNumber, {0, u"책번호(호)"}) + SerialNumberText(d.serialNumber) +
+                               (d.statement ? u'1' : u'0'));
+    totals.text(L.slot(5), TotalAmountText(d.bill, L.slot(5).capacity, {0, u"어음"}));
+    totals.text(L.slot(6), TotalAmountText(d.check, L.slot(6).capacity, {0, u"수표"}));
+    totals.text(L.slot(7), TotalAmountText(d.cash, L.slot(7).capacity, {0, u"현금"}));
+    totals.text(L.slot(8), TotalAmountText(d.credit, L.slot(8).capacity, {0, u"외상미수금"}));
+    totals.text(L.slot(9), d.description);
     out += totals.bytes();
 
-    const QList<QStringList> &rows = s.rows();
     for (int r = 0; r < rowCount; ++r) {
-        const QStringList row = rows.value(r);
-        auto cell = [&](int col) { return row.value(col); };
-        auto what = [&](const char16_t *column) { return FieldName{r + 1, column}; };
-        RecordWriter line = start(kFirstLineType + r);
-        line.text(L.slot(1), cp949::cutToBytes(cell(c.remark), kRemarkBytes));
-        const QString date = cell(c.date);
-        line.text(L.slot(2), date.mid(0, 2));
-        line.text(L.slot(3), date.mid(3, 2));
-        line.text(L.slot(4), cp949::cutToBytes(cell(c.spec), kSpecBytes));
-        line.text(L.slot(5), LineAmountText(cell(c.tax), L.slot(5).capacity, what(u"세액")));
-        line.text(L.slot(6), LineAmountText(cell(c.supply), L.slot(6).capacity, what(u"공급가액")));
-        line.text(L.slot(7), LineAmountText(cell(c.quantity), L.slot(7).capacity, what(u"수량")));
-        line.text(L.slot(8), LineAmountText(cell(c.unitPrice), L.slot(8).capacity, what(u"단가")));
-        line.text(L.slot(9), cp949::cutToBytes(cell(c.item), kItemBytes));
-        line.text(L.slot(10), cp949::cutToBytes(cell(c.unit), kUnitBytes));
-        out += line.bytes();
+        const InvoiceLine line = d.lines.value(r);
+        RecordWriter record = start(kFirstLineType + r);
+        record.text(L.slot(1), cp949::cutToBytes(line.remark, kRemarkBytes));
+        record.text(L.slot(2), line.date.mid(0, 2));
+        record.text(L.slot(3), line.date.mid(3, 2));
+        record.text(L.slot(4), cp949::cutToBytes(line.spec, kSpecBytes));
+        record.text(L.slot(5), amounts[r][0]);
+        record.text(L.slot(6), amounts[r][1]);
+        record.text(L.slot(7), amounts[r][2]);
+        record.text(L.slot(8), amounts[r][3]);
+        record.text(L.slot(9), cp949::cutToBytes(line.item, kItemBytes));
+        record.text(L.slot(10), cp949::cutToBytes(line.unit, kUnitBytes));
+        out += record.bytes();
     }
     return out;
 }
 
-InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page, InvoiceSnapshot cleared) {
-    InvoiceLoadResult result = ReadInvoiceFile(ReadDocumentBytes(path), path, page, std::move(cleared));
+InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page) {
+    InvoiceLoadResult result = ReadInvoiceFile(ReadDocumentBytes(path), path, page);
     // A file of that name in another case is the same document: saving goes on in it rather than writing
     // a second one beside it.
     if (result.curFileName != path && result.curFileName != kUnnamedDocumentName)
@@ -517,12 +436,14 @@ InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page, InvoiceSna
     return result;
 }
 
-void SaveInvoiceFile(const QString &path, const InvoiceSnapshot &snapshot) {
+void SaveInvoiceFile(const QString &path, const InvoiceDocument &document) {
     QByteArray bytes;
     try {
-        bytes = WriteInvoiceFile(snapshot);
+        bytes = WriteInvoiceFile(document);
     } catch (const NumberConversionError &e) {
         throw NumberConversionError(e.text(), storage::UnsavedFileMessage(path, e.message()));
+    } catch (const AmountTooLargeError &e) {
+        throw AmountTooLargeError(storage::UnsavedFileMessage(path, e.message()));
     }
     WriteDocumentBytes(path, bytes);
 }

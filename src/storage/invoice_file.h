@@ -7,7 +7,7 @@
 // Reading is all or nothing: the whole file is read and checked first, and a file that cannot be read
 // raises IoError naming the file; nothing half filled is ever returned.
 
-#include "document_snapshot.h"
+#include "document.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,37 +27,35 @@ int InvoiceRecordSize(InvoiceFileGeneration generation); // 228, 220, 156
 
 // The document name after opening fileName with the given reader on the given page: unnamed when the file
 // belongs to the other page's kind, the same name for a current file, and the name with the current
-// extension ("DY5" on the tax invoice page, "GY5" on the statement page) for an older one.
+// extension ("Dy5" on the tax invoice page, "Gy5" on the statement page) for an older one.
 QString RenamedInvoiceFileName(InvoiceFileGeneration generation, GridKind page, const QString &fileName);
 
 struct InvoiceLoadResult {
-    InvoiceSnapshot snapshot;          // the loaded document; statement is set by the page it was loaded on
+    InvoiceDocument document;          // the loaded document; statement is set by the page it was loaded on
     QString curFileName;               // the document's name from now on (kUnnamedDocumentName or a path)
     InvoiceFileGeneration generation = InvoiceFileGeneration::Current; // the reader used
     bool fromStatement = false;        // the file was saved from the statement page
     bool summarised = false;           // statement lines were replaced by one summary line on the tax invoice
 };
 
-// Reads a tax invoice or statement file onto the page shown (GridKind::TaxInvoice or Statement).
-// cleared is the document as the editor's clearing left it (buyer fields empty, dates today, empty rows);
-// the file's contents are filled into it. Item lines with content fill the page's rows from row 1 in file
-// order. A statement opened on the tax invoice page becomes one summary line: the statement's date, its
+// Reads a tax invoice or statement file onto the page shown (GridKind::TaxInvoice or Statement). Item lines
+// with content fill the page's lines from line 1 in file order. A statement opened on the tax invoice page becomes one summary line: the statement's date, its
 // description followed by "외", and the supply and tax totals of the statement's own lines; such a
 // document is always unnamed, so that saving it never overwrites the statement.
 // Raises IoError, naming fileName, for a file that is empty, not a document, cut short, holds a length
-// byte larger than its slot or an amount that is not a number, or has more item lines than the page.
-InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileName, GridKind page,
-                                  InvoiceSnapshot cleared);
+// byte larger than its slot, an amount that is not a number or that its column cannot hold (never shown
+// blank or as 0 instead), or has more item lines than the page.
+InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileName, GridKind page);
 
-// The current-format file of the document on its page (snapshot.statement): supplier, buyer and totals
-// records, then one line record per grid row, empty rows included: 8 records (1,824 bytes) for a tax
-// invoice, 33 (7,524 bytes) for a statement. Texts are cut to their slots without splitting a character.
-// Raises NumberConversionError, naming the row and column, when an amount, a quantity or a book number
-// is not a number, before any byte is produced.
-QByteArray WriteInvoiceFile(const InvoiceSnapshot &snapshot);
+// The current-format file of the document (document.statement): supplier, buyer and totals records, then
+// one line record per line, empty lines included: 8 records (1,824 bytes) for a tax invoice, 33 (7,524
+// bytes) for a statement. Texts are cut to their slots without splitting a character; each amount is
+// stored as its column's text (amount_columns.h). Raises NumberConversionError, naming the line and
+// column, when an amount is beyond its column or a book number is not one, before any byte is produced.
+QByteArray WriteInvoiceFile(const InvoiceDocument &document);
 
 // Reads the file at path (opened for reading only) and loads it as ReadInvoiceFile does.
-InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page, InvoiceSnapshot cleared);
+InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page);
 // Writes the document to path in the current format. The whole content is made and checked first, then
 // written beside the target and renamed over it: on any error the old file is left as it was.
-void SaveInvoiceFile(const QString &path, const InvoiceSnapshot &snapshot);
+void SaveInvoiceFile(const QString &path, const InvoiceDocument &document);

@@ -1,5 +1,6 @@
 #include "quotation_file.h"
 
+#include "amount_columns.h"
 #include "codec.h"
 #include "document_io.h"
 #include "errors.h"
@@ -35,35 +36,12 @@ constexpr int kSpecBytes = 20;
 constexpr int kUnitBytes = 4;
 constexpr int kRemarkBytes = 15;
 
-// Widths of the loaded amount cells.
-constexpr int kLoadedPriceWidth = 15;
-constexpr int kLoadedAmountWidth = 15;
 // The telephone's area code is kept right-aligned in 4 characters.
 constexpr int kPhoneAreaWidth = 4;
 
-// The amount cell of a line: quantity x unit price, truncated to whole won. A product beyond the money
-// range shows as the blank cell of an amount too large for its column.
-QString AmountCell(std::int64_t quantityRaw, std::int64_t priceRaw) {
-    const long double product = static_cast<long double>(quantityRaw) * static_cast<long double>(priceRaw) /
-                                (static_cast<long double>(Money::Scale) * Money::Scale);
-    const long double limit = static_cast<long double>(std::numeric_limits<std::int64_t>::max() / Money::Scale);
-    if (!(std::fabs(product) < limit))
-        return QString(kLoadedAmountWidth - 3, u' ');
-    return FormatAmountText(Money::fromWon(static_cast<std::int64_t>(product)), kLoadedAmountWidth);
-}
-
-std::int64_t CheckedRaw(const QString &cell, int row, const QString &column) {
-    try {
-        return ParseAmount(cell).raw();
-    } catch (const NumberConversionError &) {
-        throw NumberConversionError(
-            cell, QStringLiteral("%1번째 줄의 %2 \"%3\"이(가) 숫자가 아닙니다.").arg(row).arg(column, cell.trimmed()));
-    }
-}
-
 } // namespace
 
-QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &fileName, QuotationSnapshot cleared) {
+QuotationDocument ReadQuotationFile(const QByteArray &bytes, const QString &fileName) {
     auto refuse = [&](const QString &reason) { throw IoError(storage::UnreadableFileMessage(fileName, reason)); };
     if (bytes.isEmpty())
         refuse(QStringLiteral("파일이 비어 있습니다."));
@@ -74,15 +52,8 @@ QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &file
                    .arg(bytes.size())
                    .arg(kQuotationRecordSize));
 
-    QuotationSnapshot q = std::move(cleared);
-    q.fMemo.clear();
+    QuotationDocument q;
     const int rowCount = ItemRowCount(GridKind::Quotation);
-    bool shaped = q.kGrid.size() == rowCount;
-    for (const QStringList &row : q.kGrid)
-        shaped = shaped && row.size() == ColumnCount(GridKind::Quotation);
-    if (!shaped)
-        q.kGrid = EmptyItemRows(GridKind::Quotation);
-
     int nextRow = 0;
     const int count = int(bytes.size() / kQuotationRecordSize);
     for (int i = 0; i < count; ++i) {
@@ -92,49 +63,48 @@ QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &file
             refuse(QStringLiteral("견적서 파일이 아닙니다."));
         switch (type) {
         case Recipient:
-            q.SangHoEdt = r.text(kTextA);
-            q.mTelEdit = PhoneDisplayText(r.text(kTextD));
+            q.recipient = r.text(kTextA);
+            q.phone = PhoneDisplayText(r.text(kTextD));
             break;
         case Person:
-            q.NameEdt = r.text(kTextA);
+            q.contact = r.text(kTextA);
             break;
         case Dates:
-            q.Day1Edt = r.text(kTextA);
-            q.Day2Edt = r.text(kTextD);
+            q.quoteDate = r.text(kTextA);
+            q.deliveryDate = r.text(kTextD);
             break;
         case Address:
-            q.AddrEdt = r.text(kTextA);
+            q.address = r.text(kTextA);
             break;
         case Memo:
-            q.fMemo.append(r.text(kTextA));
+            q.memo.append(r.text(kTextA));
             break;
         case Item: {
             if (nextRow >= rowCount)
                 refuse(QStringLiteral("품목 기록이 %1줄을 넘습니다.").arg(rowCount));
-            QStringList &row = q.kGrid[nextRow++];
-            const std::int64_t quantity = r.int64At(kQuantityOffset);
-            const std::int64_t price = r.int64At(kUnitPriceOffset);
-            row[kcol::item] = r.text(kTextA, kItemBytes);
-            row[kcol::spec] = r.text(kTextB, kSpecBytes);
-            row[kcol::unit] = r.text(kTextC);
-            // Most lines of a quotation are empty: their zero texts are made once and shared.
-            static const QString zeroQuantity = DecimalText(Money());
-            static const QString zeroPrice = FormatAmountText(Money(), kLoadedPriceWidth);
-            static const QString zeroAmount = AmountCell(0, 0);
-            // (if rather than ?:, which would make a const copy of each new text and then copy it again)
-            if (quantity == 0)
-                row[kcol::quantity] = zeroQuantity;
-            else
-                row[kcol::quantity] = DecimalText(Money::fromRaw(quantity));
-            if (price == 0)
-                row[kcol::unitPrice] = zeroPrice;
-            else
-                row[kcol::unitPrice] = FormatAmountText(Money::fromRaw(price), kLoadedPriceWidth);
-            if (quantity == 0 || price == 0)
-                row[kcol::amount] = zeroAmount;
-            else
-                row[kcol::amount] = AmountCell(quantity, price);
-            row[kcol::remark] = r.text(kTextD, kRemarkBytes);
+            QuotationLine &line = q.lines[nextRow++];
+            line.quantity = Money::fromRaw(r.int64At(kQuantityOffset));
+            line.unitPrice = Money::fromRaw(r.int64At(kUnitPriceOffset));
+            // A line this program's columns cannot hold is refused whole, never loaded anyway.
+            auto check = [&](AmountColumn column, Money value) {
+                if (!Holds(column, value))
+                    r.fail(QStringLiteral("%1번째 줄의 %2 %3은(는) 이 칸에 들어갈 수 없는 값입니다.")
+                               .arg(nextRow)
+                               .arg(LimitsOf(column).name, DecimalText(value)));
+            };
+            check(AmountColumn::QuotationQuantity, line.quantity);
+            check(AmountColumn::QuotationUnitPrice, line.unitPrice);
+            Money amount;
+            try {
+                amount = line.amount();
+            } catch (const AppError &) {
+                r.fail(QStringLiteral("%1번째 줄의 수량과 단가를 곱한 금액이 너무 큽니다.").arg(nextRow));
+            }
+            check(AmountColumn::QuotationAmount, amount);
+            line.item = r.text(kTextA, kItemBytes);
+            line.spec = r.text(kTextB, kSpecBytes);
+            line.unit = r.text(kTextC);
+            line.remark = r.text(kTextD, kRemarkBytes);
             break;
         }
         default:
@@ -144,17 +114,18 @@ QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &file
     return q;
 }
 
-QByteArray WriteQuotationFile(const QuotationSnapshot &q) {
+QByteArray WriteQuotationFile(const QuotationDocument &q) {
     const int rowCount = ItemRowCount(GridKind::Quotation);
     QByteArray out;
     out.reserve((4 + kQuotationMemoLines + rowCount) * kQuotationRecordSize);
 
     // Every number is checked before the first record is made.
-    QList<std::pair<std::int64_t, std::int64_t>> amounts;
     for (int r = 0; r < rowCount; ++r) {
-        const QStringList row = q.kGrid.value(r);
-        amounts.append({CheckedRaw(row.value(kcol::quantity), r + 1, QStringLiteral("수량")),
-                        CheckedRaw(row.value(kcol::unitPrice), r + 1, QStringLiteral("단가"))});
+        const QuotationLine line = q.lines.value(r);
+        const QString where = QStringLiteral("%1번째 줄의").arg(r + 1);
+        CheckHeld(AmountColumn::QuotationQuantity, line.quantity, where);
+        CheckHeld(AmountColumn::QuotationUnitPrice, line.unitPrice, where);
+        CheckHeld(AmountColumn::QuotationAmount, line.amount(), where);
     }
 
     auto record = [&](int type, const QString &a, const QString &d) {
@@ -164,21 +135,20 @@ QByteArray WriteQuotationFile(const QuotationSnapshot &q) {
         w.text(kTextD, d);
         return w;
     };
-    out += record(Recipient, q.SangHoEdt, PhoneStoredText(q.mTelEdit, kPhoneAreaWidth)).bytes();
-    out += record(Person, q.NameEdt, QString()).bytes();
-    out += record(Dates, q.Day1Edt, q.Day2Edt).bytes();
-    out += record(Address, q.AddrEdt, QString()).bytes();
+    out += record(Recipient, q.recipient, PhoneStoredText(q.phone, kPhoneAreaWidth)).bytes();
+    out += record(Person, q.contact, QString()).bytes();
+    out += record(Dates, q.quoteDate, q.deliveryDate).bytes();
+    out += record(Address, q.address, QString()).bytes();
     for (int i = 0; i < kQuotationMemoLines; ++i)
-        out += record(Memo, q.fMemo.value(i), QString()).bytes();
+        out += record(Memo, q.memo.value(i), QString()).bytes();
 
     for (int r = 0; r < rowCount; ++r) {
-        const QStringList row = q.kGrid.value(r);
-        RecordWriter w = record(Item, cp949::cutToBytes(row.value(kcol::item), kItemBytes),
-                                cp949::cutToBytes(row.value(kcol::remark), kRemarkBytes));
-        w.text(kTextB, cp949::cutToBytes(row.value(kcol::spec), kSpecBytes));
-        w.text(kTextC, cp949::cutToBytes(row.value(kcol::unit), kUnitBytes));
-        w.int64At(kQuantityOffset, amounts[r].first);
-        w.int64At(kUnitPriceOffset, amounts[r].second);
+        const QuotationLine line = q.lines.value(r);
+        RecordWriter w = record(Item, cp949::cutToBytes(line.item, kItemBytes), cp949::cutToBytes(line.remark, kRemarkBytes));
+        w.text(kTextB, cp949::cutToBytes(line.spec, kSpecBytes));
+        w.text(kTextC, cp949::cutToBytes(line.unit, kUnitBytes));
+        w.int64At(kQuantityOffset, line.quantity.raw());
+        w.int64At(kUnitPriceOffset, line.unitPrice.raw());
         for (int offset : kReservedOffsets)
             w.int32At(offset, 0);
         w.text(kMark, QStringLiteral("N"));
@@ -188,16 +158,18 @@ QByteArray WriteQuotationFile(const QuotationSnapshot &q) {
     return out;
 }
 
-QuotationSnapshot LoadQuotationFile(const QString &path, QuotationSnapshot cleared) {
-    return ReadQuotationFile(ReadDocumentBytes(path), path, std::move(cleared));
+QuotationDocument LoadQuotationFile(const QString &path) {
+    return ReadQuotationFile(ReadDocumentBytes(path), path);
 }
 
-void SaveQuotationFile(const QString &path, const QuotationSnapshot &snapshot) {
+void SaveQuotationFile(const QString &path, const QuotationDocument &document) {
     QByteArray bytes;
     try {
-        bytes = WriteQuotationFile(snapshot);
+        bytes = WriteQuotationFile(document);
     } catch (const NumberConversionError &e) {
         throw NumberConversionError(e.text(), storage::UnsavedFileMessage(path, e.message()));
+    } catch (const AmountTooLargeError &e) {
+        throw AmountTooLargeError(storage::UnsavedFileMessage(path, e.message()));
     }
     WriteDocumentBytes(path, bytes);
 }

@@ -5,7 +5,7 @@
 // Reading is all or nothing, as for the invoice files: a file that cannot be read raises IoError naming
 // the file and nothing half filled is returned.
 
-#include "document_snapshot.h"
+#include "document.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,17 +13,17 @@
 inline constexpr int kQuotationRecordSize = 171;
 inline constexpr int kQuotationMemoLines = 7;
 
-// Reads a quotation file into cleared (the page as its clearing left it). Item records fill the grid from
-// row 1 in file order; the amount column is recomputed from quantity and unit price; memo records are
-// appended to the (emptied) memo. Raises IoError, naming fileName, for a file that is empty, not a
-// quotation, cut short, holds a length byte larger than its field, or has more than 20 item lines.
-QuotationSnapshot ReadQuotationFile(const QByteArray &bytes, const QString &fileName, QuotationSnapshot cleared);
+// Reads a quotation file. Item records fill the lines from line 1 in file order; memo records the memo.
+// Raises IoError, naming fileName, for a file that is empty, not a quotation, cut short, holds a length
+// byte larger than its field, has more than 20 item lines, or a line whose quantity, unit price or amount
+// its column cannot hold (the whole file is refused, never loaded in part).
+QuotationDocument ReadQuotationFile(const QByteArray &bytes, const QString &fileName);
 
 // The 31 records of the quotation. Only the first 7 memo lines are kept. Raises NumberConversionError,
-// naming the row, when a quantity or unit price is not a number or too large, before any byte is produced.
-QByteArray WriteQuotationFile(const QuotationSnapshot &snapshot);
+// naming the line, when a quantity, unit price or amount is beyond its column, before any byte is produced.
+QByteArray WriteQuotationFile(const QuotationDocument &document);
 
 // Reads the file at path (opened for reading only) and loads it as ReadQuotationFile does.
-QuotationSnapshot LoadQuotationFile(const QString &path, QuotationSnapshot cleared);
+QuotationDocument LoadQuotationFile(const QString &path);
 // Writes the quotation to path; the old file stays whole until the new content is complete and checked.
-void SaveQuotationFile(const QString &path, const QuotationSnapshot &snapshot);
+void SaveQuotationFile(const QString &path, const QuotationDocument &document);

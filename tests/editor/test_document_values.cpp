@@ -1,5 +1,6 @@
-// The editor's controls and the document snapshots: what goes out comes back in.
+// The editor's controls and the document values: what goes out comes back in, amounts to the last won.
 #include "HStrGrid.h"
+#include "amount_columns.h"
 #include "subUnt.h"
 #include "test_support.h"
 
@@ -10,71 +11,91 @@
 
 namespace {
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+Money won(qint64 w) { return Money::fromWon(w); }
 } // namespace
 
-TEST(EditorSnapshot, InvoiceRoundTripsThroughTheControls) {
+TEST(EditorDocument, InvoiceRoundTripsThroughTheControls) {
     ScratchAppFolder app;
     ScriptedPrompts prompts;
     TsubUntf editor(nullptr, 1, true, 0);
     editor.show();
-    InvoiceSnapshot in = editor.invoiceSnapshot();
+    InvoiceDocument in = editor.invoiceDocument();
     EXPECT_TRUE(in.statement);
-    in.Gbn = BuyerKind::Individual;
-    in.JuMinNo = s("900101-1234567");
-    in.bSangho = s("김개인");
-    in.bAddr = s("부산광역시 해운대구");
-    in.DayEdt = s("2024.05.20");
-    in.grDay = s("2024.05.20"); // the statement and the tax invoice carry one date
-    in.grEdit = s("사무용품");
-    in.DtysNo = s("00-1234");
+    in.buyerKind = BuyerKind::Individual;
+    in.buyer.number = s("900101-1234567");
+    in.buyer.name = s("김개인");
+    in.buyer.address = s("부산광역시 해운대구");
+    in.issueDate = s("2024.05.20");
+    in.statementDate = s("2024.05.20"); // the statement and the tax invoice carry one date
+    in.description = s("사무용품");
+    in.serialNumber = s("00-1234");
     in.receipt = false;
-    in.gGrid[4][1] = s("볼펜");
-    in.gGrid[4][4] = s("3");
-    in.gGrid[29][8] = s("끝줄");
-    editor.showInvoiceSnapshot(in);
+    in.cash = won(-1200);
+    in.lines[4].item = s("볼펜");
+    in.lines[4].quantity = Money::fromRaw(31234); // 3.1234
+    in.lines[29].remark = s("끝줄");
+    // The widest values each amount column takes, negative and positive.
+    in.lines[0].unitPrice = won(-999999999);
+    in.lines[0].tax = won(-999999999);
+    in.lines[0].supply = won(-999999999);
+    in.lines[1].unitPrice = won(999999999);
+    in.lines[1].supply = won(9999999999);
+    in.lines[1].tax = won(999999999);
+    editor.showInvoiceDocument(in);
 
-    const InvoiceSnapshot out = editor.invoiceSnapshot();
-    EXPECT_EQ(out.Gbn, BuyerKind::Individual);
+    const InvoiceDocument out = editor.invoiceDocument();
+    EXPECT_EQ(out, in);
     EXPECT_EQ(editor.findChild<QComboBox *>(QStringLiteral("Gbn"))->currentIndex(), 1);
-    EXPECT_EQ(out.JuMinNo, in.JuMinNo);
-    EXPECT_EQ(out.bSangho, in.bSangho);
-    EXPECT_EQ(out.DayEdt, in.DayEdt);
-    EXPECT_EQ(out.grDay, in.grDay);
-    EXPECT_EQ(out.grEdit, in.grEdit);
-    EXPECT_EQ(out.DtysNo, in.DtysNo);
-    EXPECT_FALSE(out.receipt);
-    EXPECT_EQ(out.gGrid, in.gGrid);
-    EXPECT_EQ(editor.findChild<THStringGrid *>(QStringLiteral("gGrid"))->cellText(5, 1), s("볼펜"));
+    auto *grid = editor.findChild<THStringGrid *>(QStringLiteral("gGrid"));
+    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
+    EXPECT_EQ(grid->cellText(5, c.item), s("볼펜"));
+    EXPECT_EQ(grid->cellText(5, c.quantity), s("3.1234"));
+    EXPECT_EQ(grid->cellText(1, c.unitPrice).trimmed(), s("-999,999,999"));
+    EXPECT_EQ(grid->cellText(2, c.supply).trimmed(), s("9,999,999,999"));
+    // The totals follow the lines shown.
+    EXPECT_EQ(editor.findChild<QLineEdit *>(QStringLiteral("gMnyEdt"))->text(), TotalText(in.supplyTotal()));
 }
 
-TEST(EditorSnapshot, EmptyMaskedFieldsAreEmptyText) {
+TEST(EditorDocument, EmptyMaskedFieldsAreEmptyText) {
     ScratchAppFolder app;
     TsubUntf editor(nullptr, 1, false, 0);
     editor.show();
-    const InvoiceSnapshot snap = editor.invoiceSnapshot();
-    EXPECT_EQ(snap.bSaNo, QString());
-    EXPECT_EQ(snap.JuMinNo, QString());
-    EXPECT_EQ(snap.DtysNo, QString());
-    EXPECT_FALSE(snap.statement);
+    const InvoiceDocument d = editor.invoiceDocument();
+    EXPECT_EQ(d.buyer.number, QString());
+    EXPECT_EQ(d.serialNumber, QString());
+    EXPECT_FALSE(d.statement);
 }
 
-TEST(EditorSnapshot, QuotationRoundTripsThroughTheControls) {
+TEST(EditorDocument, QuotationRoundTripsThroughTheControls) {
     ScratchAppFolder app;
     TsubUntf editor(nullptr, 2, false, 0);
     editor.show();
-    QuotationSnapshot in = editor.quotationSnapshot();
-    in.SangHoEdt = s("다라상사");
-    in.NameEdt = s("이담당");
-    in.AddrEdt = s("대전광역시");
-    in.Day1Edt = s("2024.05.20");
-    in.Day2Edt = s("2024.06.01");
-    in.fMemo = QStringList{s("첫 줄"), s("둘째 줄")};
-    in.kGrid[0][1] = s("복사지");
-    editor.showQuotationSnapshot(in);
-    const QuotationSnapshot out = editor.quotationSnapshot();
-    EXPECT_EQ(out.SangHoEdt, in.SangHoEdt);
-    EXPECT_EQ(out.Day1Edt, in.Day1Edt);
-    EXPECT_EQ(out.Day2Edt, in.Day2Edt);
-    EXPECT_EQ(out.fMemo, in.fMemo);
-    EXPECT_EQ(out.kGrid, in.kGrid);
+    QuotationDocument in = editor.quotationDocument();
+    in.recipient = s("다라상사");
+    in.contact = s("이담당");
+    in.address = s("대전광역시");
+    in.quoteDate = s("2024.05.20");
+    in.deliveryDate = s("2024.06.01");
+    in.memo = QStringList{s("첫 줄"), s("둘째 줄")};
+    in.lines[0].item = s("복사지");
+    in.lines[0].quantity = won(9);
+    in.lines[0].unitPrice = won(999999999);
+    editor.showQuotationDocument(in);
+    const QuotationDocument out = editor.quotationDocument();
+    EXPECT_EQ(out, in);
+    auto *grid = editor.findChild<THStringGrid *>(QStringLiteral("kGrid"));
+    EXPECT_EQ(grid->cellText(1, kcol::amount).trimmed(), s("8,999,999,991"));
+}
+
+// A document whose amounts the grid cannot hold is refused whole: nothing on screen changes.
+TEST(EditorDocument, AmountsBeyondTheColumnsAreRefusedBeforeAnythingChanges) {
+    ScratchAppFolder app;
+    TsubUntf editor(nullptr, 1, false, 0);
+    editor.show();
+    const InvoiceDocument before = editor.invoiceDocument();
+    InvoiceDocument in = before;
+    in.buyer.name = s("바뀐상호");
+    in.lines[4].unitPrice = won(1000000000);
+    EXPECT_THROW(editor.showInvoiceDocument(in), AppError);
+    EXPECT_EQ(editor.invoiceDocument(), before);
 }

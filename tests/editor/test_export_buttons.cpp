@@ -5,6 +5,7 @@
 #include "money.h"
 #include "settings_keys.h"
 #include "spreadsheet_export.h"
+#include "stored_settings.h"
 #include "subUnt.h"
 #include "test_support.h"
 
@@ -92,20 +93,17 @@ bool holdsPicture(const QString &xlsx) {
 struct InvoiceState {
     QString name;
     bool modified;
-    QList<QStringList> dGrid, gGrid;
-    QString bSangho, Totmy;
+    InvoiceDocument document;
+    QString total;
 };
 InvoiceState stateOf(const TsubUntf &e) {
-    const InvoiceSnapshot s = e.invoiceSnapshot();
-    return {e.CurFileName(), e.Modified(), s.dGrid, s.gGrid, s.bSangho, s.Totmy};
+    return {e.CurFileName(), e.Modified(), e.invoiceDocument(), e.findChild<QLineEdit *>(QStringLiteral("Totmy"))->text()};
 }
 void expectSame(const InvoiceState &a, const InvoiceState &b) {
     EXPECT_EQ(a.name, b.name);
     EXPECT_EQ(a.modified, b.modified);
-    EXPECT_EQ(a.dGrid, b.dGrid);
-    EXPECT_EQ(a.gGrid, b.gGrid);
-    EXPECT_EQ(a.bSangho, b.bSangho);
-    EXPECT_EQ(a.Totmy, b.Totmy);
+    EXPECT_EQ(a.document, b.document);
+    EXPECT_EQ(a.total, b.total);
 }
 
 } // namespace
@@ -184,12 +182,66 @@ TEST_F(ExportButtons, NoSpreadsheetProgramIsReportedAndNothingIsLeftBehind) {
 
 TEST_F(ExportButtons, AmountThatIsNotANumberStopsTheExportWithAMessage) {
     open(1, false);
-    edit("Cashmy")->setText(s("현금"));
     const InvoiceState before = stateOf(*editor);
+    edit("Cashmy")->setText(s("현금"));
     click("ExlBtn0");
     ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown[0].contains(s("현금"))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(prompts.shown[0].contains(s("현금 \"현금\""))) << prompts.shown[0].toStdString();
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_TRUE(filesLeft().isEmpty());
+    EXPECT_EQ(edit("Cashmy")->text(), s("현금"));
+    edit("Cashmy")->setText(QStringLiteral("0"));
     expectSame(stateOf(*editor), before);
+}
+
+TEST(StoredSettings, ExportSealPathRuleAndFooters) {
+    ScratchAppFolder app;
+    // No settings file: "djnousr" reads as set, so no seal; the built-in footer lines.
+    EXPECT_EQ(stored::InvoiceExport(false).sealPath, QString());
+    EXPECT_EQ(stored::InvoiceExport(false).message, QString::fromUtf16(keys::kExportMessageInvoice));
+    EXPECT_EQ(stored::InvoiceExport(true).message, QString::fromUtf16(keys::kExportMessageStatement));
+    const sheet::ExportSettings q = stored::QuotationExport();
+    EXPECT_EQ(q.tel, QStringLiteral("02-1234-5678"));
+    EXPECT_EQ(q.sangho, QString::fromUtf16(sample::kSangho));
+
+    keys::write(keys::djnousr, false);
+    EXPECT_EQ(stored::QuotationExport().sealPath, app.file(QStringLiteral("dojang.bmp")));
+    keys::write(keys::dojImge, QStringLiteral("/somewhere/seal.bmp"));
+    keys::write(keys::fMsge, QStringLiteral("세금계산서 메시지"));
+    keys::write(keys::fMsg2, QStringLiteral("명세서 메시지"));
+    keys::write(keys::fTel, QStringLiteral("(  02) 555-1234"));
+    EXPECT_EQ(stored::InvoiceExport(true).sealPath, QStringLiteral("/somewhere/seal.bmp"));
+    EXPECT_EQ(stored::InvoiceExport(false).message, QStringLiteral("세금계산서 메시지"));
+    EXPECT_EQ(stored::InvoiceExport(true).message, QStringLiteral("명세서 메시지"));
+    EXPECT_EQ(stored::QuotationExport().tel, QStringLiteral("(  02) 555-1234"));
+    keys::write(keys::djnousr, true);
+    EXPECT_EQ(stored::QuotationExport().sealPath, QString());
+}
+
+// The print dialog's choices go to the settings of the page confirmed, and come back the next time.
+TEST(StoredSettings, PrintChoicesOfAPageComeBack) {
+    ScratchAppFolder app;
+    const PrintChoices fresh = stored::PrintDialogChoices();
+    EXPECT_EQ(fresh, PrintChoices()); // the defaults of an empty settings file
+    PrintChoices c = fresh;
+    c.invoiceTop = QStringLiteral("-3");
+    c.invoiceMessage = QString::fromUtf16(kMessageHintInvoice); // a hint is no message
+    c.statementTop = QStringLiteral("7");
+    c.seal = true;
+    c.invoiceWithTax = false;
+    stored::KeepPrintDialogChoices(PrintPage::TaxInvoice, c);
+    PrintChoices back = stored::PrintDialogChoices();
+    EXPECT_EQ(back.invoiceTop, QStringLiteral("-3"));
+    EXPECT_EQ(back.invoiceMessage, QString());
+    EXPECT_TRUE(back.seal);
+    EXPECT_FALSE(back.invoiceWithTax);
+    EXPECT_EQ(back.statementTop, QStringLiteral("0")); // another page's choice is kept by that page
+    stored::KeepPrintDialogChoices(PrintPage::Statement, c);
+    EXPECT_EQ(stored::PrintDialogChoices().statementTop, QStringLiteral("7"));
+    // The seal picture and the quotation's supplier come from the supplier record.
+    const PrintOptions o = stored::WithSupplierRecord(PrintOptions());
+    EXPECT_EQ(o.sealPicture, app.file(QStringLiteral("dojang.bmp")));
+    EXPECT_EQ(o.supplier.name, QString::fromUtf16(sample::kQuotationSangho));
+    keys::write(keys::fSangho, QStringLiteral("바다상사"));
+    EXPECT_EQ(stored::WithSupplierRecord(PrintOptions()).supplier.name, QStringLiteral("바다상사"));
 }

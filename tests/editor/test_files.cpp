@@ -26,7 +26,7 @@
 namespace {
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
-QString amount(long long won, int width) { return FormatAmountText(Money::fromWon(won), width); }
+Money won(long long w) { return Money::fromWon(w); }
 
 const QString kAskSave = s("자료내용이 변경되었습니다 저장할 까요??");
 const QString kAskSaveQuotation = s("자료내용이 변경되었습니다.\r저장하시겠습니까?");
@@ -103,20 +103,19 @@ struct FilesFixture : ::testing::Test {
         edit("bSangho")->setText(s("하늘문구"));
         edit("bName")->setText(s("이영희"));
         edit("bAddr")->setText(s("부산광역시 해운대구 센텀로 45"));
-        THStringGrid *g = grid("dGrid");
-        g->setCellText(1, 0, QStringLiteral("03/07"));
-        g->setCellText(1, 1, s("복사용지 A4"));
-        g->setCellText(1, 3, amount(10, kQuantityWidth));
-        g->setCellText(1, 4, amount(23400, kUnitPriceWidth));
-        g->setCellText(1, 5, amount(234000, kSupplyWidth));
-        g->setCellText(1, 6, amount(23400, kTaxWidth));
-        g->setCellText(1, 7, s("박스"));
-        g->setCellText(2, 1, s("레이저 토너"));
-        g->setCellText(2, 3, amount(4, kQuantityWidth));
-        g->setCellText(2, 4, amount(250000, kUnitPriceWidth));
-        g->setCellText(2, 5, amount(1000000, kSupplyWidth));
-        g->setCellText(2, 6, amount(100000, kTaxWidth));
-        edit("Totmy")->setText(QStringLiteral("1,357,400"));
+        InvoiceDocument d = editor->invoiceDocument();
+        d.lines[0] = {QStringLiteral("03/07"), s("복사용지 A4"), {}, {}, s("박스"), won(10), won(23400), won(234000),
+                      won(23400)};
+        d.lines[1] = {{}, s("레이저 토너"), {}, {}, {}, won(4), won(250000), won(1000000), won(100000)};
+        editor->showInvoiceDocument(d);
+    }
+    // Opens the cell editor on a cell and puts text into it, as a paste does.
+    void pasteIntoCell(THStringGrid *g, int row, int col, const QString &text) {
+        g->setFocus();
+        g->setCurrentCell(row, col);
+        g->edit(g->currentIndex());
+        ASSERT_TRUE(g->inplaceEditor());
+        g->inplaceEditor()->setText(text);
     }
     // A named tax invoice with amounts and changes: the question before leaving it is asked.
     QString namedChangedInvoice() {
@@ -175,7 +174,7 @@ TEST_F(FilesFixture, UnnamedInvoiceSavesThroughSaveAsInTheCurrentFormat) {
 
     const QByteArray bytes = fileBytes(path);
     EXPECT_EQ(bytes.size(), 8 * 228);
-    EXPECT_EQ(bytes, WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_EQ(bytes, WriteInvoiceFile(editor->invoiceDocument()));
     EXPECT_EQ(editor->CurFileName(), path);
     EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: ") + path);
     EXPECT_FALSE(editor->Modified());
@@ -185,14 +184,16 @@ TEST_F(FilesFixture, UnnamedInvoiceSavesThroughSaveAsInTheCurrentFormat) {
     editor->SetModified(true);
     pressSave();
     EXPECT_EQ(prompts.fileRequests.size(), 1);
-    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
     EXPECT_FALSE(editor->Modified());
 }
 
 TEST_F(FilesFixture, StatementDialogsUseItsExtensionAndFilterIndex) {
     open(1, true);
-    grid("gGrid")->setCellText(2, 1, s("볼펜"));
-    grid("gGrid")->setCellText(2, 6, amount(5000, kSupplyWidth));
+    InvoiceDocument d = editor->invoiceDocument();
+    d.lines[1].item = s("볼펜");
+    d.lines[1].supply = won(5000);
+    editor->showInvoiceDocument(d);
     const QString path = inWork(QStringLiteral("s.Gy5"));
     prompts.fileAnswers = {path, QString()};
     editor->RnameBtnClick();
@@ -228,7 +229,7 @@ TEST_F(FilesFixture, SaveAsStartsWithTheNameAndCancelSavesNothing) {
     editor->RnameBtnClick();
     EXPECT_EQ(editor->CurFileName(), other);
     EXPECT_EQ(fileBytes(path), before);
-    EXPECT_EQ(fileBytes(other), WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_EQ(fileBytes(other), WriteInvoiceFile(editor->invoiceDocument()));
 }
 
 TEST_F(FilesFixture, SavingIntoAnotherFolderMakesItTheWorkFolder) {
@@ -248,13 +249,26 @@ TEST_F(FilesFixture, AmountThatIsNotANumberStopsTheSaveAndKeepsTheOldFile) {
     open(1, false);
     const QString path = namedChangedInvoice();
     const QByteArray before = fileBytes(path);
-    grid("dGrid")->setCellText(2, 3, QStringLiteral("4개"));
+    // Pasted into a quantity cell: the save stops at the cell, which keeps what was pasted.
+    pasteIntoCell(grid("dGrid"), 2, 3, QStringLiteral("4개"));
     pressSave();
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown[0].contains(QStringLiteral("4개"))) << prompts.shown[0].toStdString();
+    ASSERT_TRUE(grid("dGrid")->inplaceEditor());
+    EXPECT_EQ(grid("dGrid")->inplaceEditor()->text(), QStringLiteral("4개"));
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_TRUE(editor->Modified());
     EXPECT_EQ(editor->CurFileName(), path);
+
+    // A payment that is not a number stops it too, naming the field.
+    QTest::keyClick(grid("dGrid")->inplaceEditor(), Qt::Key_Escape);
+    prompts.shown.clear();
+    edit("Cashmy")->setText(QStringLiteral("4개"));
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("현금"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(editor->Modified());
 }
 
 TEST_F(FilesFixture, FileThatCannotBeWrittenIsReportedAndTheDocumentStaysChanged) {
@@ -297,9 +311,11 @@ TEST_F(FilesFixture, SavedInvoiceReopensIntoItsRowsAndIsNamed) {
     EXPECT_EQ(rowOf(grid("dGrid"), 1).mid(0, 3), row1.mid(0, 3));
     EXPECT_EQ(grid("dGrid")->cellText(1, 7), s("박스"));
     EXPECT_EQ(grid("dGrid")->cellText(2, 1), row2[1]);
-    EXPECT_EQ(ParseAmount(grid("dGrid")->cellText(2, 5)), Money::fromWon(1000000));
+    EXPECT_EQ(grid("dGrid")->cellText(2, 5).trimmed(), QStringLiteral("1,000,000"));
+    const InvoiceDocument loaded = editor->invoiceDocument();
+    EXPECT_EQ(loaded.lines[1].supply, won(1000000));
     for (int r3 = 3; r3 <= 5; ++r3)
-        EXPECT_EQ(rowOf(grid("dGrid"), r3), EmptyItemRow(GridKind::TaxInvoice, r3)) << "row " << r3;
+        EXPECT_TRUE(loaded.lines[r3 - 1].isEmpty()) << "row " << r3;
     EXPECT_EQ(editor->CurFileName(), path);
     EXPECT_EQ(child<QLabel>("fNameLabl")->text(), s("파일명: ") + path);
     EXPECT_FALSE(editor->Modified());
@@ -316,7 +332,7 @@ TEST_F(FilesFixture, OlderGenerationIsSavedUnderTheCurrentExtensionLeavingTheOld
     open(1, false);
     fillInvoice();
     edit("DtysNo")->setText(QStringLiteral("12-3456"));
-    const QByteArray current = WriteInvoiceFile(editor->invoiceSnapshot());
+    const QByteArray current = WriteInvoiceFile(editor->invoiceDocument());
     // Extensions in any case choose the same reader.
     const QString old = inWork(QStringLiteral("legacy.dnt"));
     writeBytes(old, asV35(current));
@@ -343,20 +359,17 @@ TEST_F(FilesFixture, OlderGenerationIsSavedUnderTheCurrentExtensionLeavingTheOld
 
 TEST_F(FilesFixture, StatementOpenedOnTheTaxInvoiceBecomesOneUnnamedSummaryLine) {
     // A statement written as the statement page writes it.
-    InvoiceSnapshot st;
-    st.statement = true;
-    st.aSangho = s("푸른바다상사");
-    st.bSangho = s("하늘문구");
-    st.DtyfNo = QStringLiteral("0");
-    st.DtyeNo = QStringLiteral("0");
-    st.grDay = QStringLiteral("2005.03.07");
-    st.grEdit = s("사무용품");
-    st.gGrid[0][1] = s("볼펜");
-    st.gGrid[0][6] = amount(10000, kSupplyWidth);
-    st.gGrid[0][7] = amount(1000, kTaxWidth);
-    st.gGrid[1][1] = s("공책");
-    st.gGrid[1][6] = amount(20000, kSupplyWidth);
-    st.gGrid[1][7] = amount(2000, kTaxWidth);
+    InvoiceDocument st = InvoiceDocument::empty(true);
+    st.supplier.name = s("푸른바다상사");
+    st.buyer.name = s("하늘문구");
+    st.statementDate = QStringLiteral("2005.03.07");
+    st.description = s("사무용품");
+    st.lines[0].item = s("볼펜");
+    st.lines[0].supply = won(10000);
+    st.lines[0].tax = won(1000);
+    st.lines[1].item = s("공책");
+    st.lines[1].supply = won(20000);
+    st.lines[1].tax = won(2000);
     const QString path = inWork(QStringLiteral("st.Gy5"));
     writeBytes(path, WriteInvoiceFile(st));
 
@@ -366,9 +379,9 @@ TEST_F(FilesFixture, StatementOpenedOnTheTaxInvoiceBecomesOneUnnamedSummaryLine)
     THStringGrid *g = grid("dGrid");
     EXPECT_EQ(g->cellText(1, 0), QStringLiteral("03/07"));
     EXPECT_EQ(g->cellText(1, 1), s("사무용품외"));
-    EXPECT_EQ(ParseAmount(g->cellText(1, 5)), Money::fromWon(30000));
-    EXPECT_EQ(ParseAmount(g->cellText(1, 6)), Money::fromWon(3000));
-    EXPECT_EQ(rowOf(g, 2), EmptyItemRow(GridKind::TaxInvoice, 2));
+    EXPECT_EQ(g->cellText(1, 5).trimmed(), QStringLiteral("30,000"));
+    EXPECT_EQ(g->cellText(1, 6).trimmed(), QStringLiteral("3,000"));
+    EXPECT_TRUE(editor->invoiceDocument().lines[1].isEmpty());
     EXPECT_EQ(edit("bSangho")->text(), s("하늘문구"));
     EXPECT_EQ(editor->CurFileName(), s("이름없음"));
 
@@ -384,7 +397,7 @@ TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     open(1, false);
     const QString path = namedChangedInvoice();
     edit("bName")->setText(s("바뀐 이름"));
-    const InvoiceSnapshot before = editor->invoiceSnapshot();
+    const InvoiceDocument before = editor->invoiceDocument();
 
     struct Case {
         QString file;
@@ -405,10 +418,7 @@ TEST_F(FilesFixture, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
         EXPECT_TRUE(prompts.shown[1].contains(QDir::toNativeSeparators(c.file))) << prompts.shown[1].toStdString();
         EXPECT_EQ(editor->CurFileName(), path);
         EXPECT_TRUE(editor->Modified());
-        const InvoiceSnapshot now = editor->invoiceSnapshot();
-        EXPECT_EQ(now.bName, before.bName);
-        EXPECT_EQ(now.DayEdt, before.DayEdt);
-        EXPECT_EQ(now.dGrid, before.dGrid);
+        EXPECT_EQ(editor->invoiceDocument(), before);
     }
     // A file that is not there.
     prompts.shown.clear();
@@ -441,7 +451,7 @@ TEST_F(FilesFixture, QuestionBeforeOpeningANamedChangedDocument) {
     prompts.fileAnswers = {QString()};
     editor->SetModified(true);
     editor->fOpenClick();
-    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceSnapshot()));
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
     EXPECT_NE(fileBytes(path), saved);
 
     // Unchanged: nothing asked.
@@ -461,13 +471,14 @@ void fillQuotation(FilesFixture &f) {
     f.edit("NameEdt")->setText(s("최담당"));
     f.edit("AddrEdt")->setText(s("대전광역시 유성구"));
     f.child<QPlainTextEdit>("fMemo")->setPlainText(s("납기 협의"));
-    THStringGrid *g = f.grid("kGrid");
-    g->setCellText(1, kcol::item, s("의자"));
-    g->setCellText(1, kcol::quantity, QStringLiteral("2.5"));
-    g->setCellText(1, kcol::unitPrice, QStringLiteral("1,001"));
-    g->setCellText(2, kcol::item, s("책상"));
-    g->setCellText(2, kcol::quantity, QStringLiteral("1"));
-    g->setCellText(2, kcol::unitPrice, QStringLiteral("150,000"));
+    QuotationDocument q = f.editor->quotationDocument();
+    q.lines[0].item = s("의자");
+    q.lines[0].quantity = ParseAmount(QStringLiteral("2.5"));
+    q.lines[0].unitPrice = won(1001);
+    q.lines[1].item = s("책상");
+    q.lines[1].quantity = won(1);
+    q.lines[1].unitPrice = won(150000);
+    f.editor->showQuotationDocument(q);
 }
 
 } // namespace
@@ -487,7 +498,7 @@ TEST_F(FilesFixture, QuotationSavesAndReopens) {
     EXPECT_EQ(r.folder, work());
     EXPECT_EQ(r.fileName, s("이름없음"));
     EXPECT_EQ(fileBytes(path).size(), 31 * 171);
-    EXPECT_EQ(fileBytes(path), WriteQuotationFile(editor->quotationSnapshot()));
+    EXPECT_EQ(fileBytes(path), WriteQuotationFile(editor->quotationDocument()));
     EXPECT_EQ(child<QLabel>("kNameLabl")->text(), s("파일명:") + path);
     EXPECT_FALSE(editor->Modified());
 
@@ -504,8 +515,9 @@ TEST_F(FilesFixture, QuotationSavesAndReopens) {
     EXPECT_EQ(edit("NameEdt")->text(), s("최담당"));
     EXPECT_EQ(g->cellText(1, kcol::item), s("의자"));
     EXPECT_EQ(g->cellText(1, kcol::quantity), QStringLiteral("2.5"));
-    EXPECT_EQ(ParseAmount(g->cellText(1, kcol::unitPrice)), Money::fromWon(1001));
-    EXPECT_EQ(ParseAmount(g->cellText(1, kcol::amount)), Money::fromWon(2502));
+    EXPECT_EQ(g->cellText(1, kcol::unitPrice).trimmed(), QStringLiteral("1,001"));
+    EXPECT_EQ(g->cellText(1, kcol::amount).trimmed(), QStringLiteral("2,502"));
+    EXPECT_EQ(editor->quotationDocument().lines[0].amount(), won(2502));
     EXPECT_EQ(g->cellText(2, kcol::item), s("책상"));
     auto *memo = child<QPlainTextEdit>("fMemo");
     EXPECT_EQ(memo->toPlainText().split(u'\n').value(0), s("납기 협의"));
@@ -547,7 +559,7 @@ TEST_F(FilesFixture, QuotationOpenQuestionCancelStopsAndKeepsTheChangedFlag) {
     prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
     prompts.fileAnswers = {QString()};
     editor->kOpenClick();
-    EXPECT_EQ(LoadQuotationFile(path, QuotationSnapshot()).SangHoEdt, s("바뀐상사"));
+    EXPECT_EQ(LoadQuotationFile(path).recipient, s("바뀐상사"));
 }
 
 TEST_F(FilesFixture, QuotationQuantityThatIsNotANumberKeepsTheOldFile) {
@@ -558,8 +570,8 @@ TEST_F(FilesFixture, QuotationQuantityThatIsNotANumberKeepsTheOldFile) {
     editor->SavekBtnClick();
     const QByteArray before = fileBytes(path);
 
-    grid("kGrid")->setCellText(2, kcol::quantity, s("한개"));
     editor->SetModified(true);
+    pasteIntoCell(grid("kGrid"), 2, kcol::quantity, s("한개"));
     pressSave();
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown[0].contains(s("한개"))) << prompts.shown[0].toStdString();
@@ -572,17 +584,14 @@ TEST_F(FilesFixture, QuotationFileThatCannotBeReadLeavesTheDocument) {
     fillQuotation(*this);
     editor->SetCurFileName(inWork(QStringLiteral("mine.Prc")));
     editor->SetModified(false);
-    const QuotationSnapshot before = editor->quotationSnapshot();
+    const QuotationDocument before = editor->quotationDocument();
     const QString bad = inWork(QStringLiteral("bad.Prc"));
     writeBytes(bad, QByteArray(171 * 2 + 5, '\0'));
     prompts.fileAnswers = {bad};
     pressOpen();
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(bad)));
-    const QuotationSnapshot now = editor->quotationSnapshot();
-    EXPECT_EQ(now.SangHoEdt, before.SangHoEdt);
-    EXPECT_EQ(now.fMemo, before.fMemo);
-    EXPECT_EQ(now.kGrid, before.kGrid);
+    EXPECT_EQ(editor->quotationDocument(), before);
     EXPECT_EQ(editor->CurFileName(), inWork(QStringLiteral("mine.Prc")));
 }
 
@@ -596,7 +605,7 @@ TEST_F(FilesFixture, NewQuotationAfterSavingAsksAndYesSaves) {
     editor->SetModified(true);
     prompts.yesNoCancelAnswers = {SaveAnswer::Yes};
     editor->NewkfileClick();
-    EXPECT_EQ(LoadQuotationFile(path, QuotationSnapshot()).NameEdt, s("새담당"));
+    EXPECT_EQ(LoadQuotationFile(path).contact, s("새담당"));
     EXPECT_EQ(editor->CurFileName(), s("이름없음"));
     EXPECT_EQ(child<QLabel>("kNameLabl")->text(), s("파일명:이름없음"));
 }

@@ -43,10 +43,10 @@ TEST_F(Grids, CommandsFinishTheCellBeingEditedBeforeTheyReadTheDocument) {
     const QString path = app.file(QStringLiteral("typed.Dy5"));
     prompts.fileAnswers = {path};
     QTest::keyClick(g->inplaceEditor(), Qt::Key_S, Qt::AltModifier);
-    const InvoiceSnapshot saved = LoadInvoiceFile(path, GridKind::TaxInvoice, InvoiceSnapshot()).snapshot;
-    EXPECT_EQ(ParseAmount(saved.dGrid[0][dPrice]), Money::fromWon(5000));
-    EXPECT_EQ(ParseAmount(saved.dGrid[0][dSupply]), Money::fromWon(10000));
-    EXPECT_EQ(ParseAmount(saved.dGrid[0][dTax]), Money::fromWon(1000));
+    const InvoiceDocument saved = LoadInvoiceFile(path, GridKind::TaxInvoice).document;
+    EXPECT_EQ(saved.lines[0].unitPrice, Money::fromWon(5000));
+    EXPECT_EQ(saved.lines[0].supply, Money::fromWon(10000));
+    EXPECT_EQ(saved.lines[0].tax, Money::fromWon(1000));
     EXPECT_EQ(cell(g, 1, dPrice), QStringLiteral("5,000"));
     EXPECT_EQ(text("Totmy"), QStringLiteral("11,000"));
     EXPECT_FALSE(editor->Modified());
@@ -57,7 +57,7 @@ TEST_F(Grids, CommandsFinishTheCellBeingEditedBeforeTheyReadTheDocument) {
     ASSERT_EQ(prompts.shown.size(), 1);
     ASSERT_NE(g->inplaceEditor(), nullptr);
     EXPECT_EQ(g->inplaceEditor()->text(), QStringLiteral("1234567890"));
-    EXPECT_EQ(LoadInvoiceFile(path, GridKind::TaxInvoice, InvoiceSnapshot()).snapshot.dGrid, saved.dGrid);
+    EXPECT_EQ(LoadInvoiceFile(path, GridKind::TaxInvoice).document.lines, saved.lines);
     key(g, Qt::Key_Escape);
 
     // The quotation: a quantity typed without Enter, then the save button clicked.
@@ -68,9 +68,9 @@ TEST_F(Grids, CommandsFinishTheCellBeingEditedBeforeTheyReadTheDocument) {
     const QString quotation = app.file(QStringLiteral("typed.Prc"));
     prompts.fileAnswers = {quotation};
     QTest::mouseClick(child<QToolButton>(QStringLiteral("SavekBtn")), Qt::LeftButton);
-    const QuotationSnapshot q = LoadQuotationFile(quotation, QuotationSnapshot());
-    EXPECT_EQ(q.kGrid[0][kQty].trimmed(), QStringLiteral("3"));
-    EXPECT_EQ(ParseAmount(q.kGrid[0][kAmount]), Money::fromWon(4500));
+    const QuotationDocument q = LoadQuotationFile(quotation);
+    EXPECT_EQ(q.lines[0].quantity, Money::fromWon(3));
+    EXPECT_EQ(q.lines[0].amount(), Money::fromWon(4500));
     EXPECT_EQ(text("MsgLabel"), QuotationAmountLine(Money::fromWon(4500)));
 }
 
@@ -173,9 +173,9 @@ TEST_F(Grids, QuantityTimesPriceGivesSupplyTaxAndDigitBoxes) {
     EXPECT_EQ(cell(g, 3, dTax), QStringLiteral("-250"));
     EXPECT_EQ(text("Totmy"), QStringLiteral("1,098"));
     // Quantity and price that add up to zero still make a line: 1 x -1.
-    g->setCellText(4, dQty, QStringLiteral("1"));
-    g->setCellText(4, dPrice, QStringLiteral("-1"));
-    g->setCellText(4, dSupply, QStringLiteral("500"));
+    SetCellAmount(g, GridKind::TaxInvoice, 4, dQty, Money::fromWon(1));
+    SetCellAmount(g, GridKind::TaxInvoice, 4, dPrice, Money::fromWon(-1));
+    SetCellAmount(g, GridKind::TaxInvoice, 4, dSupply, Money::fromWon(500));
     select(g, 4, dPrice);
     pressEnter(g);
     EXPECT_EQ(cell(g, 4, dSupply), QStringLiteral("-1"));
@@ -229,19 +229,17 @@ TEST_F(Grids, PriceFollowsWhileTypedAndTheTaxCheckKeepsTwoWon) {
     EXPECT_EQ(text("Totmy"), QStringLiteral("11,000"));
 }
 
-TEST_F(Grids, LeavingACellOrTheGridRewritesTheAmounts) {
+TEST_F(Grids, AmountsSetWithoutTypingCountOnceAnotherCellOrFieldIsChosen) {
     open(1, false);
     THStringGrid *g = grid("dGrid");
-    g->setCellText(2, dSupply, QStringLiteral("5000"));
-    g->setCellText(2, dTax, QString());
+    // As the item list sets a unit price: the totals follow at the next cell chosen.
+    SetCellAmount(g, GridKind::TaxInvoice, 2, dSupply, Money::fromWon(5000));
     select(g, 3, 1);
     EXPECT_EQ(g->cellText(2, dSupply), FormatAmountText(Money::fromWon(5000), 16));
-    EXPECT_EQ(g->cellText(2, dTax), FormatAmountText(Money(), 15));
     EXPECT_EQ(text("Totmy"), QStringLiteral("5,000"));
     // Leaving the grid for a field does the same.
-    g->setCellText(1, dSupply, QStringLiteral("2500"));
+    SetCellAmount(g, GridKind::TaxInvoice, 1, dSupply, Money::fromWon(2500));
     edit("bSangho")->setFocus();
-    EXPECT_EQ(g->cellText(1, dSupply), FormatAmountText(Money::fromWon(2500), 16));
     EXPECT_EQ(text("Totmy"), QStringLiteral("7,500"));
 }
 
@@ -383,7 +381,7 @@ TEST_F(Grids, AltDDeletesALineAndKeepsTheLineCount) {
     EXPECT_EQ(g->cellText(2, 1), QStringLiteral("item 3"));
     EXPECT_EQ(g->cellText(29, 1), QStringLiteral("last"));
     EXPECT_EQ(g->cellText(30, 1), QString());
-    EXPECT_EQ(g->cellText(30, gSupply), QStringLiteral("0"));
+    EXPECT_EQ(cell(g, 30, gSupply), QStringLiteral("0"));
     EXPECT_EQ(g->cellText(30, 3), QString());
     EXPECT_EQ(text("gMnyEdt"), QStringLiteral("4,000"));
     EXPECT_TRUE(editor->Modified());
@@ -398,7 +396,7 @@ TEST_F(Grids, AltDDeletesALineAndKeepsTheLineCount) {
     for (int c : {0, 1, 2, dRemark, 8})
         EXPECT_EQ(d->cellText(5, c), QString()) << c;
     for (int c : {dQty, dPrice, dSupply, dTax})
-        EXPECT_EQ(d->cellText(5, c), QStringLiteral("0")) << c;
+        EXPECT_EQ(cell(d, 5, c), QStringLiteral("0")) << c;
     EXPECT_EQ(text("Totmy"), QStringLiteral("0"));
 
     open(2);
@@ -606,23 +604,23 @@ TEST_F(Grids, TheWidestAmountOfEveryColumnIsDrawnWholeInsideItsCell) {
         open(page.pageKind, page.statement);
         THStringGrid *g = grid(page.grid);
         for (int col = 0; col < g->columnCount(); ++col) {
-            const int width = AmountWidthOf(page.kind, col);
-            if (width == 0)
+            const std::optional<AmountColumn> column = AmountColumnAt(page.kind, col);
+            if (!column)
                 continue;
-            // The widest texts the column takes: all nines as long as they fit, and their negative.
-            QStringList widest;
+            // The widest values the column takes: all nines as long as they fit, and their negative.
+            QList<Money> widest;
             for (const bool negative : {false, true}) {
                 std::int64_t nines = 9;
-                while (FitsAmountCell(Money::fromWon((nines * 10 + 9) * (negative ? -1 : 1)), width))
+                while (Holds(*column, Money::fromWon((nines * 10 + 9) * (negative ? -1 : 1))))
                     nines = nines * 10 + 9;
-                const Money value = Money::fromWon(nines * (negative ? -1 : 1));
-                if (FitsAmountCell(value, width))
-                    widest << FormatAmountText(value, width);
+                widest << Money::fromWon(nines * (negative ? -1 : 1));
             }
-            if (col == (page.kind == GridKind::Quotation ? kcol::quantity : ColumnsOf(page.kind).quantity))
-                widest << QStringLiteral("99999.9999") << QStringLiteral("-9999.9999");
-            for (const QString &shown : widest) {
-                g->setCellText(3, col, shown);
+            widest << ParseAmount(QStringLiteral("99999.9999")) << ParseAmount(QStringLiteral("-9999.9999"));
+            for (const Money value : widest) {
+                if (!Holds(*column, value))
+                    continue;
+                SetCellAmount(g, page.kind, 3, col, value);
+                const QString shown = g->cellText(3, col);
                 const QModelIndex index = g->model()->index(3, col);
                 QStyleOptionViewItem option;
                 option.rect = g->visualRect(index);
@@ -701,15 +699,15 @@ TEST_F(Grids, PastedTextLoneSignsAndLongTextsDoNotBreakTheGrid) {
     g->setCellText(4, 1, longText);
     select(g, 4, 2);
     EXPECT_EQ(g->cellText(4, 1), longText);
-    EXPECT_EQ(text("Totmy"), TotalText(ParseAmount(g->cellText(1, dSupply)) + ParseAmount(g->cellText(1, dTax))));
+    EXPECT_EQ(text("Totmy"), TotalText(editor->invoiceDocument().total()));
 }
 
 TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
     open(1, true);
     THStringGrid *g = grid("gGrid");
     for (int r = 1; r <= 30; ++r) {
-        g->setCellText(r, gSupply, FormatAmountText(Money::fromWon(9'999'999'999), 16));
-        g->setCellText(r, gTax, FormatAmountText(Money::fromWon(999'999'999), 15));
+        SetCellAmount(g, GridKind::Statement, r, gSupply, Money::fromWon(9'999'999'999));
+        SetCellAmount(g, GridKind::Statement, r, gTax, Money::fromWon(999'999'999));
     }
     editor->Recalculate(true);
     EXPECT_EQ(text("gMnyEdt"), QStringLiteral("299,999,999,970"));
@@ -722,7 +720,7 @@ TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
 
     // Back within the boxes: digits again, in black.
     for (int r = 2; r <= 30; ++r)
-        g->setCellText(r, gSupply, QStringLiteral("0"));
+        SetCellAmount(g, GridKind::Statement, r, gSupply, Money());
     editor->Recalculate(true);
     EXPECT_EQ(boxes(*this, "La", 11), QStringLiteral(" 9999999999"));
     EXPECT_EQ(text("La12"), u8("①"));
@@ -752,7 +750,7 @@ TEST_F(Grids, FilledPagesArePictured) {
     open(1, true);
     THStringGrid *g = grid("gGrid");
     for (int r = 1; r <= 30; ++r)
-        g->setCellText(r, gSupply, FormatAmountText(Money::fromWon(9'999'999'999), 16));
+        SetCellAmount(g, GridKind::Statement, r, gSupply, Money::fromWon(9'999'999'999));
     editor->Recalculate(true);
     EXPECT_TRUE(editor->grab().save(folder + QStringLiteral("statement_overflow.png")));
 

@@ -39,6 +39,7 @@ def main():
         out["cells"][ref] = {
             "value": c.value,
             "type": c.data_type,
+            "numberFormat": c.number_format,
             "font": {"name": f.name, "size": f.sz, "bold": bool(f.b), "color": colour(f.color)},
             "horizontal": c.alignment.horizontal,
             "vertical": c.alignment.vertical,

@@ -54,7 +54,7 @@ protected:
 } // namespace
 
 TEST_F(ExportCall, WritesTheFileInTheTemporaryFolderAndOpensIt) {
-    const QString path = ExportInvoiceSheet(sampleTaxInvoice());
+    const QString path = ExportInvoiceSheet(sampleTaxInvoice(), {});
     ASSERT_FALSE(path.isEmpty());
     EXPECT_EQ(opener.opened, QStringList{path});
     EXPECT_TRUE(QFile::exists(path));
@@ -63,9 +63,9 @@ TEST_F(ExportCall, WritesTheFileInTheTemporaryFolderAndOpensIt) {
     EXPECT_TRUE(path.endsWith(QStringLiteral(".xlsx")));
     EXPECT_TRUE(prompts.shown.isEmpty());
 
-    const QString statement = ExportInvoiceSheet(sampleStatement());
+    const QString statement = ExportInvoiceSheet(sampleStatement(), {});
     EXPECT_TRUE(QFileInfo(statement).fileName().startsWith(QStringLiteral("거래명세서_")));
-    const QString quotation = ExportQuotationSheet(sampleQuotation());
+    const QString quotation = ExportQuotationSheet(sampleQuotation(), {});
     EXPECT_TRUE(QFileInfo(quotation).fileName().startsWith(QStringLiteral("견적서_")));
     EXPECT_EQ(filesLeft().size(), 3);
 }
@@ -83,7 +83,7 @@ TEST_F(ExportCall, TwoExportsInTheSameMomentGetTwoFiles) {
 
 TEST_F(ExportCall, NoSpreadsheetProgramShowsTheMessageAndLeavesNoFile) {
     opener.answer = false;
-    EXPECT_EQ(ExportQuotationSheet(sampleQuotation()), QString());
+    EXPECT_EQ(ExportQuotationSheet(sampleQuotation(), {}), QString());
     EXPECT_EQ(prompts.shown, QStringList{NoSpreadsheetMessage()});
     EXPECT_TRUE(prompts.shown.front().contains(QStringLiteral("libreoffice-calc")));
     EXPECT_EQ(opener.opened.size(), 1);
@@ -102,7 +102,7 @@ TEST_F(ExportCall, ExportedFilesGoWhenTheProgramEnds) {
     ASSERT_TRUE(old.open(QIODevice::ReadWrite));
     ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
     old.close();
-    const QString path = ExportInvoiceSheet(sampleTaxInvoice());
+    const QString path = ExportInvoiceSheet(sampleTaxInvoice(), {});
     ASSERT_TRUE(QFile::exists(path));
     RemoveExportedFiles();
     EXPECT_FALSE(QFile::exists(path));
@@ -124,21 +124,26 @@ TEST_F(ExportCall, TheOpenersAnswerIsAwaitedAndAFailureCounts) {
     EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u',').toStdString();
 }
 
-TEST_F(ExportCall, ALineThirteenAmountThatIsNoNumberWritesNothing) {
-    InvoiceSnapshot d = sampleStatement();
-    d.gGrid[12][4] = QStringLiteral("x1");
-    EXPECT_THROW(ExportInvoiceSheet(d), NumberConversionError);
+TEST_F(ExportCall, AFileThatCannotBeWrittenRaisesAndOpensNothing) {
+    // The temporary folder is a file: nothing can be written in it.
+    const QString notAFolder = tmp.filePath(QStringLiteral("file"));
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("TMPDIR", QFile::encodeName(notAFolder));
+    EXPECT_THROW(ExportInvoiceSheet(sampleStatement(), {}), IoError);
     EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_TRUE(filesLeft().isEmpty());
+    EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("file")});
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
 TEST_F(ExportCall, ASealThatIsNoPictureIsLeftOutSilently) {
-    keys::write(keys::djnousr, false);
     app.write(QStringLiteral("dojang.bmp"), QByteArray("BM garbage, not a bitmap"));
-    EXPECT_FALSE(ExportInvoiceSheet(sampleTaxInvoice()).isEmpty());
-    keys::write(keys::dojImge, app.file(QStringLiteral("nowhere.bmp")));
-    EXPECT_FALSE(ExportQuotationSheet(sampleQuotation()).isEmpty());
+    sheet::ExportSettings settings;
+    settings.sealPath = app.file(QStringLiteral("dojang.bmp"));
+    EXPECT_FALSE(ExportInvoiceSheet(sampleTaxInvoice(), settings).isEmpty());
+    settings.sealPath = app.file(QStringLiteral("nowhere.bmp"));
+    EXPECT_FALSE(ExportQuotationSheet(sampleQuotation(), settings).isEmpty());
     EXPECT_TRUE(prompts.shown.isEmpty());
     EXPECT_EQ(filesLeft().size(), 2);
 }

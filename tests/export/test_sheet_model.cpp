@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 using namespace sheet;
 
@@ -154,20 +155,47 @@ TEST(SheetModel, PicturesFromFilesThatArePictures) {
 
 TEST(XlsxValues, NumbersAsTheSpreadsheetReadsThemButNeverFormulas) {
     auto stored = [](const char *value, bool text = false) {
-        return StoreValue(Cell{QString::fromUtf8(value), text, {}});
+        Cell c;
+        c.value = QString::fromUtf8(value);
+        c.text = text;
+        return StoreValue(c);
     };
     EXPECT_EQ(stored("").kind, StoredValue::Blank);
     EXPECT_EQ(stored("03").kind, StoredValue::Number);
     EXPECT_EQ(stored("03").number, 3);
+    EXPECT_EQ(stored("03").format, QString());
     EXPECT_EQ(stored("05", true).kind, StoredValue::Text);
     EXPECT_EQ(stored("  -1 ").number, -1);
     EXPECT_EQ(stored("2.5").number, 2.5);
     const StoredValue grouped = stored("      1,234,000");
     EXPECT_EQ(grouped.kind, StoredValue::Number);
-    EXPECT_TRUE(grouped.grouped);
+    EXPECT_EQ(grouped.format, kAmountFormat);
     EXPECT_EQ(grouped.number, 1234000);
     for (const char *text : {"₩1,234", "1,23", "12,3456", "=1+1", "+A1", "①", "03/07", "1 234", "12345678901234567890"})
         EXPECT_EQ(stored(text).kind, StoredValue::Text) << text;
+}
+
+// Amounts written as numbers keep their value and format, whatever they show; a later text replaces them.
+TEST(XlsxValues, AmountsWrittenAsNumbers) {
+    Sheet s(QStringLiteral("t"));
+    s.setNumber(QStringLiteral("A1"), Money::fromWon(-9999999999LL), kWonFormat);
+    s.setNumber(QStringLiteral("A2"), Money::fromWon(1234000), kAmountFormat);
+    s.setNumber(QStringLiteral("A3"), Money::fromRaw(-12345), kQuantityFormat);
+    s.setNumber(QStringLiteral("A4"), Money::fromWon(5), kAmountFormat);
+    s.setValue(QStringLiteral("A4"), QStringLiteral("'05"));
+    EXPECT_EQ(s.value(QStringLiteral("A1")), QStringLiteral("-₩9,999,999,999"));
+    EXPECT_EQ(s.value(QStringLiteral("A2")), QStringLiteral("1,234,000"));
+    EXPECT_EQ(s.value(QStringLiteral("A3")), QStringLiteral("-1.2345"));
+    const std::tuple<const char *, double, QString> expected[] = {
+        {"A1", -9999999999.0, kWonFormat}, {"A2", 1234000, kAmountFormat}, {"A3", -1.2345, QString()}};
+    for (const auto &[cell, number, format] : expected) {
+        const StoredValue v = StoreValue(s.cell(QLatin1String(cell)));
+        EXPECT_EQ(v.kind, StoredValue::Number) << cell;
+        EXPECT_EQ(v.number, number) << cell;
+        EXPECT_EQ(v.format, format) << cell;
+    }
+    EXPECT_FALSE(s.cell(QStringLiteral("A4")).number);
+    EXPECT_EQ(StoreValue(s.cell(QStringLiteral("A4"))).kind, StoredValue::Text);
 }
 
 TEST(XlsxPictures, OffsetsCountOnTheFormsColumns) {

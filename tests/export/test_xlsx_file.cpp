@@ -35,6 +35,15 @@ QJsonObject readBack(const QString &path, const QStringList &cells) {
 
 QJsonObject cellOf(const QJsonObject &file, const char *ref) { return file["cells"].toObject()[QLatin1String(ref)].toObject(); }
 
+// The cell holds the number (not text) in the number format.
+void expectNumber(const QJsonObject &file, const char *ref, double number, const QString &format) {
+    const QJsonObject c = cellOf(file, ref);
+    EXPECT_EQ(c["type"].toString(), QStringLiteral("n")) << ref;
+    EXPECT_TRUE(c["value"].isDouble()) << ref;
+    EXPECT_EQ(c["value"].toDouble(), number) << ref;
+    EXPECT_EQ(c["numberFormat"].toString(), format) << ref;
+}
+
 // Where the sample files are copied for a look, when asked for.
 void keepSample(const QString &path) {
     const QString dir = qEnvironmentVariable("ZARU_EXPORT_SAMPLES");
@@ -75,8 +84,8 @@ TEST_F(XlsxFile, TaxInvoice) {
     settings.sealPath = sealPath();
     settings.message = QStringLiteral("항상 감사합니다");
     const QString path = write(BuildTaxInvoiceSheet(sampleTaxInvoice(), settings), "tax_invoice.xlsx");
-    const QJsonObject f = readBack(path, {"B3", "F5", "B11", "D11", "U13", "B19", "O19", "AG18", "M14", "B14", "R3",
-                                          "AN19", "Q40", "B20"});
+    const QJsonObject f = readBack(path, {"B3", "F5", "B11", "D11", "U13", "X13", "AB14", "AG14", "B19", "AA19", "O19",
+                                          "AG18", "M14", "B14", "R3", "AN19", "Q40", "B20"});
     EXPECT_EQ(f["sheets"].toArray(), QJsonArray{QStringLiteral("세금계산서")});
     const QJsonArray merges = f["merges"].toArray();
     for (const char *m : {"B3:R4", "AG18:AN19", "F5:T5", "B20:AN20", "AB13:AF13"})
@@ -98,8 +107,13 @@ TEST_F(XlsxFile, TaxInvoice) {
     EXPECT_EQ(cellOf(f, "B11")["type"].toString(), QStringLiteral("s"));
     EXPECT_EQ(cellOf(f, "D11")["value"].toDouble(), 3);
     EXPECT_EQ(cellOf(f, "F5")["font"].toObject()["color"].toString(), QStringLiteral("FF000000"));
-    EXPECT_EQ(cellOf(f, "U13")["value"].toDouble(), 10);
-    EXPECT_EQ(cellOf(f, "B19")["value"].toString(), FormatMoneyText(Money::fromWon(1357400), 17, false));
+    // Quantities, amounts and payments are numbers to compute with, in the form's formats.
+    expectNumber(f, "U13", 10, QStringLiteral("General"));
+    expectNumber(f, "X13", 23400, QStringLiteral("#,##0"));
+    expectNumber(f, "AB14", 1000000, QStringLiteral("#,##0"));
+    expectNumber(f, "AG14", 100000, QStringLiteral("#,##0"));
+    expectNumber(f, "B19", 1357400, QStringLiteral("\"₩\"#,##0"));
+    expectNumber(f, "AA19", 1000000, QStringLiteral("\"₩\"#,##0"));
     EXPECT_EQ(cellOf(f, "B19")["horizontal"].toString(), QStringLiteral("right"));
     EXPECT_TRUE(cellOf(f, "O19")["value"].isNull());
     EXPECT_EQ(cellOf(f, "AG18")["value"].toString(), QStringLiteral("이 금액을 청구함"));
@@ -145,19 +159,23 @@ TEST_F(XlsxFile, TaxInvoice) {
 }
 
 TEST_F(XlsxFile, StatementWithThirtyLines) {
-    InvoiceSnapshot d = sampleStatement(13);
+    InvoiceDocument d = sampleStatement(13);
     ExportSettings settings;
     settings.message = QStringLiteral("명세서 메시지");
     const QString path = write(BuildStatementSheet(d, settings), "statement.xlsx");
-    const QJsonObject f = readBack(path, {"H2", "T4", "B10", "P10", "J40", "B40", "B41", "W39"});
+    const QJsonObject f = readBack(path, {"H2", "T4", "B10", "P10", "S22", "J40", "O40", "S40", "B40", "B41", "W39"});
     EXPECT_EQ(f["sheets"].toArray(), QJsonArray{QStringLiteral("거래명세서")});
     EXPECT_TRUE(f["merges"].toArray().contains(QStringLiteral("B41:W41")));
     EXPECT_EQ(cellOf(f, "H2")["font"].toObject()["name"].toString(), QStringLiteral("명조"));
     EXPECT_EQ(cellOf(f, "T4")["fill"].toString(), QStringLiteral("FF7BB6D5"));
     EXPECT_EQ(cellOf(f, "J40")["fill"].toString(), QStringLiteral("FF7BB6D5"));
     EXPECT_EQ(cellOf(f, "B10")["value"].toString(), QStringLiteral("03/01"));
-    EXPECT_EQ(cellOf(f, "P10")["value"].toDouble(), 1);
-    EXPECT_EQ(cellOf(f, "J40")["value"].toString(), FormatMoneyText(Money::fromWon(6000), 15, false));
+    expectNumber(f, "P10", 1, QStringLiteral("General"));
+    expectNumber(f, "S22", 13000, QStringLiteral("#,##0")); // line 13
+    // 1 + 2 + ... + 13 = 91 thousands, and a tenth of it in tax.
+    expectNumber(f, "J40", 91000, QStringLiteral("\"₩\"#,##0"));
+    expectNumber(f, "O40", 9100, QStringLiteral("\"₩\"#,##0"));
+    expectNumber(f, "S40", 100100, QStringLiteral("\"₩\"#,##0"));
     EXPECT_EQ(cellOf(f, "B40")["value"].toString(), QStringLiteral("미수금"));
     EXPECT_EQ(cellOf(f, "B41")["value"].toString(), QStringLiteral("명세서 메시지"));
     EXPECT_EQ(cellOf(f, "W39")["right"].toObject()["style"].toString(), QStringLiteral("thin"));
@@ -175,13 +193,17 @@ TEST_F(XlsxFile, Quotation) {
     settings.name = QStringLiteral("홍길동");
     settings.tel = QStringLiteral("02-1234-5678");
     const QString path = write(BuildQuotationSheet(sampleQuotation(), settings), "quotation.xlsx");
-    const QJsonObject f = readBack(path, {"B2", "B5", "C20", "B15", "H7", "B44"});
+    const QJsonObject f = readBack(path, {"B2", "B5", "C20", "B15", "H15", "I15", "J15", "J16", "H7", "B44"});
     EXPECT_EQ(f["sheets"].toArray(), QJsonArray{QStringLiteral("견적서")});
     EXPECT_EQ(cellOf(f, "B2")["font"].toObject()["color"].toString(), QStringLiteral("FF000000"));
     EXPECT_EQ(cellOf(f, "C20")["bottom"].toObject()["style"].toString(), QStringLiteral("hair"));
     EXPECT_EQ(cellOf(f, "C20")["bottom"].toObject()["color"].toString(), QStringLiteral("FF000000"));
     EXPECT_EQ(cellOf(f, "B5")["top"].toObject()["color"].toString(), QStringLiteral("FFFFFFFF"));
     EXPECT_EQ(cellOf(f, "B15")["value"].toString(), QStringLiteral(" 1"));
+    expectNumber(f, "H15", 10, QStringLiteral("General"));
+    expectNumber(f, "I15", 23400, QStringLiteral("#,##0"));
+    expectNumber(f, "J15", 234000, QStringLiteral("#,##0"));
+    EXPECT_TRUE(cellOf(f, "J16")["value"].isNull());
     EXPECT_EQ(cellOf(f, "H7")["value"].toString(), QStringLiteral("대     표 :    홍    길    동   [印]"));
     EXPECT_EQ(cellOf(f, "B44")["value"].toString(), QStringLiteral("한빛상사  Tel.02-1234-5678"));
     EXPECT_EQ(f["rowHeights"].toObject()["11"].toDouble(), 2);

@@ -1,3 +1,4 @@
+#include "amount_columns.h"
 #include "arithmetic.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +10,14 @@ namespace {
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 Money won(std::int64_t w) { return Money::fromWon(w); }
 
-// A statement or tax invoice row with quantity, unit price, supply and tax typed as given.
-QStringList row(GridKind kind, const char *qty, const char *price, const char *supply = "0", const char *tax = "0") {
-    QStringList r = EmptyItemRow(kind, 1);
-    const InvoiceColumns c = ColumnsOf(kind);
-    r[c.quantity] = s(qty);
-    r[c.unitPrice] = s(price);
-    r[c.supply] = s(supply);
-    r[c.tax] = s(tax);
-    return r;
+// A statement or tax invoice line with quantity, unit price, supply and tax as given.
+InvoiceLine line(const char *qty, const char *price, std::int64_t supply = 0, std::int64_t tax = 0) {
+    InvoiceLine l;
+    l.quantity = ParseAmount(s(qty));
+    l.unitPrice = ParseAmount(s(price));
+    l.supply = won(supply);
+    l.tax = won(tax);
+    return l;
 }
 } // namespace
 
@@ -161,52 +161,50 @@ TEST(ExactProducts, TenThousandRandomLinesHaveNoDifference) {
     std::mt19937_64 rng(20261208);
     constexpr int kLines = 10000;
     int differences = 0;
-    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
 
     // Quotations of 20 lines: every amount truncate(quantity x price), and the total their sum.
     for (int done = 0; done < kLines / 2; done += 20) {
-        QList<QStringList> rows = EmptyItemRows(GridKind::Quotation);
+        QList<QuotationLine> lines(20);
         std::int64_t expectedTotal = 0;
         QList<std::int64_t> expected;
-        for (QStringList &r : rows) {
+        for (QuotationLine &l : lines) {
             const RandomLine line = randomLine(rng, false);
-            r[kcol::quantity] = QString::fromStdString(line.quantity);
-            r[kcol::unitPrice] = FormatAmountText(ParseAmount(QString::fromStdString(line.price)), kUnitPriceWidth);
+            l.quantity = ParseAmount(QString::fromStdString(line.quantity));
+            l.unitPrice = ParseAmount(QString::fromStdString(line.price));
             expected << truncatedProduct(times(decimalOf(line.quantity), decimalOf(line.price)));
             expectedTotal += expected.last();
         }
-        const QuotationTotals t = RecalculateQuotation(rows);
-        for (int i = 0; i < rows.size(); ++i)
-            differences += ParseAmount(rows[i][kcol::amount]) != won(expected[i]);
+        const QuotationTotals t = RecalculateQuotation(lines);
+        for (int i = 0; i < lines.size(); ++i)
+            differences += lines[i].amount() != won(expected[i]);
         differences += t.total != won(expectedTotal);
     }
 
     // Tax invoices of 5 lines: lines computed as Enter in the price column computes them (the rule with
     // correction), and as Enter in the quantity column does (quantity typed after the price).
     for (int done = 0; done < kLines / 2; done += 5) {
-        QList<QStringList> rows = EmptyItemRows(GridKind::TaxInvoice);
+        QList<InvoiceLine> lines(5);
         std::int64_t expectedSupply = 0;
-        for (int i = 0; i < rows.size(); ++i) {
+        for (int i = 0; i < lines.size(); ++i) {
             const RandomLine line = randomLine(rng, true);
             const Decimal product = times(decimalOf(line.quantity), decimalOf(line.price));
-            rows[i][c.quantity] = QString::fromStdString(line.quantity);
-            rows[i][c.unitPrice] = FormatAmountText(ParseAmount(QString::fromStdString(line.price)), kUnitPriceWidth);
-            RecalculateInvoice(rows, GridKind::TaxInvoice, i + 1, false);
-            differences += ParseAmount(rows[i][c.supply]) != won(truncatedProductWithNudge(product));
-            const Money typedAfter = LineProductWithoutCorrection(ParseAmount(rows[i][c.unitPrice]),
-                                                                  ParseQuantity(rows[i][c.quantity]));
+            lines[i].quantity = ParseAmount(QString::fromStdString(line.quantity));
+            lines[i].unitPrice = ParseAmount(QString::fromStdString(line.price));
+            RecalculateInvoice(lines, i + 1, false);
+            differences += lines[i].supply != won(truncatedProductWithNudge(product));
+            const Money typedAfter = LineProductWithoutCorrection(lines[i].unitPrice, lines[i].quantity);
             differences += typedAfter != won(truncatedProduct(product));
             expectedSupply += truncatedProductWithNudge(product);
         }
-        const InvoiceTotals t = RecalculateInvoice(rows, GridKind::TaxInvoice, 1, true);
+        const InvoiceTotals t = RecalculateInvoice(lines, 1, true);
         differences += t.supply != won(expectedSupply);
     }
     EXPECT_EQ(differences, 0);
 }
 
 TEST(InvoiceTotals, AllLinesEmpty) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::TaxInvoice);
-    const InvoiceTotals t = RecalculateInvoice(rows, GridKind::TaxInvoice, 1, false);
+    QList<InvoiceLine> lines(5);
+    const InvoiceTotals t = RecalculateInvoice(lines, 1, false);
     EXPECT_EQ(t.La.value(0), s("0"));
     for (int i = 1; i < 11; ++i)
         EXPECT_EQ(t.La[i], s(" ")) << i;
@@ -240,53 +238,46 @@ TEST(InvoiceTotals, TotalsTooLongForTheBoxesShowOverflowNotWrongDigits) {
     EXPECT_EQ(b.Lb[0], s("#"));
 }
 
-TEST(RecalculateInvoice, DerivesTheCurrentRowsSupplyUnlessKept) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::Statement);
-    rows[0] = row(GridKind::Statement, "3", "333", "0", "99");
-    rows[1] = row(GridKind::Statement, "2.5", "1,001", "5", "250");
-    InvoiceTotals t = RecalculateInvoice(rows, GridKind::Statement, 1, false);
-    const InvoiceColumns c = ColumnsOf(GridKind::Statement);
-    EXPECT_EQ(rows[0][c.supply], FormatAmountText(won(999), 16));
-    EXPECT_EQ(rows[1][c.supply], s("5")); // not the current row: left as it stands
+TEST(RecalculateInvoice, DerivesTheCurrentLinesSupplyUnlessKept) {
+    QList<InvoiceLine> lines(30);
+    lines[0] = line("3", "333", 0, 99);
+    lines[1] = line("2.5", "1001", 5, 250);
+    InvoiceTotals t = RecalculateInvoice(lines, 1, false);
+    EXPECT_EQ(lines[0].supply, won(999));
+    EXPECT_EQ(lines[1].supply, won(5)); // not the current line: left as it stands
     EXPECT_EQ(t.supply, won(1004));
     EXPECT_EQ(t.tax, won(349));
 
-    rows[1][c.supply] = s("777");
-    t = RecalculateInvoice(rows, GridKind::Statement, 2, true);
-    EXPECT_EQ(rows[1][c.supply], s("777"));
+    lines[1].supply = won(777);
+    t = RecalculateInvoice(lines, 2, true);
+    EXPECT_EQ(lines[1].supply, won(777));
     EXPECT_EQ(t.supply, won(999 + 777));
 }
 
-TEST(RecalculateInvoice, EmptyAmountCellsBecomeZero) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::TaxInvoice);
-    const InvoiceColumns c = ColumnsOf(GridKind::TaxInvoice);
-    rows[2][c.tax] = s("   ");
-    rows[2][c.quantity] = QString();
-    RecalculateInvoice(rows, GridKind::TaxInvoice, 1, true);
-    EXPECT_EQ(rows[2][c.tax], s("0"));
-    EXPECT_EQ(rows[2][c.quantity], s("0"));
-}
-
-TEST(RecalculateInvoice, SupplyTooLargeForItsCellIsRefusedAndNothingChanges) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::TaxInvoice);
-    rows[0] = row(GridKind::TaxInvoice, "100000", "999999999");
-    const QList<QStringList> before = rows;
-    EXPECT_THROW(RecalculateInvoice(rows, GridKind::TaxInvoice, 1, false), AmountTooLargeError);
-    EXPECT_EQ(rows, before);
+TEST(RecalculateInvoice, SupplyTooLargeForItsColumnIsRefusedAndNothingChanges) {
+    QList<InvoiceLine> lines(5);
+    lines[0] = line("100000", "999999999");
+    const QList<InvoiceLine> before = lines;
+    EXPECT_THROW(RecalculateInvoice(lines, 1, false), AmountTooLargeError);
+    EXPECT_EQ(lines, before);
+    // A negative supply of ten digits does not fit its column either: refused, not shown blank.
+    lines[0] = line("-2", "999999999");
+    EXPECT_THROW(RecalculateInvoice(lines, 1, false), AmountTooLargeError);
 }
 
 TEST(RecalculateQuotation, AmountsAndTheAmountLine) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::Quotation);
-    rows[0][kcol::quantity] = s("2.5");
-    rows[0][kcol::unitPrice] = s("1,001");
-    rows[1][kcol::quantity] = s("0");
-    rows[1][kcol::unitPrice] = s("5,000");
-    rows[1][kcol::amount] = s("5,000"); // typed, but quantity 0 makes it 0
-    const QuotationTotals t = RecalculateQuotation(rows);
-    EXPECT_EQ(rows[0][kcol::amount], FormatAmountText(won(2502), 16));
-    EXPECT_EQ(rows[1][kcol::amount], FormatAmountText(won(0), 16));
+    QList<QuotationLine> lines(20);
+    lines[0].quantity = ParseAmount(s("2.5"));
+    lines[0].unitPrice = won(1001);
+    lines[1].unitPrice = won(5000); // quantity 0 makes its amount 0
+    const QuotationTotals t = RecalculateQuotation(lines);
+    EXPECT_EQ(lines[0].amount(), won(2502));
+    EXPECT_EQ(lines[1].amount(), won(0));
     EXPECT_EQ(t.total, won(2502));
     EXPECT_EQ(t.MsgLabel, s(" 一金 : 이천오백이원整  ( ") + FormatMoneyText(won(2502), 16, false) + s(" )"));
+    lines[2].quantity = won(100000);
+    lines[2].unitPrice = won(999999999);
+    EXPECT_THROW(RecalculateQuotation(lines), AmountTooLargeError);
 }
 
 TEST(AmountCells, RefuseWhatTheColumnCannotShow) {
@@ -305,4 +296,47 @@ TEST(BlankCount, Marks) {
     EXPECT_EQ(BlankCountMark(0), s("0"));
     EXPECT_EQ(BlankCountMark(4), s("④"));
     EXPECT_EQ(BlankCountMark(15), s("⑮"));
+}
+
+// Every value an amount column holds, up to its widest positive and negative values (and with the
+// quantity's four decimals), shows whole in its cell and is stored in its slot as text that reads back
+// exactly: no stage may cut what the editor accepts.
+TEST(AmountColumns, EveryValueHeldShowsWholeAndIsStoredWhole) {
+    const AmountColumn columns[] = {AmountColumn::Quantity,          AmountColumn::UnitPrice,
+                                    AmountColumn::Supply,            AmountColumn::Tax,
+                                    AmountColumn::QuotationQuantity, AmountColumn::QuotationUnitPrice,
+                                    AmountColumn::QuotationAmount};
+    for (AmountColumn column : columns) {
+        const AmountLimits &limits = LimitsOf(column);
+        for (int sign : {1, -1}) {
+            if (sign < 0 && !limits.negative) {
+                EXPECT_FALSE(Holds(column, won(-1))) << limits.name.toStdString();
+                continue;
+            }
+            // The widest value of nines the column holds, and that one more digit is refused.
+            std::int64_t widest = 0;
+            while (Holds(column, won(sign * (widest * 10 + 9))))
+                widest = widest * 10 + 9;
+            ASSERT_GT(widest, 0) << limits.name.toStdString();
+            EXPECT_FALSE(Holds(column, won(sign * (widest + 1)))) << limits.name.toStdString();
+            QList<Money> values{won(sign * widest), won(sign * (widest / 1000 + 1)), won(sign)};
+            if (limits.decimals > 0)
+                values << Money::fromRaw(sign * (won(widest / 1000).raw() + 1)) << Money::fromRaw(sign * 1);
+            for (Money v : values) {
+                if (!Holds(column, v))
+                    continue;
+                const std::string what = limits.name.toStdString() + " " + DecimalText(v).toStdString();
+                EXPECT_EQ(ParseAmount(CellText(column, v)), v) << what;
+                const QString stored = StoredText(column, v);
+                EXPECT_EQ(ParseAmount(stored), v) << what;
+                if (limits.storedBytes > 0) {
+                    EXPECT_LE(stored.size(), limits.storedBytes) << what;
+                }
+            }
+        }
+    }
+    // The values that once came back blank from a file: twelve characters with their minus sign.
+    EXPECT_TRUE(Holds(AmountColumn::UnitPrice, won(-999999999)));
+    EXPECT_TRUE(Holds(AmountColumn::Tax, won(-999999999)));
+    EXPECT_FALSE(Holds(AmountColumn::UnitPrice, won(1000000000)));
 }

@@ -60,7 +60,10 @@ TEST(WinVersion, TableRows) {
     EXPECT_EQ(code(2, 6, 1), 14);
     EXPECT_EQ(code(2, 10, 0), 0);
     EXPECT_EQ(code(3, 0, 0), 0);
-    // This platform has no such record.
-    EXPECT_EQ(GetWinVersion(), 0);
-    EXPECT_FALSE(IsWinVista());
+    // Code 14, the one the main window's layout asks about, belongs to the NT line's version 6 alone.
+    for (int platform = 0; platform <= 3; ++platform)
+        for (int major = 0; major <= 10; ++major)
+            for (int minor : {0, 1, 2, 3, 10, 90})
+                EXPECT_EQ(code(platform, major, minor) == 14, platform == 2 && major == 6)
+                    << platform << ' ' << major << '.' << minor;
 }

@@ -74,9 +74,9 @@ TEST(CupsPrinting, TaxInvoiceStatementAndQuotationEachComeOutAsOnePage) {
     OutputTarget target;
     target.printer = &printer;
 
-    const InvoiceSnapshot tax = fixtures::taxInvoice();
-    const InvoiceSnapshot statement = fixtures::statement(12);
-    const QuotationSnapshot quotation = fixtures::quotation(20);
+    const InvoiceDocument tax = fixtures::taxInvoice();
+    const InvoiceDocument statement = fixtures::statement(12);
+    const QuotationDocument quotation = fixtures::quotation(20);
     struct Job {
         PrintPage page;
         QString title; // the report form, for the messages

@@ -1,6 +1,7 @@
 #include "BtChkBox.h"
 #include "PrtUnit.h"
-#include "document_snapshot.h"
+#include "stored_settings.h"
+#include "document.h"
 #include "print_fill.h"
 #include "settings_keys.h"
 #include "test_support.h"
@@ -17,11 +18,12 @@ namespace {
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
-QList<QStringList> statementWithLines(int filled) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::Statement);
+// A statement whose first `filled` lines hold an item.
+InvoiceDocument statementWithLines(int filled) {
+    InvoiceDocument d = InvoiceDocument::empty(true);
     for (int i = 0; i < filled; ++i)
-        rows[i][1] = s("품목") + QString::number(i + 1);
-    return rows;
+        d.lines[i].item = s("품목") + QString::number(i + 1);
+    return d;
 }
 
 struct DialogFixture : ::testing::Test {
@@ -30,8 +32,12 @@ struct DialogFixture : ::testing::Test {
     QList<PrintOptions> jobs;
     std::unique_ptr<TPrtUntf> dialog;
 
-    void open(int page, QList<QStringList> rows = EmptyItemRows(GridKind::Statement)) {
-        dialog = std::make_unique<TPrtUntf>(nullptr, page, rows, [this](const PrintOptions &o) { jobs << o; });
+    void open(int page, const InvoiceDocument &statement = InvoiceDocument::empty(true)) {
+        // The choices of last time from the settings file, and the confirmed ones kept there, as the
+        // editor opens the dialog.
+        dialog = std::make_unique<TPrtUntf>(nullptr, page, statement.lastFilledLine(),
+                                            [this](const PrintOptions &o) { jobs << o; },
+                                            stored::PrintDialogChoices(), &stored::KeepPrintDialogChoices);
         dialog->show();
     }
     template <typename W> W *w(const char *name) {
@@ -95,22 +101,20 @@ TEST_F(DialogFixture, CopyChoiceAppearsFromTheThirteenthFilledLine) {
 }
 
 TEST_F(DialogFixture, LinesWhoseNumbersCancelOutAreEmpty) {
-    QList<QStringList> rows = EmptyItemRows(GridKind::Statement);
-    for (int i = 0; i < 12; ++i)
-        rows[i][1] = s("x");
-    rows[12][4] = s("5");
-    rows[12][5] = s("-5");
-    open(1, rows);
+    InvoiceDocument statement = statementWithLines(12);
+    statement.lines[12].quantity = Money::fromWon(5);
+    statement.lines[12].unitPrice = Money::fromWon(-5);
+    open(1, statement);
     EXPECT_FALSE(w<QFrame>("DtyPnl")->isVisible());
 }
 
 TEST_F(DialogFixture, ALineAfterEmptyOnesCountsLikeAnyOther) {
-    QList<QStringList> rows = statementWithLines(3);
-    rows[13][1] = s("x");
-    open(1, rows);
+    InvoiceDocument statement = statementWithLines(3);
+    statement.lines[13].item = s("x");
+    open(1, statement);
     EXPECT_TRUE(w<QFrame>("DtyPnl")->isVisible());
-    rows[20][1] = s("y");
-    open(1, rows);
+    statement.lines[20].item = s("y");
+    open(1, statement);
     EXPECT_FALSE(w<QRadioButton>("PrtBRadio1")->isEnabled());
 }
 
@@ -191,7 +195,7 @@ TEST_F(DialogFixture, CentredOnTheEditor) {
     QWidget editor;
     editor.setGeometry(100, 100, 710, 515);
     editor.show();
-    TPrtUntf d(&editor, 1, EmptyItemRows(GridKind::Statement), {});
+    TPrtUntf d(&editor, 1, 0, {});
     const QRect e = editor.frameGeometry();
     EXPECT_EQ(d.pos(), QPoint(e.left() + (e.width() - 380) / 2, e.top() + (e.height() - 255) / 2));
 }
@@ -211,8 +215,7 @@ TEST_F(DialogFixture, TheDefaultMessageIsOnlyAHintNeverPrintedNorStored) {
     // Even a job handed the hint prints no message.
     PrintOptions o = jobs[0];
     o.message = hint;
-    InvoiceSnapshot doc;
-    doc.statement = true;
+    const InvoiceDocument doc = InvoiceDocument::empty(true);
     EXPECT_EQ(printjobs::FillStatementSheet(doc, o, 0, false)->text(s("ShangHo")), QString());
     EXPECT_EQ(printjobs::FillLongStatement(doc, o)->text(s("ShangHo")), QString());
 

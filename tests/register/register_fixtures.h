@@ -3,7 +3,7 @@
 // folder, with every amount the test needs to check known in advance.
 
 #include "arithmetic.h"
-#include "document_snapshot.h"
+#include "document.h"
 #include "invoice_file.h"
 #include "money.h"
 #include "quotation_file.h"
@@ -23,7 +23,7 @@ struct Line {
     qint64 supply = 0;
     qint64 tax = 0;
     QString spec = {};
-    QString unitPrice = {};
+    qint64 unitPrice = 0;
 };
 
 struct Invoice {
@@ -36,32 +36,22 @@ struct Invoice {
     QString rep = {}, addr = {}, uptea = {}, upjong = {};
 };
 
-inline InvoiceSnapshot Snapshot(const Invoice &d) {
-    InvoiceSnapshot s;
-    s.statement = d.statement;
-    s.aSaNo = QStringLiteral("220-81-62517");
-    s.aSangho = QStringLiteral("우리상사");
-    s.DayEdt = d.date.toString(QStringLiteral("yyyy.MM.dd"));
-    s.grDay = s.DayEdt;
-    s.Gbn = d.individual ? BuyerKind::Individual : BuyerKind::Business;
-    (d.individual ? s.JuMinNo : s.bSaNo) = d.buyerNumber;
-    s.bSangho = d.buyerName;
-    s.bName = d.rep;
-    s.bAddr = d.addr;
-    s.bUpTea = d.uptea;
-    s.bUpJong = d.upjong;
-    s.DtyfNo = QStringLiteral("0");
-    s.DtyeNo = QStringLiteral("0");
-    const InvoiceColumns c = ColumnsOf(s.kind());
-    QList<QStringList> &rows = s.rows();
+inline InvoiceDocument Document(const Invoice &d) {
+    InvoiceDocument s = InvoiceDocument::empty(d.statement);
+    s.supplier.number = QStringLiteral("220-81-62517");
+    s.supplier.name = QStringLiteral("우리상사");
+    s.issueDate = d.date.toString(QStringLiteral("yyyy.MM.dd"));
+    s.statementDate = s.issueDate;
+    s.buyerKind = d.individual ? BuyerKind::Individual : BuyerKind::Business;
+    s.buyer = {d.buyerNumber, d.buyerName, d.rep, d.addr, d.uptea, d.upjong};
     for (size_t i = 0; i < d.lines.size(); ++i) {
-        QStringList &row = rows[qsizetype(i)];
-        row[c.date] = d.date.toString(QStringLiteral("MM/dd"));
-        row[c.item] = d.lines[i].item;
-        row[c.spec] = d.lines[i].spec;
-        row[c.unitPrice] = d.lines[i].unitPrice;
-        row[c.supply] = TotalText(Money::fromWon(d.lines[i].supply));
-        row[c.tax] = TotalText(Money::fromWon(d.lines[i].tax));
+        InvoiceLine &line = s.lines[qsizetype(i)];
+        line.date = d.date.toString(QStringLiteral("MM/dd"));
+        line.item = d.lines[i].item;
+        line.spec = d.lines[i].spec;
+        line.unitPrice = Money::fromWon(d.lines[i].unitPrice);
+        line.supply = Money::fromWon(d.lines[i].supply);
+        line.tax = Money::fromWon(d.lines[i].tax);
     }
     return s;
 }
@@ -73,19 +63,19 @@ inline QString Write(const QString &folder, const QString &name, const Invoice &
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return {};
-    f.write(WriteInvoiceFile(Snapshot(d)));
+    f.write(WriteInvoiceFile(Document(d)));
     return QFileInfo(path).absoluteFilePath();
 }
 
 inline QString WriteQuotation(const QString &folder, const QString &name, const QDate &date, const QString &to,
                               const QString &item, qint64 quantity, qint64 unitPrice) {
-    QuotationSnapshot q;
-    q.SangHoEdt = to;
-    q.Day1Edt = date.toString(QStringLiteral("yyyy.MM.dd"));
-    q.Day2Edt = q.Day1Edt;
-    q.kGrid[0][kcol::item] = item;
-    q.kGrid[0][kcol::quantity] = QString::number(quantity);
-    q.kGrid[0][kcol::unitPrice] = TotalText(Money::fromWon(unitPrice));
+    QuotationDocument q;
+    q.recipient = to;
+    q.quoteDate = date.toString(QStringLiteral("yyyy.MM.dd"));
+    q.deliveryDate = q.quoteDate;
+    q.lines[0].item = item;
+    q.lines[0].quantity = Money::fromWon(quantity);
+    q.lines[0].unitPrice = Money::fromWon(unitPrice);
     const QString path = folder + u'/' + name;
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
@@ -97,7 +87,7 @@ inline QString WriteQuotation(const QString &folder, const QString &name, const 
 // Writes the document as the older generation ("V3.5~5.5", 220-byte records: the current record without
 // its tenth slot) as folder/name and returns its path.
 inline QString WriteOlder(const QString &folder, const QString &name, const Invoice &d) {
-    const QByteArray current = WriteInvoiceFile(Snapshot(d));
+    const QByteArray current = WriteInvoiceFile(Document(d));
     QByteArray older;
     for (qsizetype at = 0; at < current.size(); at += kInvoiceRecordSize)
         older += current.mid(at, 212) + current.mid(at + 220, 8);

@@ -21,12 +21,12 @@ struct BuyerBookTest : BehaviourFixture {
         BehaviourFixture::SetUp();
         const QString work = data.path() + QStringLiteral("/Work");
         regfx::Invoice older{QDate(2026, 1, 5), number, QStringLiteral("가나상회"),
-                             {{QStringLiteral("A4 Paper"), 50000, 5000, QStringLiteral("70g"), QStringLiteral("20,000")}}};
+                             {{QStringLiteral("A4 Paper"), 50000, 5000, QStringLiteral("70g"), 20000}}};
         older.rep = QStringLiteral("박옛날");
         older.addr = QStringLiteral("부산");
         regfx::Write(work, QStringLiteral("old.Dy5"), older);
         regfx::Invoice latest{QDate(2026, 2, 5), number, QStringLiteral("가나상회(주)"),
-                              {{QStringLiteral("A4 Paper"), 75000, 7500, QStringLiteral("80g"), QStringLiteral("25,000")},
+                              {{QStringLiteral("A4 Paper"), 75000, 7500, QStringLiteral("80g"), 25000},
                                {QStringLiteral("A3 Paper"), 1000, 100}}};
         latest.rep = QStringLiteral("박대표");
         latest.addr = QStringLiteral("서울특별시 중구 을지로 1");

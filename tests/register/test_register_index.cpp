@@ -173,7 +173,7 @@ TEST(RegisterFilter, PeriodsKindsTextAndTotals) {
         e.date = date;
         e.kind = kind;
         e.buyerName = buyer;
-        e.items = {{item, {}, {}, {}}};
+        e.items = {{item, {}, {}, Money()}};
         e.supply = supply;
         e.tax = tax;
         return e;

@@ -86,7 +86,7 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
     mainf.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainf));
 
-    InvoiceSnapshot seenInEditor;
+    InvoiceDocument seenInEditor;
     DocumentKind seenKind = DocumentKind::Registration;
     const bool shown = WhenShown(
         [] { return qobject_cast<RegisterWindow *>(QApplication::activeModalWidget()); },
@@ -135,7 +135,7 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
                 [&](QWidget *e) {
                     auto *editor = static_cast<TsubUntf *>(e);
                     QTest::qWait(50); // the file is loaded once the editor runs
-                    seenInEditor = editor->invoiceSnapshot();
+                    seenInEditor = editor->invoiceDocument();
                     seenKind = editor->CurrentKind();
                     EXPECT_EQ(editor->CurFileName(), QFileInfo(work + QStringLiteral("/mar.Gy5")).absoluteFilePath());
                     editor->close();
@@ -152,8 +152,8 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
     EXPECT_TRUE(shown);
     EXPECT_EQ(opened, QStringList{QStringLiteral("mar.Gy5")});
     EXPECT_EQ(seenKind, DocumentKind::Statement);
-    EXPECT_EQ(seenInEditor.bSangho, QStringLiteral("다라물산"));
-    EXPECT_EQ(seenInEditor.gGrid.at(0).at(1), QStringLiteral("볼트"));
+    EXPECT_EQ(seenInEditor.buyer.name, QStringLiteral("다라물산"));
+    EXPECT_EQ(seenInEditor.lines.at(0).item, QStringLiteral("볼트"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "register_fixtures.h"
 #include "regnum.h"
 #include "sales_summary.h"
+#include "sample_supplier.h"
 #include "summary_form.h"
 #include "spreadsheet_export.h"
 #include "summary_sheet.h"
@@ -150,9 +151,8 @@ TEST(SalesSummary, LatestNameResidentsInOneLineAndTheUsersChoiceOfSummary) {
 }
 
 TEST(SalesSummary, TheUnregisteredSampleBusinessNeverSubmitsItsNumber) {
-    ScratchAppFolder app; // no settings: the sample business stands in
-    EXPECT_EQ(RegisteredSubmitter().number, SupplierNumberText(SampleSupplierNumber()));
-    EXPECT_NE(RegisteredSubmitter().number, SampleSupplierNumber());
+    EXPECT_EQ(SubmitterOf(sample::Supplier()).number, SupplierNumberText(SampleSupplierNumber()));
+    EXPECT_NE(SubmitterOf(sample::Supplier()).number, SampleSupplierNumber());
 }
 
 SalesSummary manyBuyers(int count, SummaryKind kind) {

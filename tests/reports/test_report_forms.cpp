@@ -358,17 +358,16 @@ TEST(Seal, LoadsIntoEverySealImageAndFailsQuietly) {
 
     auto f = CreateReportForm(QStringLiteral("TprtqDtybf"));
     EXPECT_EQ(f->sealNames(), QStringList({QStringLiteral("adjmge"), QStringLiteral("bdjmge")}));
-    EXPECT_EQ(LoadSeal(*f, true), app.file(QStringLiteral("dojang.bmp")));
+    EXPECT_EQ(LoadSeal(*f, app.file(QStringLiteral("dojang.bmp"))), app.file(QStringLiteral("dojang.bmp")));
     EXPECT_EQ(f->picture(QStringLiteral("adjmge")).image.size(), QSize(64, 64));
     EXPECT_EQ(f->picture(QStringLiteral("bdjmge")).image.size(), QSize(64, 64));
 
     // Not wanted: empty path, no picture.
-    EXPECT_EQ(LoadSeal(*f, false), QString());
+    EXPECT_EQ(LoadSeal(*f, QString()), QString());
     EXPECT_TRUE(f->picture(QStringLiteral("adjmge")).image.isNull());
 
     // A registered seal that is missing or not a picture prints no seal and raises nothing.
-    IniWriteStr(kIniFileName, QStringLiteral("등록"), QStringLiteral("dojImge"), app.file(QStringLiteral("gone.bmp")));
-    EXPECT_NO_THROW(LoadSeal(*f, true));
+    EXPECT_NO_THROW(LoadSeal(*f, app.file(QStringLiteral("gone.bmp"))));
     EXPECT_TRUE(f->picture(QStringLiteral("bdjmge")).image.isNull());
     EXPECT_FALSE(f->loadSeal(app.file(QStringLiteral("broken.bmp"))));
     EXPECT_TRUE(f->picture(QStringLiteral("adjmge")).image.isNull());

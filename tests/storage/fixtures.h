@@ -1,11 +1,13 @@
 #pragma once
 // Document file fixtures made byte by byte from the record tables, independent of the writers.
 
+#include "document.h"
 #include "test_support.h"
 
 #include <QByteArray>
 #include <QtEndian>
 #include <cstdint>
+#include <ostream>
 
 namespace fx {
 
@@ -68,4 +70,59 @@ inline std::int64_t Int64At(const QByteArray &file, int recordSize, int record, 
     return qFromLittleEndian<std::int64_t>(file.constData() + record * recordSize + offset);
 }
 
+// The file with the short string at offset of one record replaced, as a file written elsewhere may hold it.
+inline QByteArray WithSlot(QByteArray file, int recordSize, int record, int offset, const QByteArray &bytes) {
+    const int at = record * recordSize + offset;
+    file[at] = char(bytes.size());
+    file.replace(at + 1, bytes.size(), bytes);
+    return file;
+}
+inline QByteArray WithInt64(QByteArray file, int recordSize, int record, int offset, std::int64_t value) {
+    qToLittleEndian(value, file.data() + record * recordSize + offset);
+    return file;
+}
+
 } // namespace fx
+
+// Documents and amounts as failure messages show them.
+inline void PrintTo(Money value, std::ostream *os) { *os << DecimalText(value).toStdString(); }
+inline void PrintTo(const InvoiceLine &l, std::ostream *os) {
+    *os << QStringList{l.date, l.item, l.spec, l.unit, l.remark, DecimalText(l.quantity), DecimalText(l.unitPrice),
+                       DecimalText(l.supply), DecimalText(l.tax)}
+               .join(u'|')
+               .toStdString();
+}
+inline void PrintTo(const QuotationLine &l, std::ostream *os) {
+    *os << QStringList{l.item, l.spec, l.unit, l.remark, DecimalText(l.quantity), DecimalText(l.unitPrice)}
+               .join(u'|')
+               .toStdString();
+}
+inline void PrintTo(const Party &p, std::ostream *os) {
+    *os << QStringList{p.number, p.name, p.representative, p.address, p.businessType, p.businessItem}
+               .join(u'|')
+               .toStdString();
+}
+inline void PrintTo(const InvoiceDocument &d, std::ostream *os) {
+    *os << (d.statement ? "statement " : "tax invoice ");
+    PrintTo(d.supplier, os);
+    *os << " / " << int(d.buyerKind) << " ";
+    PrintTo(d.buyer, os);
+    *os << " / "
+        << QStringList{d.issueDate, d.statementDate, d.bookVolume, d.bookNumber, d.serialNumber, d.description,
+                       DecimalText(d.cash), DecimalText(d.check), DecimalText(d.bill), DecimalText(d.credit),
+                       d.receipt ? QStringLiteral("영수") : QStringLiteral("청구")}
+               .join(u'|')
+               .toStdString();
+    for (const InvoiceLine &l : d.lines) {
+        *os << "\n  ";
+        PrintTo(l, os);
+    }
+}
+inline void PrintTo(const QuotationDocument &q, std::ostream *os) {
+    *os << QStringList{q.recipient, q.phone, q.contact, q.address, q.quoteDate, q.deliveryDate}.join(u'|').toStdString()
+        << " / memo " << q.memo.join(u'|').toStdString();
+    for (const QuotationLine &l : q.lines) {
+        *os << "\n  ";
+        PrintTo(l, os);
+    }
+}

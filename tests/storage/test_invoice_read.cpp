@@ -13,16 +13,12 @@ using namespace fx;
 namespace {
 
 QString S(const char *utf8) { return QString::fromUtf8(utf8); }
-// An amount cell: the text right-aligned in n characters.
-QString R(int n, const char *text) { return S(text).rightJustified(n); }
+Money W(std::int64_t won) { return Money::fromWon(won); }
 
-// What the editor's clearing leaves before a file is read.
-InvoiceSnapshot Cleared(bool statementPage = false) {
-    InvoiceSnapshot s;
-    s.statement = statementPage;
-    s.DayEdt = s.grDay = QStringLiteral("2024.01.02");
-    s.DtyfNo = s.DtyeNo = QStringLiteral("0");
-    return s;
+// A line with its texts (date, item, spec, unit, remark) and amounts (quantity, unit price, supply, tax).
+InvoiceLine Ln(const char *date, const char *item, const char *spec, const char *unit, const char *remark,
+               Money quantity, Money unitPrice, Money supply, Money tax) {
+    return {S(date), S(item), S(spec), S(unit), S(remark), quantity, unitPrice, supply, tax};
 }
 
 QByteArray Supplier(int buyerKind = 0) {
@@ -102,51 +98,51 @@ std::string Failure(const std::function<void()> &run) {
 } // namespace
 
 TEST(InvoiceRead, TaxInvoiceFillsHeaderAndItsRowsInOrder) {
-    const QByteArray file =
-        TaxInvoiceFile({Line(4, "볼펜", "10", "1000", "10000", "1000"), Line(5, "노트", "0", "0", "5000", "500")});
+    // The third line's amounts are stored as an older writer left them: blanks, separators, trailing zeros.
+    const QByteArray file = TaxInvoiceFile({Line(4, "볼펜", "10", "1000", "10000", "1000"),
+                                            Line(5, "노트", "0", "0", "5000", "500"),
+                                            Line(6, "지우개", "1.50", "    23,400", "35,100", " 3,510")});
     ASSERT_EQ(file.size(), 8 * 228);
-    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("/w/a.Dy5"), GridKind::TaxInvoice, Cleared());
-    const InvoiceSnapshot &s = r.snapshot;
+    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("/w/a.Dy5"), GridKind::TaxInvoice);
+    const InvoiceDocument &d = r.document;
 
     EXPECT_EQ(r.curFileName, QStringLiteral("/w/a.Dy5"));
     EXPECT_EQ(r.generation, InvoiceFileGeneration::Current);
     EXPECT_FALSE(r.fromStatement);
     EXPECT_FALSE(r.summarised);
-    EXPECT_FALSE(s.statement);
-    EXPECT_EQ(s.DayEdt, S("2001.05.27"));
-    EXPECT_EQ(s.aSangho, S("(주)한빛상사"));
-    EXPECT_EQ(s.aName, S("홍길동"));
-    EXPECT_EQ(s.aSaNo, S("123-45-67890"));
-    EXPECT_EQ(s.aUpTea, S("도소매"));
-    EXPECT_EQ(s.aUpJong, S("문구"));
-    EXPECT_EQ(s.aAddr, S("서울시 중구 을지로 1"));
-    EXPECT_EQ(s.Gbn, BuyerKind::Business);
-    EXPECT_EQ(s.grDay, S("2001.06.03"));
-    EXPECT_EQ(s.bSangho, S("대한물산"));
-    EXPECT_EQ(s.bSaNo, S("214-86-12345"));
-    EXPECT_TRUE(s.JuMinNo.isEmpty());
-    EXPECT_EQ(s.bAddr, S("부산시 해운대구"));
+    EXPECT_FALSE(d.statement);
+    EXPECT_EQ(d.issueDate, S("2001.05.27"));
+    EXPECT_EQ(d.supplier, (Party{S("123-45-67890"), S("(주)한빛상사"), S("홍길동"), S("서울시 중구 을지로 1"), S("도소매"),
+                                 S("문구")}));
+    EXPECT_EQ(d.buyerKind, BuyerKind::Business);
+    EXPECT_EQ(d.statementDate, S("2001.06.03"));
+    EXPECT_EQ(d.buyer.name, S("대한물산"));
+    EXPECT_EQ(d.buyer.number, S("214-86-12345"));
+    EXPECT_EQ(d.buyer.address, S("부산시 해운대구"));
     // Book volume 7, number 12, serial number, claim.
-    EXPECT_EQ(s.DtyfNo, S("7"));
-    EXPECT_EQ(s.DtyeNo, S("12"));
-    EXPECT_EQ(s.DtysNo, S("12-3456"));
-    EXPECT_FALSE(s.receipt);
-    EXPECT_EQ(s.Billmy, S("1000"));
-    EXPECT_EQ(s.Checkmy, S("2000"));
-    EXPECT_EQ(s.Cashmy, S("150000"));
-    EXPECT_EQ(s.Creditmy, S("0")); // an empty amount slot reads as 0
-    EXPECT_TRUE(s.grEdit.isEmpty()); // the description is read from statement files only
+    EXPECT_EQ(d.bookVolume, S("7"));
+    EXPECT_EQ(d.bookNumber, S("12"));
+    EXPECT_EQ(d.serialNumber, S("12-3456"));
+    EXPECT_FALSE(d.receipt);
+    EXPECT_EQ(d.bill, W(1000));
+    EXPECT_EQ(d.check, W(2000));
+    EXPECT_EQ(d.cash, W(150000));
+    EXPECT_EQ(d.credit, Money()); // an empty amount slot reads as 0
+    EXPECT_TRUE(d.description.isEmpty()); // the description is read from statement files only
 
-    // Columns: date, item, spec, quantity, unit price, supply, tax, remark, unit (hidden).
-    EXPECT_EQ(s.dGrid[0], QStringList({S("05/27"), S("볼펜"), S("A4"), S("10"), R(11, "1,000"), R(13, "10,000"),
-                                       R(11, "1,000"), S("비고"), S("박스")}));
-    // Quantity "0" comes back as an empty cell; zero amounts keep the cleared row's text.
-    const QStringList empty = EmptyItemRow(GridKind::TaxInvoice, 2);
-    EXPECT_EQ(s.dGrid[1][3], QString());
-    EXPECT_EQ(s.dGrid[1][4], empty[4]);
-    EXPECT_EQ(s.dGrid[1][5], R(13, "5,000"));
-    for (int row = 2; row < 5; ++row)
-        EXPECT_EQ(s.dGrid[row], EmptyItemRow(GridKind::TaxInvoice, row + 1)) << row;
+    ASSERT_EQ(d.lines.size(), 5);
+    EXPECT_EQ(d.lines[0], Ln("05/27", "볼펜", "A4", "박스", "비고", W(10), W(1000), W(10000), W(1000)));
+    EXPECT_EQ(d.lines[1].quantity, Money());
+    EXPECT_EQ(d.lines[1].unitPrice, Money());
+    EXPECT_EQ(d.lines[1].supply, W(5000));
+    EXPECT_EQ(d.lines[1].tax, W(500));
+    EXPECT_EQ(d.lines[2].quantity, Money::fromRaw(15000));
+    EXPECT_EQ(d.lines[2].quantityDecimals, 2); // shows as written: "1.50"
+    EXPECT_EQ(d.lines[2].unitPrice, W(23400));
+    EXPECT_EQ(d.lines[2].supply, W(35100));
+    EXPECT_EQ(d.lines[2].tax, W(3510));
+    for (int row = 3; row < 5; ++row)
+        EXPECT_EQ(d.lines[row], InvoiceLine{}) << row;
 }
 
 TEST(InvoiceRead, StatementRowsCloseUpAndLinesWithoutContentLeaveNoRow) {
@@ -158,22 +154,22 @@ TEST(InvoiceRead, StatementRowsCloseUpAndLinesWithoutContentLeaveNoRow) {
     const QByteArray file = StatementFile(lines);
     ASSERT_EQ(file.size(), 33 * 228);
 
-    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("b.Gy5"), GridKind::Statement, Cleared(true));
-    const InvoiceSnapshot &s = r.snapshot;
-    EXPECT_TRUE(s.statement);
+    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("b.Gy5"), GridKind::Statement);
+    const InvoiceDocument &d = r.document;
+    EXPECT_TRUE(d.statement);
     EXPECT_TRUE(r.fromStatement);
     EXPECT_FALSE(r.summarised);
     EXPECT_EQ(r.curFileName, QStringLiteral("b.Gy5"));
-    EXPECT_EQ(s.grEdit, S("사무용품"));
-    EXPECT_EQ(s.DtyfNo, S("0"));
-    EXPECT_EQ(s.gGrid[0][1], S("첫째"));
-    EXPECT_EQ(s.gGrid[0][3], S("박스")); // the statement shows the unit in column 3
-    EXPECT_EQ(s.gGrid[1][1], S("둘째"));
-    EXPECT_EQ(s.gGrid[1][6], R(13, "600"));
-    EXPECT_EQ(s.gGrid[2][4], S("3"));
-    EXPECT_EQ(s.gGrid[2][0], QString()); // no date without month or day
+    EXPECT_EQ(d.description, S("사무용품"));
+    EXPECT_EQ(d.bookVolume, S("0"));
+    ASSERT_EQ(d.lines.size(), 30);
+    EXPECT_EQ(d.lines[0].item, S("첫째"));
+    EXPECT_EQ(d.lines[0].unit, S("박스"));
+    EXPECT_EQ(d.lines[1].item, S("둘째"));
+    EXPECT_EQ(d.lines[1].supply, W(600));
+    EXPECT_EQ(d.lines[2], Ln("", "", "", "", "", W(3), W(0), W(0), W(0))); // no date without month or day
     for (int row = 3; row < 30; ++row)
-        EXPECT_EQ(s.gGrid[row], EmptyItemRow(GridKind::Statement, row + 1)) << row;
+        EXPECT_EQ(d.lines[row], InvoiceLine{}) << row;
 }
 
 TEST(InvoiceRead, StatementOnTheTaxInvoicePageBecomesOneSummaryLineFromItsOwnLines) {
@@ -182,43 +178,35 @@ TEST(InvoiceRead, StatementOnTheTaxInvoicePageBecomesOneSummaryLineFromItsOwnLin
     lines[7] = Line(10, "나", "1", "50000", "50000", "5000");
     const QByteArray file = StatementFile(lines);
 
-    InvoiceSnapshot before = Cleared();
-    // Totals of whatever was on screen before must not reach the summary.
-    before.gMnyEdt = QStringLiteral("999999");
-    before.gVatEdt = QStringLiteral("99999");
-    before.dGrid[3][1] = QStringLiteral("old");
-    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("/w/s.Gy5"), GridKind::TaxInvoice, before);
-    const InvoiceSnapshot &s = r.snapshot;
+    const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("/w/s.Gy5"), GridKind::TaxInvoice);
+    const InvoiceDocument &d = r.document;
     EXPECT_TRUE(r.summarised);
     EXPECT_EQ(r.curFileName, kUnnamedDocumentName);
-    EXPECT_FALSE(s.statement);
-    EXPECT_EQ(s.dGrid[0][0], S("06/03")); // month and day of the statement date
-    EXPECT_EQ(s.dGrid[0][1], S("사무용품외"));
-    EXPECT_EQ(s.dGrid[0][5], R(13, "150,000"));
-    EXPECT_EQ(s.dGrid[0][6], R(11, "15,000"));
+    EXPECT_FALSE(d.statement);
+    ASSERT_EQ(d.lines.size(), 5);
+    // Month and day of the statement date, its description, the totals of its lines.
+    EXPECT_EQ(d.lines[0], Ln("06/03", "사무용품외", "", "", "", W(0), W(0), W(150000), W(15000)));
     for (int row = 1; row < 5; ++row)
-        EXPECT_EQ(s.dGrid[row], EmptyItemRow(GridKind::TaxInvoice, row + 1)) << row;
+        EXPECT_EQ(d.lines[row], InvoiceLine{}) << row;
 
     // A statement saved under a tax invoice extension is a statement all the same: the summary document
     // must not stay bound to it, or the next save would replace its 30 lines by one.
-    const InvoiceLoadResult d = ReadInvoiceFile(file, QStringLiteral("/w/s.Dy5"), GridKind::TaxInvoice, Cleared());
-    EXPECT_TRUE(d.summarised);
-    EXPECT_EQ(d.curFileName, kUnnamedDocumentName);
-    EXPECT_EQ(d.snapshot.dGrid[0][1], S("외")); // the description is kept in statement files only
+    const InvoiceLoadResult t = ReadInvoiceFile(file, QStringLiteral("/w/s.Dy5"), GridKind::TaxInvoice);
+    EXPECT_TRUE(t.summarised);
+    EXPECT_EQ(t.curFileName, kUnnamedDocumentName);
+    EXPECT_EQ(t.document.lines[0].item, S("외")); // the description is kept in statement files only
 
     // The same file on the statement page keeps its lines.
-    const InvoiceLoadResult g = ReadInvoiceFile(file, QStringLiteral("/w/s.Gy5"), GridKind::Statement, Cleared(true));
+    const InvoiceLoadResult g = ReadInvoiceFile(file, QStringLiteral("/w/s.Gy5"), GridKind::Statement);
     EXPECT_FALSE(g.summarised);
-    EXPECT_EQ(g.snapshot.gGrid[1][1], S("나"));
+    EXPECT_EQ(g.document.lines[1].item, S("나"));
 }
 
 TEST(InvoiceRead, IndividualBuyerKeepsTheResidentNumber) {
     const QByteArray file = Supplier(1) + Buyer(1, "800101-1234567") + Totals();
-    const InvoiceSnapshot s =
-        ReadInvoiceFile(file, QStringLiteral("p.Dy5"), GridKind::TaxInvoice, Cleared()).snapshot;
-    EXPECT_EQ(s.Gbn, BuyerKind::Individual);
-    EXPECT_EQ(s.JuMinNo, S("800101-1234567"));
-    EXPECT_TRUE(s.bSaNo.isEmpty());
+    const InvoiceDocument d = ReadInvoiceFile(file, QStringLiteral("p.Dy5"), GridKind::TaxInvoice).document;
+    EXPECT_EQ(d.buyerKind, BuyerKind::Individual);
+    EXPECT_EQ(d.buyer.number, S("800101-1234567"));
 }
 
 TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension) {
@@ -226,34 +214,28 @@ TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension)
     const QByteArray v35 = Join({V35(1, 1).str(S1, "1999.12.31").str(S4, "옛상호").str(S9, "옛주소"),
                                  V35(2, 1).str(S6, "700101-2345678"), V35(3).str(S1, "A"),
                                  V35(4).str(S2, "12").str(S3, "31").str(S9, "품목").str(S6, "7000")});
-    const InvoiceLoadResult a = ReadInvoiceFile(v35, QStringLiteral("/w/old.Dnt"), GridKind::TaxInvoice, Cleared());
+    const InvoiceLoadResult a = ReadInvoiceFile(v35, QStringLiteral("/w/old.Dnt"), GridKind::TaxInvoice);
     EXPECT_EQ(a.generation, InvoiceFileGeneration::V35);
     EXPECT_EQ(a.curFileName, QStringLiteral("/w/old.Dy5"));
-    EXPECT_EQ(a.snapshot.aSangho, S("옛상호"));
-    EXPECT_EQ(a.snapshot.Gbn, BuyerKind::Individual);
-    EXPECT_EQ(a.snapshot.JuMinNo, S("700101-2345678"));
-    EXPECT_TRUE(a.snapshot.receipt);
-    EXPECT_EQ(a.snapshot.dGrid[0][0], S("12/31"));
-    EXPECT_EQ(a.snapshot.dGrid[0][5], R(13, "7,000"));
-    EXPECT_EQ(a.snapshot.dGrid[0][8], QString());
+    EXPECT_EQ(a.document.supplier.name, S("옛상호"));
+    EXPECT_EQ(a.document.buyerKind, BuyerKind::Individual);
+    EXPECT_EQ(a.document.buyer.number, S("700101-2345678"));
+    EXPECT_TRUE(a.document.receipt);
+    EXPECT_EQ(a.document.lines[0], Ln("12/31", "품목", "", "", "", W(0), W(0), W(7000), W(0)));
 
     // 156 bytes with narrower slots; always a business buyer.
-    InvoiceSnapshot individual = Cleared(true);
-    individual.Gbn = BuyerKind::Individual;
     const QByteArray v31 =
         Join({V31(1).str(O4, "아주옛상호").str(O9, "주소52바이트까지"), V31(2).str(O6, "214-86-12345").str(O9, "구매처주소"),
               V31(3).str(O9, "설명"), V31(4).str(O9, "물건").str(O4, "규격").str(O7, "2").str(O8, "50").str(O6, "100")});
-    const InvoiceLoadResult b = ReadInvoiceFile(v31, QStringLiteral("/w/old.gty"), GridKind::Statement, individual);
+    const InvoiceLoadResult b = ReadInvoiceFile(v31, QStringLiteral("/w/old.gty"), GridKind::Statement);
     EXPECT_EQ(b.generation, InvoiceFileGeneration::V31);
     EXPECT_EQ(b.curFileName, QStringLiteral("/w/old.Gy5"));
-    EXPECT_EQ(b.snapshot.Gbn, BuyerKind::Business);
-    EXPECT_EQ(b.snapshot.bSaNo, S("214-86-12345"));
-    EXPECT_TRUE(b.snapshot.JuMinNo.isEmpty());
-    EXPECT_EQ(b.snapshot.aAddr, S("주소52바이트까지"));
-    EXPECT_EQ(b.snapshot.bAddr, S("구매처주소"));
-    EXPECT_EQ(b.snapshot.grEdit, S("설명"));
-    EXPECT_EQ(b.snapshot.gGrid[0], QStringList({QString(), S("물건"), S("규격"), QString(), S("2"), R(11, "50"),
-                                                R(13, "100"), EmptyItemRow(GridKind::Statement, 1)[7], QString()}));
+    EXPECT_EQ(b.document.buyerKind, BuyerKind::Business);
+    EXPECT_EQ(b.document.buyer.number, S("214-86-12345"));
+    EXPECT_EQ(b.document.supplier.address, S("주소52바이트까지"));
+    EXPECT_EQ(b.document.buyer.address, S("구매처주소"));
+    EXPECT_EQ(b.document.description, S("설명"));
+    EXPECT_EQ(b.document.lines[0], Ln("", "물건", "규격", "", "", W(2), W(50), W(100), W(0)));
 }
 
 TEST(InvoiceRead, RenamingFollowsTheReaderThePageAndTheExtension) {
@@ -285,14 +267,14 @@ TEST(InvoiceRead, OldTextsWithASplitSyllableStillLoad) {
     QByteArray name = cp("가나다");
     name.chop(1); // an old writer cut the name inside 다
     const QByteArray file = Join({Current(1).str(S4, name), Current(2), Current(3)});
-    const InvoiceSnapshot s = ReadInvoiceFile(file, S("c.Dy5"), GridKind::TaxInvoice, Cleared()).snapshot;
-    EXPECT_EQ(s.aSangho, S("가나"));
+    const InvoiceDocument d = ReadInvoiceFile(file, S("c.Dy5"), GridKind::TaxInvoice).document;
+    EXPECT_EQ(d.supplier.name, S("가나"));
 }
 
 TEST(InvoiceRead, UnreadableFilesAreRefusedWithTheFileNamed) {
     const QString name = QStringLiteral("/w/bad.Dy5");
     auto read = [&](const QByteArray &bytes, GridKind page = GridKind::TaxInvoice) {
-        return [=]() { ReadInvoiceFile(bytes, name, page, Cleared(page == GridKind::Statement)); };
+        return [=]() { ReadInvoiceFile(bytes, name, page); };
     };
     const QByteArray good = TaxInvoiceFile({Line(4, "볼펜", "1", "1", "1", "0")});
 
@@ -327,7 +309,6 @@ TEST(InvoiceRead, UnreadableFilesAreRefusedWithTheFileNamed) {
     EXPECT_NE(Failure(read(Join({Current(4), Current(1)}))).find("파일이 아닙니다"), std::string::npos);
 
     // More lines than the page holds.
-    QList<QByteArray> six;
     QByteArray many = Supplier() + Buyer() + Totals();
     for (int i = 0; i < 6; ++i)
         many += Line(4 + i, "품목", "1", "1", "1", "0");

@@ -7,12 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 using namespace fx;
 
 namespace {
 
 QString S(const char *utf8) { return QString::fromUtf8(utf8); }
-QString R(int n, const char *text) { return S(text).rightJustified(n); }
+Money W(std::int64_t won) { return Money::fromWon(won); }
 
 QByteArray Item(int row, const char *item, std::int64_t qtyRaw, std::int64_t priceRaw) {
     return Quote(6)
@@ -42,7 +45,7 @@ QByteArray TwoLineQuotation() {
 
 std::string Failure(const QByteArray &bytes) {
     try {
-        ReadQuotationFile(bytes, S("/w/q.Prc"), QuotationSnapshot{});
+        ReadQuotationFile(bytes, S("/w/q.Prc"));
     } catch (const IoError &e) {
         return e.message().toStdString();
     }
@@ -54,44 +57,41 @@ std::string Failure(const QByteArray &bytes) {
 TEST(QuotationFile, ReadsEveryRecordTypeAndRecomputesTheAmount) {
     const QByteArray f = TwoLineQuotation();
     ASSERT_EQ(f.size(), 5301);
-    QuotationSnapshot cleared;
-    cleared.fMemo = QStringList{S("지난 메모")};
-    const QuotationSnapshot q = ReadQuotationFile(f, S("q.Prc"), cleared);
-    EXPECT_EQ(q.SangHoEdt, S("(주)견적처"));
-    EXPECT_EQ(q.mTelEdit, S("031- 123-4567")); // the display form of the stored telephone
-    EXPECT_EQ(q.NameEdt, S("이담당"));
-    EXPECT_EQ(q.Day1Edt, S("2001.05.27"));
-    EXPECT_EQ(q.Day2Edt, S("2001.06.30"));
-    EXPECT_EQ(q.AddrEdt, S("경기도 성남시"));
-    EXPECT_EQ(q.fMemo, QStringList({S("첫 메모"), S(""), S(""), S(""), S(""), S(""), S("")}));
+    const QuotationDocument q = ReadQuotationFile(f, S("q.Prc"));
+    EXPECT_EQ(q.recipient, S("(주)견적처"));
+    EXPECT_EQ(q.phone, S("031- 123-4567")); // the display form of the stored telephone
+    EXPECT_EQ(q.contact, S("이담당"));
+    EXPECT_EQ(q.quoteDate, S("2001.05.27"));
+    EXPECT_EQ(q.deliveryDate, S("2001.06.30"));
+    EXPECT_EQ(q.address, S("경기도 성남시"));
+    EXPECT_EQ(q.memo, QStringList({S("첫 메모"), S(""), S(""), S(""), S(""), S(""), S("")}));
 
-    EXPECT_EQ(q.kGrid[0], QStringList({S(" 1"), S("복사지"), S("규격"), S("EA"), S("2.5"), R(12, "1,001"),
-                                       R(12, "2,502"), S("비고")}));
-    EXPECT_EQ(q.kGrid[1][4], S("1"));
-    EXPECT_EQ(q.kGrid[1][6], R(12, "5,000"));
-    for (int row = 2; row < 20; ++row) {
-        EXPECT_EQ(q.kGrid[row][0], PadLeftTo(QString::number(row + 1), 2));
-        EXPECT_EQ(q.kGrid[row][4], S("0"));
-        EXPECT_EQ(ParseAmount(q.kGrid[row][5]), Money());
-    }
+    ASSERT_EQ(q.lines.size(), 20);
+    EXPECT_EQ(q.lines[0], (QuotationLine{S("복사지"), S("규격"), S("EA"), S("비고"), Money::fromRaw(25000), W(1001)}));
+    EXPECT_EQ(q.lines[0].amount(), W(2502)); // 2.5 x 1,001, the won fraction dropped
+    EXPECT_EQ(q.lines[1].quantity, W(1));
+    EXPECT_EQ(q.lines[1].amount(), W(5000));
+    for (int row = 2; row < 20; ++row)
+        EXPECT_EQ(q.lines[row], QuotationLine{}) << row;
+    EXPECT_EQ(q.total(), W(7502));
 }
 
 TEST(QuotationFile, WritesThirtyOneRecordsInTheOrderOfTheTable) {
-    QuotationSnapshot q;
-    q.SangHoEdt = S("(주)견적처");
-    q.mTelEdit = S("031- 123-4567");
-    q.NameEdt = S("이담당");
-    q.Day1Edt = S("2001.05.27");
-    q.Day2Edt = S("2001.06.30");
-    q.AddrEdt = S("경기도");
-    q.fMemo = {S("1"), S("2"), S("3"), S("4"), S("5"), S("6"), S("7"), S("8 버려짐"), S("9")};
-    q.kGrid[0][1] = QString(16, u'가'); // 32 bytes
-    q.kGrid[0][2] = S("a") + QString(10, u'나'); // 21 bytes
-    q.kGrid[0][3] = S("상자들");
-    q.kGrid[0][4] = S("2.5");
-    q.kGrid[0][5] = S("      1,001");
-    q.kGrid[0][7] = QString(8, u'다'); // 16 bytes
-    q.kGrid[19][4] = S("");
+    QuotationDocument q;
+    q.recipient = S("(주)견적처");
+    q.phone = S("031- 123-4567");
+    q.contact = S("이담당");
+    q.quoteDate = S("2001.05.27");
+    q.deliveryDate = S("2001.06.30");
+    q.address = S("경기도");
+    q.memo = {S("1"), S("2"), S("3"), S("4"), S("5"), S("6"), S("7"), S("8 버려짐"), S("9")};
+    QuotationLine &line = q.lines[0];
+    line.item = QString(16, u'가'); // 32 bytes
+    line.spec = S("a") + QString(10, u'나'); // 21 bytes
+    line.unit = S("상자들");
+    line.quantity = Money::fromRaw(25000);
+    line.unitPrice = W(1001);
+    line.remark = QString(8, u'다'); // 16 bytes
 
     const QByteArray f = WriteQuotationFile(q);
     ASSERT_EQ(f.size(), 5301);
@@ -123,27 +123,33 @@ TEST(QuotationFile, WritesThirtyOneRecordsInTheOrderOfTheTable) {
     EXPECT_EQ(Int64At(f, 171, 30, QQty), 0); // an empty quantity is 0
 
     // And back.
-    const QuotationSnapshot b = ReadQuotationFile(f, S("q.Prc"), QuotationSnapshot{});
-    EXPECT_EQ(b.mTelEdit, S("031- 123-4567"));
-    EXPECT_EQ(b.fMemo.size(), 7);
-    EXPECT_EQ(b.kGrid[0][1], QString(15, u'가'));
-    EXPECT_EQ(b.kGrid[0][4], S("2.5"));
-    EXPECT_EQ(b.kGrid[0][6], R(12, "2,502"));
+    const QuotationDocument b = ReadQuotationFile(f, S("q.Prc"));
+    EXPECT_EQ(b.phone, S("031- 123-4567"));
+    EXPECT_EQ(b.memo.size(), 7);
+    EXPECT_EQ(b.lines[0].item, QString(15, u'가'));
+    EXPECT_EQ(b.lines[0].quantity, Money::fromRaw(25000));
+    EXPECT_EQ(b.lines[0].amount(), W(2502));
 }
 
 TEST(QuotationFile, NumbersAreCheckedBeforeAnyByteIsMade) {
-    QuotationSnapshot q;
-    q.kGrid[6][5] = S("12O0");
-    try {
-        WriteQuotationFile(q);
-        FAIL() << "a unit price that is not a number was written";
-    } catch (const NumberConversionError &e) {
-        EXPECT_TRUE(e.message().contains(S("7번째 줄의 단가"))) << e.message().toStdString();
-        EXPECT_TRUE(e.message().contains(S("12O0")));
-    }
-    q = QuotationSnapshot{};
-    q.kGrid[0][4] = S("99999999999999999");
-    EXPECT_THROW(WriteQuotationFile(q), NumberConversionError);
+    auto message = [](const QuotationDocument &q) -> QString {
+        try {
+            WriteQuotationFile(q);
+        } catch (const NumberConversionError &e) {
+            return e.message();
+        }
+        return S("no error");
+    };
+    // A quotation's columns take no minus sign; its unit price no decimals.
+    QuotationDocument q;
+    q.lines[6].unitPrice = Money::fromRaw(12'005'000);
+    const QString price = message(q);
+    EXPECT_TRUE(price.contains(S("7번째 줄의 단가"))) << price.toStdString();
+    q = QuotationDocument{};
+    q.lines[19].quantity = W(-1);
+    const QString quantity = message(q);
+    EXPECT_TRUE(quantity.contains(S("20번째 줄의 수량"))) << quantity.toStdString();
+    EXPECT_TRUE(quantity.contains(S("음수"))) << quantity.toStdString();
 }
 
 TEST(QuotationFile, UnreadableFilesAreRefusedWithTheFileNamed) {
@@ -166,11 +172,17 @@ TEST(QuotationFile, UnreadableFilesAreRefusedWithTheFileNamed) {
     EXPECT_EQ(Failure(good + Quote(9).str(QA, "?")), "no error");
 }
 
-TEST(QuotationFile, HugeProductsShowAsTheBlankOfAnOverlargeAmount) {
-    QByteArray f = TwoLineQuotation();
-    f += Quote(0); // skipped
-    f.replace(11 * 171, 171, Item(1, "큰", std::numeric_limits<std::int64_t>::max(),
-                                  std::numeric_limits<std::int64_t>::min()));
-    const QuotationSnapshot q = ReadQuotationFile(f, S("q.Prc"), QuotationSnapshot{});
-    EXPECT_EQ(q.kGrid[0][6], QString(12, u' '));
+// Numbers the columns cannot hold, as a damaged file or another program may leave them, refuse the file
+// rather than show a blank or 0 in their place.
+TEST(QuotationFile, HugeNumbersAreRefusedRatherThanShownBlank) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    for (const auto &[quantity, price] : {std::pair{kMax, kMin}, std::pair{kMax, kMax}, std::pair{kMin, kMin},
+                                          std::pair{std::int64_t(10'000), kMax}}) {
+        QByteArray f = TwoLineQuotation();
+        f += Quote(0); // skipped
+        f.replace(11 * 171, 171, Item(1, "큰", quantity, price));
+        const std::string failure = Failure(f);
+        EXPECT_NE(failure.find("1번째 줄"), std::string::npos) << quantity << " x " << price << ": " << failure;
+    }
 }

@@ -305,7 +305,7 @@ class Desktop:
         and a program that reads the map after the restore (a loaded machine) sees another character."""
         for chunk in self._chunks_for_spare_keys(text):
             self._bind_spare_keys(chunk)
-            self.x("xdotool", "type", "--delay", "40", chunk, timeout=60)
+            self.x("xdotool", "type", "--delay", "40", "--", chunk, timeout=60)
         time.sleep(settle)
 
     def _spare_keycodes(self):

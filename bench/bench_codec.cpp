@@ -10,7 +10,8 @@ namespace {
 QString DocumentText() {
     QString text;
     for (int i = 0; i < 33; ++i)
-        text += QStringLiteral("(주)한빛상사 서울특별시 중구 을지로 100 고급 볼펜 세트 %1호 0.7mm 흑색 상자 납품완료 ").arg(i);
+        text += QStringLiteral("(주)한빛상사 서울특별시 중구 을지로 100 고급 볼펜 세트 %1호 0.7mm 흑색 상자 납품완료 ")
+                    .arg(i);
     return text;
 }
 

@@ -26,7 +26,8 @@ const QString &WorkFolder() {
             const QDate date = QDate(2020, 1, 1).addDays(i % 2000);
             const QString year = QString::number(date.year());
             const QString buyer = buyers.at(i % buyers.size());
-            const QString number = QStringLiteral("%1-%2-%3").arg(100 + i % 800).arg(10 + i % 80).arg(10000 + i % 90000);
+            const QString number =
+                QStringLiteral("%1-%2-%3").arg(100 + i % 800).arg(10 + i % 80).arg(10000 + i % 90000);
             if (i % 10 == 9) {
                 regfx::WriteQuotation(folder + u'/' + year, QStringLiteral("q%1.Prc").arg(i), date, buyer,
                                       QStringLiteral("품목 %1").arg(i), 3, 1000 + i);
@@ -36,7 +37,8 @@ const QString &WorkFolder() {
             regfx::Invoice doc{date, number, buyer, {}, statement};
             const int lines = statement ? 12 : 3;
             for (int l = 0; l < lines; ++l)
-                doc.lines.push_back({QStringLiteral("품목 %1-%2").arg(i).arg(l), 1000 * (l + 1) + i, 100 * (l + 1) + i / 10});
+                doc.lines.push_back(
+                    {QStringLiteral("품목 %1-%2").arg(i).arg(l), 1000 * (l + 1) + i, 100 * (l + 1) + i / 10});
             regfx::Write(folder + u'/' + year, QStringLiteral("doc%1.%2").arg(i).arg(statement ? "Gy5" : "Dy5"), doc);
         }
         return folder;

@@ -18,9 +18,7 @@ inline QString FileNameFor(std::uint8_t selector) {
     return QStringLiteral("/fuzz/doc.") + QString::fromLatin1(kExt[generation][kind]);
 }
 
-inline GridKind PageFor(std::uint8_t selector) {
-    return (selector & 8) ? GridKind::Statement : GridKind::TaxInvoice;
-}
+inline GridKind PageFor(std::uint8_t selector) { return (selector & 8) ? GridKind::Statement : GridKind::TaxInvoice; }
 
 inline std::uint8_t Selector(int generation, bool statementFile, bool statementPage) {
     return std::uint8_t(generation | (statementFile ? 4 : 0) | (statementPage ? 8 : 0));

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (saved.size() != (3 + ItemRowCount(document.kind())) * kInvoiceRecordSize)
         std::abort();
-    const QString current = page == GridKind::Statement ? QStringLiteral("/fuzz/doc.Gy5")
-                                                        : QStringLiteral("/fuzz/doc.Dy5");
+    const QString current =
+        page == GridKind::Statement ? QStringLiteral("/fuzz/doc.Gy5") : QStringLiteral("/fuzz/doc.Dy5");
     InvoiceLoadResult again;
     try {
         again = ReadInvoiceFile(saved, current, page);

@@ -136,8 +136,8 @@ int main(int argc, char **argv) {
         "[등록]\r\nfSangho=(주)한빛상사\r\nfName=홍길동\r\nfTel=( 031) 123-4567\r\nfSaNo=123-45-67890\r\n"
         "djnousr=0\r\ndojImge=C:\\ZaruZiz\\dojang.bmp\r\nfMsge=감사합니다\r\n[여백]\r\nfdTop=10\r\nfdLft=-5\r\n"
         "[미리보기]\r\nPrvew=1\r\n[인쇄타입]\r\ndType=1\r\ngType=0\r\n[작업폴더]\r\nwPath=C:\\ZaruZiz\\Work\\\r\n");
-    const QString edited = QStringLiteral(
-        "; 손으로 고친 설정\n[ 등록 \nFSANGHO = 새상호 \nfName\n\n[여백]]\r\nfdTop==3\r[양식]\nrBtn=abc\n[등록]\nfName=둘째");
+    const QString edited = QStringLiteral("; 손으로 고친 설정\n[ 등록 \nFSANGHO = 새상호 "
+                                          "\nfName\n\n[여백]]\r\nfdTop==3\r[양식]\nrBtn=abc\n[등록]\nfName=둘째");
     ok = Put(settingsDir + QStringLiteral("/seed0"), QByteArray(1, '\0') + cp949::encode(written)) && ok;
     ok = Put(settingsDir + QStringLiteral("/seed1"), QByteArray(1, '\x18') + cp949::encode(edited)) && ok;
     ok = Put(quotationDir + QStringLiteral("/seed0"), WriteQuotationFile(SampleQuotation())) && ok;

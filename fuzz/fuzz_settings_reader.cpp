@@ -20,13 +20,15 @@ struct Key {
 
 // Every section and key of the program's settings, and a few spellings that only differ in case.
 const Key kKeys[] = {
-    {u"등록", u"fSangho"}, {u"등록", u"fName"},  {u"등록", u"fTel"},    {u"등록", u"fUptea"},
-    {u"등록", u"fUpjong"}, {u"등록", u"fSaNo"},  {u"등록", u"fAddr"},   {u"등록", u"djnousr"},
-    {u"등록", u"dojImge"}, {u"등록", u"PKind"},  {u"등록", u"fMsge"},   {u"등록", u"fMsg2"},
-    {u"등록", u"misu"},    {u"여백", u"fdTop"},  {u"여백", u"fdLft"},   {u"여백", u"fgTop"},
-    {u"여백", u"fgLft"},   {u"여백", u"pTop2"},  {u"여백", u"pLft2"},   {u"미리보기", u"Prvew"},
-    {u"양식지", u"pFrm"},  {u"인쇄타입", u"dType"}, {u"인쇄타입", u"gType"}, {u"양식", u"rBtn"},
-    {u"작업폴더", u"wPath"}, {u"등록", u"FSANGHO"}, {u"a", u"b"},
+    {u"등록", u"fSangho"},   {u"등록", u"fName"},     {u"등록", u"fTel"},
+    {u"등록", u"fUptea"},    {u"등록", u"fUpjong"},   {u"등록", u"fSaNo"},
+    {u"등록", u"fAddr"},     {u"등록", u"djnousr"},   {u"등록", u"dojImge"},
+    {u"등록", u"PKind"},     {u"등록", u"fMsge"},     {u"등록", u"fMsg2"},
+    {u"등록", u"misu"},      {u"여백", u"fdTop"},     {u"여백", u"fdLft"},
+    {u"여백", u"fgTop"},     {u"여백", u"fgLft"},     {u"여백", u"pTop2"},
+    {u"여백", u"pLft2"},     {u"미리보기", u"Prvew"}, {u"양식지", u"pFrm"},
+    {u"인쇄타입", u"dType"}, {u"인쇄타입", u"gType"}, {u"양식", u"rBtn"},
+    {u"작업폴더", u"wPath"}, {u"등록", u"FSANGHO"},   {u"a", u"b"},
 };
 
 struct EncodedKey {

@@ -47,15 +47,14 @@ public:
         big.setBold(true);
         heading->setFont(big);
 
-        auto *version = new QLabel(QString::fromUtf8("버전 ") + (revision.isEmpty() ? QString::fromUtf8("-") : revision),
-                                   this);
+        auto *version =
+            new QLabel(QString::fromUtf8("버전 ") + (revision.isEmpty() ? QString::fromUtf8("-") : revision), this);
         version->setObjectName(QString::fromUtf8("revision"));
 
-        auto *text = new QLabel(QString::fromUtf8(
-                                    "세금계산서·계산서, 거래명세표·영수증, 견적서를 작성하여\n"
-                                    "저장하고, 백지나 양식지에 인쇄하고, 엑셀 문서로 보냅니다.\n\n"
-                                    "도움말은 F1 키를 누르면 볼 수 있습니다.\n\n"
-                                    "Copyright ⓒ 켈모르소프트. All rights reserved."),
+        auto *text = new QLabel(QString::fromUtf8("세금계산서·계산서, 거래명세표·영수증, 견적서를 작성하여\n"
+                                                  "저장하고, 백지나 양식지에 인쇄하고, 엑셀 문서로 보냅니다.\n\n"
+                                                  "도움말은 F1 키를 누르면 볼 수 있습니다.\n\n"
+                                                  "Copyright ⓒ 켈모르소프트. All rights reserved."),
                                 this);
         text->setWordWrap(true);
 

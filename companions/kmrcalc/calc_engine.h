@@ -9,14 +9,14 @@ class CalcEngine {
 public:
     enum class Op { None, Add, Subtract, Multiply, Divide };
 
-    void digit(int d);          // 0..9
-    void point();               // decimal point
-    void op(Op o);              // + - × ÷
+    void digit(int d); // 0..9
+    void point();      // decimal point
+    void op(Op o);     // + - × ÷
     void equals();
-    void clear();               // C: everything
-    void clearEntry();          // CE: the number being typed
+    void clear();      // C: everything
+    void clearEntry(); // CE: the number being typed
     void backspace();
-    void negate();              // ±
+    void negate(); // ±
 
     // The display text with thousands separators, e.g. "1,234.5", or the error text.
     QString display() const;
@@ -46,9 +46,9 @@ private:
     // operation goes on from the exact value (10000 ÷ 3 × 3 is 10000, not 9999.99999999999).
     double result_ = 0;
     bool entryIsResult_ = false;
-    double acc_ = 0;                      // left operand of the pending operation
+    double acc_ = 0; // left operand of the pending operation
     Op pending_ = Op::None;
-    Op lastOp_ = Op::None;                // for a repeated "="
+    Op lastOp_ = Op::None; // for a repeated "="
     double lastOperand_ = 0;
     QString error_;
 };

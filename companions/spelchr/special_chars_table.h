@@ -6,8 +6,8 @@
 #include <QString>
 
 struct SpecialCharGroup {
-    QString title;      // tab caption
-    QStringList chars;  // one character each
+    QString title;     // tab caption
+    QStringList chars; // one character each
 };
 
 QList<SpecialCharGroup> SpecialCharGroups();

@@ -54,8 +54,8 @@ QString digits(int count) {
     return s;
 }
 
-const char *const kItems[] = {"A4 복사용지", "볼펜 0.7mm", "레이저 토너", "사무용 의자", "USB 메모리 32GB", "스테이플러",
-                              "Paper clip", "모니터 받침대", "화이트보드 마커", "(주)견본 품목"};
+const char *const kItems[] = {"A4 복사용지", "볼펜 0.7mm", "레이저 토너",   "사무용 의자",     "USB 메모리 32GB",
+                              "스테이플러",  "Paper clip", "모니터 받침대", "화이트보드 마커", "(주)견본 품목"};
 const char *const kUnits[] = {"개", "박스", "권", "EA", "set"};
 
 QString item() { return QString::fromUtf8(kItems[pick(0, 9)]); }
@@ -91,7 +91,9 @@ void invoiceLines(TsubUntf &e, bool statement) {
     const int lines = statement ? (chance(15) ? pick(13, 30) : pick(1, 12)) : pick(1, 5);
     for (int r = 1; r <= lines; ++r) {
         if (chance(60))
-            g->setCellText(r, 0, QStringLiteral("%1/%2").arg(pick(1, 12), 2, 10, QChar(u'0')).arg(pick(1, 28), 2, 10, QChar(u'0')));
+            g->setCellText(
+                r, 0,
+                QStringLiteral("%1/%2").arg(pick(1, 12), 2, 10, QChar(u'0')).arg(pick(1, 28), 2, 10, QChar(u'0')));
         g->setCellText(r, 1, item());
         if (chance(50))
             g->setCellText(r, 2, QStringLiteral("%1x%2").arg(pick(1, 99)).arg(pick(1, 99)));
@@ -129,7 +131,8 @@ void invoiceHeader(TsubUntf &e, bool statement) {
     if (chance(50))
         child<QLineEdit>(e, "bUpJong")->setText(QStringLiteral("문구"));
     child<QLineEdit>(e, "bSaNo")->setText(QStringLiteral("1234567891"));
-    const QString date = QStringLiteral("2026.%1.%2").arg(pick(1, 12), 2, 10, QChar(u'0')).arg(pick(1, 28), 2, 10, QChar(u'0'));
+    const QString date =
+        QStringLiteral("2026.%1.%2").arg(pick(1, 12), 2, 10, QChar(u'0')).arg(pick(1, 28), 2, 10, QChar(u'0'));
     child<QLineEdit>(e, statement ? "grDay" : "DayEdt")->setText(date);
     if (!statement && chance(50)) {
         child<QLineEdit>(e, "DtyfNo")->setText(QString::number(pick(0, 999)));
@@ -186,7 +189,9 @@ int typed(unsigned seed, int count, const QString &folder) {
             invoiceHeader(e, kind == 1);
             invoiceLines(e, kind == 1);
         }
-        const QString ext = kind == 0 ? QStringLiteral("Dy5") : kind == 1 ? QStringLiteral("Gy5") : QStringLiteral("Prc");
+        const QString ext = kind == 0   ? QStringLiteral("Dy5")
+                            : kind == 1 ? QStringLiteral("Gy5")
+                                        : QStringLiteral("Prc");
         save(e, QDir(folder).filePath(QStringLiteral("doc%1.%2").arg(i, 4, 10, QChar(u'0')).arg(ext)), kind == 2);
         e.close();
     }
@@ -204,7 +209,9 @@ int resave(const QString &in, const QString &out) {
         QApplication::processEvents();
         e.OpenDocumentFile(f.absoluteFilePath());
         const QString name = f.completeBaseName() + u'.' +
-                             (quotationPage ? QStringLiteral("Prc") : statement ? QStringLiteral("Gy5") : QStringLiteral("Dy5"));
+                             (quotationPage ? QStringLiteral("Prc")
+                              : statement   ? QStringLiteral("Gy5")
+                                            : QStringLiteral("Dy5"));
         save(e, QDir(out).filePath(f.suffix() + u'-' + name), quotationPage);
         e.close();
     }

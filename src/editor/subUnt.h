@@ -54,7 +54,6 @@ using SaveAnswer = YesNoCancel;
 // The name of a document that was never saved.
 inline const QString kUnnamedFile = QStringLiteral("이름없음");
 
-
 class TsubUntf : public QDialog {
     Q_OBJECT
 

@@ -52,10 +52,12 @@ class BuyerBookBehaviour : public QObject {
 public:
     explicit BuyerBookBehaviour(TsubUntf *editor) : QObject(editor), e_(editor) {
         connect(e_->bSaNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->bSaNo, TChkKind::ceBussiness, 10); });
-        connect(e_->JuMinNo, &QLineEdit::textEdited, this, [this] { offerBuyer(e_->JuMinNo, TChkKind::ceCitizen, 13); });
+        connect(e_->JuMinNo, &QLineEdit::textEdited, this,
+                [this] { offerBuyer(e_->JuMinNo, TChkKind::ceCitizen, 13); });
         for (THStringGrid *grid : {e_->dGrid, e_->gGrid, e_->kGrid})
-            connect(grid, &THStringGrid::cellEditorCreated, this,
-                    [this, grid](THInplaceEdit *edit, const QModelIndex &index) { attachCompleter(grid, edit, index); });
+            connect(
+                grid, &THStringGrid::cellEditorCreated, this,
+                [this, grid](THInplaceEdit *edit, const QModelIndex &index) { attachCompleter(grid, edit, index); });
     }
 
 private:
@@ -151,7 +153,7 @@ private:
     // The cell editor of an item column gets the completer of the earlier item names.
     void attachCompleter(THStringGrid *grid, THInplaceEdit *edit, const QModelIndex &index) {
         const ItemColumns columns = columnsOf(grid);
-        const GridKind kind = grid == e_->kGrid ? GridKind::Quotation
+        const GridKind kind = grid == e_->kGrid   ? GridKind::Quotation
                               : grid == e_->dGrid ? GridKind::TaxInvoice
                                                   : GridKind::Statement;
         if (columns.item < 0 || index.column() != columns.item)

@@ -28,7 +28,8 @@ const QString kBadDate = QStringLiteral("날짜입력 형식이 틀렸습니다.
 // Backspace, "-" and digits; other printable characters are swallowed. Control keys (Ctrl combinations,
 // Tab, Escape) stay the edit's own.
 bool passesNumberFilter(const QKeyEvent *event) {
-    if (event->key() == Qt::Key_Backspace || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (event->key() == Qt::Key_Backspace ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return true;
     const QString text = event->text();
     if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f)
@@ -49,28 +50,37 @@ public:
 
         // Page 1: every Enter marks the document as changed.
         chain({e->aSaNo, e->aSangho, e->aName, e->aAddr, e->aUpTea, e->aUpJong}, true);
-        rule(e->aUpJong, [e] { return e->Gbn->currentIndex() == 1 ? static_cast<QWidget *>(e->JuMinNo) : e->bSaNo; },
-             true);
-        rule(e->bSaNo, [e] { return e->bSangho; }, true);
-        rule(e->JuMinNo, [e] { return e->bSangho; }, true);
+        rule(
+            e->aUpJong, [e] { return e->Gbn->currentIndex() == 1 ? static_cast<QWidget *>(e->JuMinNo) : e->bSaNo; },
+            true);
+        rule(
+            e->bSaNo, [e] { return e->bSangho; }, true);
+        rule(
+            e->JuMinNo, [e] { return e->bSangho; }, true);
         chain({e->bSangho, e->bName, e->bAddr, e->bUpTea, e->bUpJong}, true);
-        rule(e->bUpJong, [e, invoiceHeaderShown] { return invoiceHeaderShown() ? e->DayEdt : e->grDay; }, true);
+        rule(
+            e->bUpJong, [e, invoiceHeaderShown] { return invoiceHeaderShown() ? e->DayEdt : e->grDay; }, true);
         chain({e->DayEdt, e->DtyfNo, e->DtyeNo, e->DtysNo}, true);
-        rule(e->DtysNo, [e] { return e->dGrid; }, true);
+        rule(
+            e->DtysNo, [e] { return e->dGrid; }, true);
         chain({e->grDay, e->grEdit}, true);
-        rule(e->grEdit, [e] { return e->gGrid; }, true);
+        rule(
+            e->grEdit, [e] { return e->gGrid; }, true);
         for (QLineEdit *f : {e->DtyfNo, e->DtyeNo, e->DtysNo})
             numbersOnly_.insert(f);
 
         // Quotation: the telephone's Enter only moves on.
         chain({e->SangHoEdt, e->mTelEdit, e->Day1Edt, e->NameEdt, e->Day2Edt, e->AddrEdt}, true);
-        rule(e->mTelEdit, [e] { return e->Day1Edt; }, false);
-        rule(e->AddrEdt, [e] { return e->kGrid; }, true);
+        rule(
+            e->mTelEdit, [e] { return e->Day1Edt; }, false);
+        rule(
+            e->AddrEdt, [e] { return e->kGrid; }, true);
         numbersOnly_.insert(e->mTelEdit);
 
         // Registration page: nothing here marks a document as changed.
         chain({e->SanghoEdit, e->NameEdit, e->TelEdit, e->UpteaEdit, e->UpjongEdit, e->SanoEdit, e->AddrEdit}, false);
-        rule(e->AddrEdit, [e] { return e->mPage; }, false);
+        rule(
+            e->AddrEdit, [e] { return e->mPage; }, false);
         numbersOnly_.insert(e->TelEdit);
 
         // F11 takes a special character in the name fields, the description and the memo.
@@ -82,9 +92,10 @@ public:
         }
 
         // Every change of a document field marks the document as changed; the payment fields do not.
-        for (QLineEdit *f : {e->aSaNo, e->aSangho, e->aName, e->aAddr, e->aUpTea, e->aUpJong, e->bSaNo, e->JuMinNo,
-                             e->bSangho, e->bName, e->bAddr, e->bUpTea, e->bUpJong, e->DtyfNo, e->DtyeNo, e->DtysNo,
-                             e->grEdit, e->SangHoEdt, e->mTelEdit, e->NameEdt, e->AddrEdt, e->Day1Edt, e->Day2Edt})
+        for (QLineEdit *f :
+             {e->aSaNo,   e->aSangho,   e->aName,    e->aAddr,   e->aUpTea,  e->aUpJong, e->bSaNo,  e->JuMinNo,
+              e->bSangho, e->bName,     e->bAddr,    e->bUpTea,  e->bUpJong, e->DtyfNo,  e->DtyeNo, e->DtysNo,
+              e->grEdit,  e->SangHoEdt, e->mTelEdit, e->NameEdt, e->AddrEdt, e->Day1Edt, e->Day2Edt})
             connect(f, &QLineEdit::textChanged, this, [e] { e->modified_ = true; });
         connect(e->fMemo, &QPlainTextEdit::textChanged, this, [e] { e->modified_ = true; });
         // The tax invoice and the statement carry the same date.
@@ -145,7 +156,8 @@ private:
         const QList<QWidget *> list(fields);
         for (qsizetype i = 0; i + 1 < list.size(); ++i) {
             QWidget *next = list.at(i + 1);
-            rule(list.at(i), [next] { return next; }, marksChange);
+            rule(
+                list.at(i), [next] { return next; }, marksChange);
         }
     }
 

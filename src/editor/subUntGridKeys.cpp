@@ -82,9 +82,7 @@ bool passes(Allowed allowed, const QInputMethodEvent *event) {
 }
 
 bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
-bool isAltD(const QKeyEvent *event) {
-    return event->key() == Qt::Key_D && (event->modifiers() & Qt::AltModifier);
-}
+bool isAltD(const QKeyEvent *event) { return event->key() == Qt::Key_D && (event->modifiers() & Qt::AltModifier); }
 
 // A cell's text with the blanks removed.
 QString bare(const QString &text) { return RemoveBlanks(text); }
@@ -134,9 +132,8 @@ public:
         const QString typed = edit ? edit->text() : QString();
         const QString problem = edit ? refusal(index.column(), typed) : QString();
         if (problem.isEmpty()) {
-            const bool changed = edit && self->keep(index.row(), index.column(), typed, [&] {
-                THGridDelegate::setModelData(w, model, index);
-            });
+            const bool changed = edit && self->keep(index.row(), index.column(), typed,
+                                                    [&] { THGridDelegate::setModelData(w, model, index); });
             // Enter and the commands compute the line themselves; an edit that ends as the user moves
             // elsewhere computes it here.
             self->changed_ = changed;
@@ -502,8 +499,7 @@ private:
             // What was typed is replaced by quantity x unit price.
             setAmount(row, kcol::amount, lineAmount());
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -562,18 +558,20 @@ private:
         if (row < 1 || row > last)
             return;
         const Rows before = content();
-        step([&] {
-            Rows moved = before;
-            moved.removeAt(row - 1);
-            RestoreContent(grid_, moved); // lines row .. last - 1
-            ClearItemLine(grid_, kind_, last);
-            if (quotation())
-                for (int r = 1; r <= last; ++r)
-                    grid_->setCellText(r, kcol::number, PadLeftTo(QString::number(r), 2));
-            moveTo(row, col);
-            editor_->Recalculate(!quotation());
-            setModified();
-        }, before);
+        step(
+            [&] {
+                Rows moved = before;
+                moved.removeAt(row - 1);
+                RestoreContent(grid_, moved); // lines row .. last - 1
+                ClearItemLine(grid_, kind_, last);
+                if (quotation())
+                    for (int r = 1; r <= last; ++r)
+                        grid_->setCellText(r, kcol::number, PadLeftTo(QString::number(r), 2));
+                moveTo(row, col);
+                editor_->Recalculate(!quotation());
+                setModified();
+            },
+            before);
     }
 
     // --- F11 ---
@@ -606,27 +604,29 @@ private:
         if (col != c.date && col != c.unitPrice && col != c.supply)
             return false;
         const Rows before = content();
-        step([&] {
-            if (col == c.date) {
-                const QString day = MaskedValue(kind_ == GridKind::Statement ? editor_->grDay : editor_->DayEdt);
-                grid_->setCellText(row, col, day.mid(5, 2) + u'/' + day.mid(8, 2));
-            } else if (col == c.unitPrice) {
-                const Money price = amount(row, c.unitPrice);
-                const Money net = (price - IncludedTax(price)).truncated();
-                setAmount(row, c.unitPrice, net);
-                const Money supply = LineProductWithoutCorrection(net, quantity(row));
-                setAmount(row, c.supply, supply);
-                setAmount(row, c.tax, TaxRule(supply));
-                editor_->Recalculate(false);
-            } else {
-                const Money supply = amount(row, c.supply);
-                const Money tax = IncludedTax(supply);
-                setAmount(row, c.tax, tax);
-                setAmount(row, c.supply, supply - tax);
-                editor_->Recalculate(true);
-            }
-            setModified();
-        }, before);
+        step(
+            [&] {
+                if (col == c.date) {
+                    const QString day = MaskedValue(kind_ == GridKind::Statement ? editor_->grDay : editor_->DayEdt);
+                    grid_->setCellText(row, col, day.mid(5, 2) + u'/' + day.mid(8, 2));
+                } else if (col == c.unitPrice) {
+                    const Money price = amount(row, c.unitPrice);
+                    const Money net = (price - IncludedTax(price)).truncated();
+                    setAmount(row, c.unitPrice, net);
+                    const Money supply = LineProductWithoutCorrection(net, quantity(row));
+                    setAmount(row, c.supply, supply);
+                    setAmount(row, c.tax, TaxRule(supply));
+                    editor_->Recalculate(false);
+                } else {
+                    const Money supply = amount(row, c.supply);
+                    const Money tax = IncludedTax(supply);
+                    setAmount(row, c.tax, tax);
+                    setAmount(row, c.supply, supply - tax);
+                    editor_->Recalculate(true);
+                }
+                setModified();
+            },
+            before);
         grid_->viewport()->update();
         return true;
     }

@@ -245,8 +245,7 @@ void ClearItemLine(THStringGrid *grid, GridKind kind, int row) {
         else if (const std::optional<AmountColumn> column = AmountColumnAt(kind, c)) {
             grid->setCell(row, c, CellText(*column, Money()), valueOf(Money()));
             setDecimals(grid, row, c, QVariant());
-        }
-        else
+        } else
             grid->setCellText(row, c, QString());
     }
 }

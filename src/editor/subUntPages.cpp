@@ -174,7 +174,7 @@ QWidget *TsubUntf::buildRegistrationPage() {
         int width;
     };
     const Field fields[] = {
-        {u"상      호", u"SanghoEdit", 330}, {u"대  표  자", u"NameEdit", 150}, {u"전화번호", u"TelEdit", 150},
+        {u"상      호", u"SanghoEdit", 330}, {u"대  표  자", u"NameEdit", 150},   {u"전화번호", u"TelEdit", 150},
         {u"업       태", u"UpteaEdit", 150}, {u"업      종", u"UpjongEdit", 150}, {u"사업자No", u"SanoEdit", 110},
         {u"주      소", u"AddrEdit", 330},
     };
@@ -254,7 +254,8 @@ QWidget *TsubUntf::buildToolPanel(bool quotation) {
         {u"SaveBtn", u"SavekBtn", EditorToolIcon(EditorIcon::Save), u"자료저장|자료를 저장합니다. Alt+S",
          &TsubUntf::SaveBtnClick, &TsubUntf::SavekBtnClick},
         {u"RnameBtn", u"RnamekBtn", EditorToolIcon(EditorIcon::SaveAs),
-         u"딴이름으로저장|현재의 자료를 다른 화일명으로 저장합니다.", &TsubUntf::RnameBtnClick, &TsubUntf::RnamekBtnClick},
+         u"딴이름으로저장|현재의 자료를 다른 화일명으로 저장합니다.", &TsubUntf::RnameBtnClick,
+         &TsubUntf::RnamekBtnClick},
         {u"PrtBtn", u"PrtkBtn", ToolIcon(ToolIconKind::Printer), u"인쇄|현재의 내용을 인쇄합니다. Alt+P",
          &TsubUntf::PrtBtnClick, &TsubUntf::PrtBtnClick},
         {u"GridCal", u"kGridCalc", EditorToolIcon(EditorIcon::Recalculate),
@@ -460,8 +461,8 @@ QWidget *TsubUntf::buildInvoiceSheet() {
         bool readOnly;
     };
     const Amount amounts[] = {
-        {u"합 계 금 액", u"Totmy", &Totmy, true},   {u"현   금", u"Cashmy", &Cashmy, false},
-        {u"수      표", u"Checkmy", &Checkmy, false}, {u"어      음", u"Billmy", &Billmy, false},
+        {u"합 계 금 액", u"Totmy", &Totmy, true},       {u"현   금", u"Cashmy", &Cashmy, false},
+        {u"수      표", u"Checkmy", &Checkmy, false},   {u"어      음", u"Billmy", &Billmy, false},
         {u"외상미수금", u"Creditmy", &Creditmy, false},
     };
     int x = 4;

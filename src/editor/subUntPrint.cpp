@@ -23,8 +23,8 @@ void TsubUntf::PrtBtnClick() {
     auto run = printjobs::PrintJobRunner(this, invoice, quotation);
     TPrtUntf dialog(
         this, printPageIndex_, lastStatementLine,
-        [run](const PrintOptions &options) { run(stored::WithSupplierRecord(options)); },
-        stored::PrintDialogChoices(), &stored::KeepPrintDialogChoices);
+        [run](const PrintOptions &options) { run(stored::WithSupplierRecord(options)); }, stored::PrintDialogChoices(),
+        &stored::KeepPrintDialogChoices);
     prtUntf_ = &dialog;
     dialog.exec();
     prtUntf_ = nullptr;

@@ -106,8 +106,8 @@ void drawLabels(Sheet &s) {
     const char16_t *taxPlaces[] = {u"십", u"억", u"천", u"백", u"십", u"만", u"천", u"백", u"십", u"일"};
     for (int i = 0; i < 10; ++i)
         s.setValue(10, 22 + i, QString::fromUtf16(taxPlaces[i])); // V10 .. AE10
-    s.merge(QStringLiteral("AF10:AN11")); // remarks
-    s.merge(QStringLiteral("F11:I11"));   // blank count
+    s.merge(QStringLiteral("AF10:AN11"));                         // remarks
+    s.merge(QStringLiteral("F11:I11"));                           // blank count
 
     label(u"B12", u"월");
     label(u"C12", u"일");
@@ -138,8 +138,8 @@ void prepareDataCells(Sheet &s) {
         s.setFontSize(range, 13);
         s.setFontStyle(range, kBoldStyle);
     }
-    for (const char16_t *r : {u"F6:N6", u"Q6:T6", u"F7:T7", u"F8:K8", u"N8:T8", u"Z6:AH6", u"AK6:AN6", u"Z7:AN7",
-                              u"Z8:AE8", u"AH8:AN8"}) {
+    for (const char16_t *r :
+         {u"F6:N6", u"Q6:T6", u"F7:T7", u"F8:K8", u"N8:T8", u"Z6:AH6", u"AK6:AN6", u"Z7:AN7", u"Z8:AE8", u"AH8:AN8"}) {
         const QString range = QString::fromUtf16(r);
         black(range);
         s.setHorizontalAlignment(range, HAlign::Left);
@@ -236,7 +236,8 @@ void writeData(Sheet &s, const InvoiceDocument &doc) {
     for (auto [cell, amount] : payments)
         amountCell(s, ParseCell(QString::fromUtf16(cell)), amount, kWonFormat);
     s.setValue(QStringLiteral("AF10"), QString());
-    s.setValue(QStringLiteral("AG18"), doc.receipt ? QStringLiteral("이 금액을 영수함") : QStringLiteral("이 금액을 청구함"));
+    s.setValue(QStringLiteral("AG18"),
+               doc.receipt ? QStringLiteral("이 금액을 영수함") : QStringLiteral("이 금액을 청구함"));
 }
 
 } // namespace

@@ -290,10 +290,16 @@ void turnOn(Border &b) {
     }
 }
 auto colourChange(int colour) {
-    return [colour](Border &b) { turnOn(b); b.colour = colour; };
+    return [colour](Border &b) {
+        turnOn(b);
+        b.colour = colour;
+    };
 }
 auto weightChange(Weight w) {
-    return [w](Border &b) { turnOn(b); b.weight = w; };
+    return [w](Border &b) {
+        turnOn(b);
+        b.weight = w;
+    };
 }
 auto styleChange(LineStyle s) {
     return [s](Border &b) {

@@ -110,7 +110,7 @@ struct Picture {
     QImage image;
     double left = 0; // points from the sheet's top-left corner
     double top = 0;
-    QString source;  // the file it came from
+    QString source; // the file it came from
 };
 
 class Sheet {
@@ -138,7 +138,9 @@ public:
     // A number the spreadsheet can compute with, in one of the formats above; the value shows as that
     // format shows it ("1,234,000", "₩1,234,000", "2.5").
     void setNumber(CellRef cell, Money amount, const QString &format);
-    void setNumber(const QString &cell, Money amount, const QString &format) { setNumber(ParseCell(cell), amount, format); }
+    void setNumber(const QString &cell, Money amount, const QString &format) {
+        setNumber(ParseCell(cell), amount, format);
+    }
 
     void setFontName(const QString &range, const QString &name) { setFontName(ParseRange(range), name); }
     void setFontName(const Range &range, const QString &name);
@@ -226,7 +228,9 @@ public:
 
 private:
     static quint64 key(int row, int col) { return (quint64(quint32(row)) << 32) | quint32(col); }
-    static bool isWholeSheet(const Range &r) { return r.top <= 1 && r.left <= 1 && r.bottom >= kMaxRows && r.right >= kMaxCols; }
+    static bool isWholeSheet(const Range &r) {
+        return r.top <= 1 && r.left <= 1 && r.bottom >= kMaxRows && r.right >= kMaxCols;
+    }
     static void check(const Range &r);
     Cell &cellForWrite(int row, int col);
     template <class F> void forEachFormat(const Range &range, F &&change);

@@ -42,7 +42,8 @@ QString SpreadName(const QString &name) {
 Sheet BuildQuotationSheet(const QuotationDocument &doc, const ExportSettings &settings) {
     Sheet s(kQuotationSheetName);
     SetSheetDefaults(s, kBlack, 2, 18);
-    const std::pair<int, double> heights[] = {{1, 10}, {2, 20}, {4, 30}, {5, 20}, {9, 10}, {11, 2}, {13, 3}, {35, 3}, {36, 13}};
+    const std::pair<int, double> heights[] = {{1, 10}, {2, 20}, {4, 30}, {5, 20}, {9, 10},
+                                              {11, 2}, {13, 3}, {35, 3}, {36, 13}};
     for (auto [r, h] : heights)
         s.setRowHeight(row("A", r), h);
     s.setRowHeight(QStringLiteral("A37:A43"), 11);
@@ -105,8 +106,8 @@ Sheet BuildQuotationSheet(const QuotationDocument &doc, const ExportSettings &se
     s.setFontName(QStringLiteral("H5"), QStringLiteral("굴림"));
     s.setValue(QStringLiteral("H6"), settings.upjong + QStringLiteral(" 사업번호: ") + settings.saNo);
     s.setHorizontalAlignment(QStringLiteral("H6"), HAlign::Left);
-    s.setValue(QStringLiteral("H7"), QStringLiteral("대     표 :    ") + SpreadName(RemoveBlanks(settings.name)) +
-                                         QStringLiteral("   [印]"));
+    s.setValue(QStringLiteral("H7"),
+               QStringLiteral("대     표 :    ") + SpreadName(RemoveBlanks(settings.name)) + QStringLiteral("   [印]"));
     s.setValue(QStringLiteral("H8"), settings.addr);
     s.setHorizontalAlignment(QStringLiteral("H8"), HAlign::Left);
     DrawRowBottoms(s, QStringLiteral("H5:K7"), Weight::Thin, kWhite); // no lines between the supplier's lines

@@ -32,8 +32,8 @@ Sheet BuildStatementSheet(const InvoiceDocument &doc, const ExportSettings &sett
     const int totals = 22 + E;
 
     SetSheetDefaults(s, kFormBlue, 2, 16);
-    const std::pair<int, double> heights[] = {{1, 7}, {2, 21}, {3, 5}, {4, 15}, {5, 21}, {6, 21}, {7, 21}, {8, 21},
-                                              {totals, 21}};
+    const std::pair<int, double> heights[] = {{1, 7},  {2, 21}, {3, 5},  {4, 15},     {5, 21},
+                                              {6, 21}, {7, 21}, {8, 21}, {totals, 21}};
     for (auto [r, h] : heights)
         s.setRowHeight(row("A", r), h);
     const std::pair<const char *, double> widths[] = {{"A", 1}, {"B", 1}, {"C", 1}, {"E", 1}, {"F", 5}, {"I", 4},
@@ -106,7 +106,8 @@ Sheet BuildStatementSheet(const InvoiceDocument &doc, const ExportSettings &sett
     // Item area and its heads.
     const int lastItemRow = 21 + E;
     for (int r = 9; r <= lastItemRow; ++r)
-        for (auto [from, to] : {std::pair{"B", "D"}, {"E", "I"}, {"J", "M"}, {"N", "O"}, {"Q", "R"}, {"S", "T"}, {"U", "V"}})
+        for (auto [from, to] :
+             {std::pair{"B", "D"}, {"E", "I"}, {"J", "M"}, {"N", "O"}, {"Q", "R"}, {"S", "T"}, {"U", "V"}})
             s.merge(span(from, to, r));
     const std::pair<const char *, const char16_t *> heads[] = {
         {"B9", u"날  짜"}, {"E9", u"품       목"}, {"J9", u"규    격"}, {"N9", u"단위"}, {"P9", u"수량"},
@@ -114,7 +115,8 @@ Sheet BuildStatementSheet(const InvoiceDocument &doc, const ExportSettings &sett
     for (auto [cell, text] : heads)
         s.setValue(QLatin1String(cell), QString::fromUtf16(text));
 
-    for (auto [from, to] : {std::pair{"B", "D"}, {"E", "H"}, {"J", "L"}, {"M", "N"}, {"O", "Q"}, {"S", "T"}, {"U", "W"}})
+    for (auto [from, to] :
+         {std::pair{"B", "D"}, {"E", "H"}, {"J", "L"}, {"M", "N"}, {"O", "Q"}, {"S", "T"}, {"U", "W"}})
         s.merge(span(from, to, totals));
 
     // Party values.
@@ -161,8 +163,10 @@ Sheet BuildStatementSheet(const InvoiceDocument &doc, const ExportSettings &sett
         s.setValue(row("N", r), line.unit);
         // Numbers to compute with; an amount of 0 leaves its cell empty.
         const std::tuple<Money, const char *, QString> amounts[] = {
-            {line.quantity, "P", QuantityFormat(line.quantityDecimals)}, {line.unitPrice, "Q", kAmountFormat},
-            {line.supply, "S", kAmountFormat}, {line.tax, "U", kAmountFormat}};
+            {line.quantity, "P", QuantityFormat(line.quantityDecimals)},
+            {line.unitPrice, "Q", kAmountFormat},
+            {line.supply, "S", kAmountFormat},
+            {line.tax, "U", kAmountFormat}};
         for (const auto &[value, sheetCol, format] : amounts)
             if (value.raw() != 0)
                 s.setNumber(row(sheetCol, r), value, format);

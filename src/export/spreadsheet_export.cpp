@@ -41,16 +41,17 @@ bool RunOpener(const QString &program, const QStringList &arguments, int waitMs)
     static int serial = 0;
     // The opener's exit code lands in this file; it is written only while the file still exists, so
     // a program that ends after this one has gone leaves nothing behind.
-    const QString answer = QDir::temp().filePath(QStringLiteral("zaruziz-opener-%1-%2.status")
-                                                     .arg(QCoreApplication::applicationPid())
-                                                     .arg(++serial));
+    const QString answer = QDir::temp().filePath(
+        QStringLiteral("zaruziz-opener-%1-%2.status").arg(QCoreApplication::applicationPid()).arg(++serial));
     QFile marker(answer);
     if (!marker.open(QIODevice::WriteOnly))
         return false;
     marker.close();
-    const QString script = QStringLiteral("a=\"$1\"; shift; \"$@\" >/dev/null 2>&1; c=$?; [ -e \"$a\" ] && echo $c > \"$a\"");
+    const QString script =
+        QStringLiteral("a=\"$1\"; shift; \"$@\" >/dev/null 2>&1; c=$?; [ -e \"$a\" ] && echo $c > \"$a\"");
     if (!QProcess::startDetached(QStringLiteral("/bin/sh"),
-                                 QStringList{QStringLiteral("-c"), script, QStringLiteral("sh"), answer, program} + arguments)) {
+                                 QStringList{QStringLiteral("-c"), script, QStringLiteral("sh"), answer, program} +
+                                     arguments)) {
         QFile::remove(answer);
         return false;
     }
@@ -120,7 +121,8 @@ SpreadsheetOpener &spreadsheetOpener() {
 void setSpreadsheetOpener(SpreadsheetOpener *opener) { installedOpener = opener; }
 
 QString ExportFilePath(const QString &sheetName, const QDateTime &when) {
-    const QString base = QDir::tempPath() + u'/' + sheetName + u'_' + when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString base =
+        QDir::tempPath() + u'/' + sheetName + u'_' + when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = base + QStringLiteral(".xlsx");
     for (int n = 2; QFile::exists(path); ++n)
         path = base + QStringLiteral("-%1.xlsx").arg(n);

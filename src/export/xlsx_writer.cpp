@@ -16,7 +16,8 @@ namespace sheet {
 
 StoredValue StoreValue(const Cell &cell) {
     if (cell.number)
-        return {StoredValue::Number, *cell.number, cell.numberFormat == kQuantityFormat ? QString() : cell.numberFormat};
+        return {StoredValue::Number, *cell.number,
+                cell.numberFormat == kQuantityFormat ? QString() : cell.numberFormat};
     if (cell.value.isEmpty())
         return {};
     if (cell.text)
@@ -100,7 +101,10 @@ struct FullFormat {
 
     QByteArray key() const {
         QByteArray k = cell.font.name.toUtf8();
-        auto num = [&](double v) { k += '|'; k += QByteArray::number(v); };
+        auto num = [&](double v) {
+            k += '|';
+            k += QByteArray::number(v);
+        };
         num(cell.font.size);
         num(cell.font.bold);
         num(cell.font.colour);
@@ -201,8 +205,8 @@ void WriteXlsx(const Sheet &sheet, const QString &path) {
     QList<QByteArray> keepAlive;
 
     // Defaults of every column: the sheet's format with its default lines on all four sides.
-    FullFormat sheetFormat{sheet.sheetFormat(), sheet.sheetBorder(), sheet.sheetBorder(), sheet.sheetBorder(),
-                           sheet.sheetBorder(), QString()};
+    FullFormat sheetFormat{sheet.sheetFormat(), sheet.sheetBorder(), sheet.sheetBorder(),
+                           sheet.sheetBorder(), sheet.sheetBorder(), QString()};
     lxw_format *columnFormat = formats.get(sheetFormat);
     const QMap<int, double> &widths = sheet.columnWidths();
     const int lastSet = widths.isEmpty() ? 0 : widths.lastKey();
@@ -254,8 +258,12 @@ void WriteXlsx(const Sheet &sheet, const QString &path) {
     for (const CellRef &r : refs) {
         const Cell &c = sheet.cell(r);
         const StoredValue v = StoreValue(c);
-        FullFormat f{c.format, sheet.border(r, Edge::Left), sheet.border(r, Edge::Top), sheet.border(r, Edge::Right),
-                     sheet.border(r, Edge::Bottom), v.kind == StoredValue::Number ? v.format : QString()};
+        FullFormat f{c.format,
+                     sheet.border(r, Edge::Left),
+                     sheet.border(r, Edge::Top),
+                     sheet.border(r, Edge::Right),
+                     sheet.border(r, Edge::Bottom),
+                     v.kind == StoredValue::Number ? v.format : QString()};
         // Some programs draw a merged area's outline from its top-left cell alone: give that cell the
         // area's right and bottom lines as well.
         if (const std::optional<Range> m = sheet.mergeAt(r); m && m->top == r.row && m->left == r.col) {

@@ -17,8 +17,7 @@ THInplaceEdit::THInplaceEdit(QWidget *parent) : QLineEdit(parent) {
 
 THGridDelegate::THGridDelegate(THStringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-QWidget *THGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                                      const QModelIndex &index) const {
+QWidget *THGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const {
     auto *edit = new THInplaceEdit(parent);
     const Qt::Alignment a = grid_->columnAlignment(index.column());
     edit->setAlignment((a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
@@ -77,9 +76,7 @@ void THGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
 
 THStringGrid::THStringGrid(QWidget *parent) : QTableWidget(parent) { init(); }
 
-THStringGrid::THStringGrid(int rows, int columns, QWidget *parent) : QTableWidget(rows, columns, parent) {
-    init();
-}
+THStringGrid::THStringGrid(int rows, int columns, QWidget *parent) : QTableWidget(rows, columns, parent) { init(); }
 
 void THStringGrid::init() {
     setItemDelegate(new THGridDelegate(this));
@@ -313,11 +310,8 @@ bool THStringGrid::forwardToEditor(QEvent *event) {
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-        case Qt::Key_Escape:
-            QCoreApplication::sendEvent(list, event);
-            return true;
-        default:
-            break;
+        case Qt::Key_Escape: QCoreApplication::sendEvent(list, event); return true;
+        default: break;
         }
     }
     QCoreApplication::sendEvent(edit, event);
@@ -332,8 +326,7 @@ bool THStringGrid::event(QEvent *event) {
         if (forwardToEditor(event))
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return QTableWidget::event(event);
 }

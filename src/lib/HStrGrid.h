@@ -85,7 +85,6 @@ signals:
     void cellEditorCreated(THInplaceEdit *editor, const QModelIndex &index);
 
 public:
-
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
@@ -131,8 +130,7 @@ class THGridDelegate : public QStyledItemDelegate {
 
 public:
     explicit THGridDelegate(THStringGrid *grid);
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 

@@ -38,12 +38,11 @@ void CheckHeld(AmountColumn column, Money value, const QString &where) {
         throw NumberConversionError(DecimalText(value),
                                     QStringLiteral("%1%2에는 음수를 넣을 수 없습니다.").arg(place, l.name));
     if (!decimalsHeld(value, l.decimals))
-        throw NumberConversionError(DecimalText(value),
-                                    l.decimals == 0
-                                        ? QStringLiteral("%1%2에는 소수를 넣을 수 없습니다.").arg(place, l.name)
-                                        : QStringLiteral("%1%2은(는) 소수점 아래 %3 자리까지 넣을 수 있습니다.")
-                                              .arg(place, l.name)
-                                              .arg(l.decimals));
+        throw NumberConversionError(
+            DecimalText(value), l.decimals == 0 ? QStringLiteral("%1%2에는 소수를 넣을 수 없습니다.").arg(place, l.name)
+                                                : QStringLiteral("%1%2은(는) 소수점 아래 %3 자리까지 넣을 수 있습니다.")
+                                                      .arg(place, l.name)
+                                                      .arg(l.decimals));
     if (FitsAmountCell(value, l.width))
         return;
     try {

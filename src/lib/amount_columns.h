@@ -20,11 +20,11 @@ enum class AmountColumn {
 };
 
 struct AmountLimits {
-    int width;        // characters of the column's text (FormatAmountText); the last three never show
-    bool negative;    // takes a minus sign
-    int decimals;     // decimals kept: 0 for whole won
-    QString name;     // as the column's header calls it
-    int storedBytes;  // capacity of its slot in a tax invoice or statement record; 0: stored as a number
+    int width;       // characters of the column's text (FormatAmountText); the last three never show
+    bool negative;   // takes a minus sign
+    int decimals;    // decimals kept: 0 for whole won
+    QString name;    // as the column's header calls it
+    int storedBytes; // capacity of its slot in a tax invoice or statement record; 0: stored as a number
 };
 
 const AmountLimits &LimitsOf(AmountColumn column);

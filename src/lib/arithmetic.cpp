@@ -59,8 +59,8 @@ QString AmountCellText(Money amount, int width, const QString &columnName) {
     if (FitsAmountCell(amount, width))
         return FormatAmountText(amount, width);
     if (columnName.isEmpty())
-        throw AmountTooLargeError(QStringLiteral("금액이 너무 큽니다. 이 칸에는 %1 까지 입력할 수 있습니다.")
-                                      .arg(maxShownText(width)));
+        throw AmountTooLargeError(
+            QStringLiteral("금액이 너무 큽니다. 이 칸에는 %1 까지 입력할 수 있습니다.").arg(maxShownText(width)));
     throw AmountTooLargeError(QStringLiteral("%1 칸에 들어갈 수 없는 금액입니다. %1 칸에는 %2 까지 들어갑니다.")
                                   .arg(columnName, maxShownText(width)));
 }

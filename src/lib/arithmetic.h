@@ -51,13 +51,13 @@ QString BlankCountMark(int blanks);
 
 // What the tax invoice header and the statement totals show for supply sum S and tax sum V.
 struct InvoiceTotals {
-    Money supply;          // S
-    Money tax;             // V
-    QString Totmy;         // S + V, also gTotEdt
-    QString gMnyEdt;       // S
-    QString gVatEdt;       // V
-    QStringList La;        // La1 .. La11 (index 0 = La1), then La12 = the blank count mark
-    QStringList Lb;        // Lb1 .. Lb10
+    Money supply;                // S
+    Money tax;                   // V
+    QString Totmy;               // S + V, also gTotEdt
+    QString gMnyEdt;             // S
+    QString gVatEdt;             // V
+    QStringList La;              // La1 .. La11 (index 0 = La1), then La12 = the blank count mark
+    QStringList Lb;              // Lb1 .. Lb10
     bool supplyOverflow = false; // S has more than 11 digits: the boxes show "#"
     bool taxOverflow = false;    // V has more than 10 digits
 };

@@ -22,7 +22,8 @@ template <typename F> bool RunCommand(QWidget *parent, F &&command) {
     } catch (const std::bad_alloc &) {
         ShowCommandError(parent, QStringLiteral("메모리가 부족하여 작업을 마치지 못했습니다."));
     } catch (const std::exception &e) {
-        ShowCommandError(parent, QStringLiteral("작업 중 오류가 발생했습니다: %1").arg(QString::fromLocal8Bit(e.what())));
+        ShowCommandError(parent,
+                         QStringLiteral("작업 중 오류가 발생했습니다: %1").arg(QString::fromLocal8Bit(e.what())));
     }
     return false;
 }

@@ -22,8 +22,8 @@ InvoiceColumns ColumnsOf(GridKind kind) {
 
 bool InvoiceLine::isEmpty() const {
     return date.trimmed().isEmpty() && item.trimmed().isEmpty() && spec.trimmed().isEmpty() &&
-           unit.trimmed().isEmpty() && remark.trimmed().isEmpty() && quantity.raw() == 0 &&
-           unitPrice.raw() == 0 && supply.raw() == 0 && tax.raw() == 0;
+           unit.trimmed().isEmpty() && remark.trimmed().isEmpty() && quantity.raw() == 0 && unitPrice.raw() == 0 &&
+           supply.raw() == 0 && tax.raw() == 0;
 }
 
 bool InvoiceLine::isFilled() const {

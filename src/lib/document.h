@@ -80,15 +80,15 @@ struct InvoiceDocument {
     bool statement = false; // a transaction statement; else a tax invoice
     Party supplier;
     BuyerKind buyerKind = BuyerKind::Business;
-    Party buyer;                    // its number by buyerKind
-    QString issueDate;              // 작성일자 of the tax invoice, "yyyy.MM.dd" (empty when not written)
-    QString statementDate;          // date of the statement, "yyyy.MM.dd"
+    Party buyer;                              // its number by buyerKind
+    QString issueDate;                        // 작성일자 of the tax invoice, "yyyy.MM.dd" (empty when not written)
+    QString statementDate;                    // date of the statement, "yyyy.MM.dd"
     QString bookVolume = QStringLiteral("0"); // 책번호 권, as written
     QString bookNumber = QStringLiteral("0"); // 책번호 호, as written
-    QString serialNumber;           // 일련번호 "##-####" as written
-    QString description;            // 거래내용 of a statement
-    Money cash, check, bill, credit; // 현금, 수표, 어음, 외상미수금
-    bool receipt = true;            // 이 금액을 영수 함; false: 청구 함
+    QString serialNumber;                     // 일련번호 "##-####" as written
+    QString description;                      // 거래내용 of a statement
+    Money cash, check, bill, credit;          // 현금, 수표, 어음, 외상미수금
+    bool receipt = true;                      // 이 금액을 영수 함; false: 청구 함
     QList<InvoiceLine> lines = QList<InvoiceLine>(5); // ItemRowCount(kind()) lines, the empty ones too
 
     GridKind kind() const { return statement ? GridKind::Statement : GridKind::TaxInvoice; }

@@ -7,8 +7,7 @@
 
 class AppError : public std::runtime_error {
 public:
-    explicit AppError(const QString &message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit AppError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString &message() const { return message_; }
 
 private:
@@ -18,8 +17,7 @@ private:
 // A text that should hold a number does not.
 class NumberConversionError : public AppError {
 public:
-    explicit NumberConversionError(const QString &text, const QString &message)
-        : AppError(message), text_(text) {}
+    explicit NumberConversionError(const QString &text, const QString &message) : AppError(message), text_(text) {}
     const QString &text() const { return text_; }
 
 private:

@@ -64,8 +64,7 @@ protected:
                 return true;
             }
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 

@@ -95,8 +95,7 @@ protected:
             if (!preedit_.isEmpty() && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
                 commit();
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 
@@ -152,9 +151,9 @@ bool callFcitx(const char *method) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.fcitx.Fcitx5"), QStringLiteral("/controller"),
-                                                       QStringLiteral("org.fcitx.Fcitx.Controller1"),
-                                                       QString::fromLatin1(method));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("org.fcitx.Fcitx5"), QStringLiteral("/controller"),
+                                       QStringLiteral("org.fcitx.Fcitx.Controller1"), QString::fromLatin1(method));
     return bus.send(call);
 }
 

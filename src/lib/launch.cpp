@@ -42,8 +42,7 @@ public:
     CompanionLibrary &operator=(const CompanionLibrary &) = delete;
 
     // The entry point, or nullptr after telling the user the error code.
-    template <typename Function>
-    Function *entry(const char *symbol) {
+    template <typename Function> Function *entry(const char *symbol) {
         if (QFunctionPointer f = library_.resolve(symbol))
             return reinterpret_cast<Function *>(f);
         prompts().plain(nullptr, QString::number(kEntryPointMissingCode), kAppTitle);

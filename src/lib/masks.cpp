@@ -10,9 +10,7 @@ namespace {
 const char *const kKeepLiteralsProperty = "maskKeepsLiterals";
 
 // Characters with a meaning of their own in a Qt input mask; as literals they need a '\'.
-bool isQtMaskChar(QChar c) {
-    return QStringView(u"AaNnXx90DdHhBb#><![]{}\\;").contains(c);
-}
+bool isQtMaskChar(QChar c) { return QStringView(u"AaNnXx90DdHhBb#><![]{}\\;").contains(c); }
 
 void appendLiteral(QString &out, QChar c) {
     if (isQtMaskChar(c))

@@ -22,10 +22,10 @@ constexpr std::array<std::array<const char16_t *, 4>, 2> kPositionWords{{
 }};
 
 constexpr std::array<std::array<const char16_t *, 19>, 2> kGroupWords{{
-    {u"", u"만", u"억", u"조", u"경", u"해", u"자", u"양", u"구", u"간", u"정", u"재", u"극", u"만극",
-     u"항하사", u"만항하사", u"아승기", u"만아승기", u"나유타"},
-    {u"", u"萬", u"億", u"兆", u"京", u"垓", u"子", u"穰", u"溝", u"澗", u"正", u"載", u"極", u"萬極",
-     u"恒河沙", u"萬恒河沙", u"阿僧祇", u"萬阿僧祇", u"那由他"},
+    {u"", u"만", u"억", u"조", u"경", u"해", u"자", u"양", u"구", u"간", u"정", u"재", u"극", u"만극", u"항하사",
+     u"만항하사", u"아승기", u"만아승기", u"나유타"},
+    {u"", u"萬", u"億", u"兆", u"京", u"垓", u"子", u"穰", u"溝", u"澗", u"正", u"載", u"極", u"萬極", u"恒河沙",
+     u"萬恒河沙", u"阿僧祇", u"萬阿僧祇", u"那由他"},
 }};
 
 // Rounds raw (value x 10000) to a multiple of unit, halves away from zero.
@@ -51,9 +51,7 @@ QString groupThousands(std::uint64_t whole) {
     return out;
 }
 
-std::uint64_t magnitude(std::int64_t v) {
-    return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v);
-}
+std::uint64_t magnitude(std::int64_t v) { return v < 0 ? std::uint64_t(0) - std::uint64_t(v) : std::uint64_t(v); }
 
 bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
 
@@ -194,8 +192,7 @@ Money ParseAmount(const QString &text) {
         return Money();
 
     auto fail = [&]() -> Money {
-        throw NumberConversionError(
-            text, QStringLiteral("\"%1\" 은(는) 올바른 숫자가 아닙니다.").arg(text.trimmed()));
+        throw NumberConversionError(text, QStringLiteral("\"%1\" 은(는) 올바른 숫자가 아닙니다.").arg(text.trimmed()));
     };
 
     // [+|-] digits [. digits]  or  [+|-] . digits
@@ -241,9 +238,7 @@ Money ParseAmount(const QString &text) {
     return Money::fromRaw(signedRaw);
 }
 
-QString PadLeftChar(QChar fill, const QString &text, int width) {
-    return PadLeftTo(text.trimmed(), width, fill);
-}
+QString PadLeftChar(QChar fill, const QString &text, int width) { return PadLeftTo(text.trimmed(), width, fill); }
 
 QString RepeatChar(QChar c, int count) {
     if (c.isNull() || count <= 0)

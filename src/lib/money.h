@@ -24,8 +24,14 @@ public:
     constexpr Money operator+(Money o) const { return Money(raw_ + o.raw_); }
     constexpr Money operator-(Money o) const { return Money(raw_ - o.raw_); }
     constexpr Money operator-() const { return Money(-raw_); }
-    Money &operator+=(Money o) { raw_ += o.raw_; return *this; }
-    Money &operator-=(Money o) { raw_ -= o.raw_; return *this; }
+    Money &operator+=(Money o) {
+        raw_ += o.raw_;
+        return *this;
+    }
+    Money &operator-=(Money o) {
+        raw_ -= o.raw_;
+        return *this;
+    }
     constexpr auto operator<=>(const Money &) const = default;
 
 private:

@@ -78,8 +78,8 @@ bool rewriteInPlace(const QByteArray &target, const QByteArray &bytes, int &erro
         ::close(fd);
         return false;
     }
-    bool ok = writeAllAt(fd, bytes.constData(), size_t(bytes.size()), 0) &&
-              ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+    bool ok = writeAllAt(fd, bytes.constData(), size_t(bytes.size()), 0) && ::ftruncate(fd, off_t(bytes.size())) == 0 &&
+              ::fsync(fd) == 0;
     if (!ok) {
         error = errno;
         // The old content fits in the blocks it held before, so this cannot run out of space.

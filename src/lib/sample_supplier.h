@@ -23,8 +23,8 @@ inline constexpr const char16_t *kQuotationTel = u"02-1234-5678";
 
 // The sample record as a party of a document.
 inline Party Supplier() {
-    return {QString::fromUtf16(kSaNo),  QString::fromUtf16(kSangho), QString::fromUtf16(kName),
-            QString::fromUtf16(kAddr),  QString::fromUtf16(kUptea),  QString::fromUtf16(kUpjong)};
+    return {QString::fromUtf16(kSaNo), QString::fromUtf16(kSangho), QString::fromUtf16(kName),
+            QString::fromUtf16(kAddr), QString::fromUtf16(kUptea),  QString::fromUtf16(kUpjong)};
 }
 
 } // namespace sample

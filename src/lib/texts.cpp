@@ -55,8 +55,7 @@ bool IsDateTextComplete(QChar c, const QString &text) {
 int WinVersionCode(const OsVersionRecord &r) {
     const QString sp = r.servicePack.size() >= 2 ? r.servicePack.mid(1, 1).trimmed() : QString();
     switch (r.platform) {
-    case 0:
-        return 1;
+    case 0: return 1;
     case 1:
         switch (r.minor) {
         case 0: return sp == u"B" ? 4 : 3;
@@ -78,8 +77,7 @@ int WinVersionCode(const OsVersionRecord &r) {
         case 6: return 14;
         default: return 0;
         }
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

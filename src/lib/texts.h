@@ -21,7 +21,7 @@ QString TodayText();
 bool IsDateTextComplete(QChar c, const QString &text);
 
 struct OsVersionRecord {
-    int platform = -1;     // 0: 16-bit extension, 1: 9x line, 2: NT line
+    int platform = -1; // 0: 16-bit extension, 1: 9x line, 2: NT line
     int major = 0;
     int minor = 0;
     quint32 build = 0;

@@ -81,9 +81,8 @@ TPrtUntf *TPrtUntf::instance() { return g_instance; }
 
 TPrtUntf::TPrtUntf(QWidget *editor, int printPageIndex, int lastStatementLine, PrintRunner runner,
                    const PrintChoices &choices, ChoiceKeeper keep)
-    : QDialog(editor, Qt::Dialog | Qt::FramelessWindowHint), editor_(editor),
-      pageIndex_(qBound(0, printPageIndex, 2)), lastStatementLine_(lastStatementLine),
-      runner_(std::move(runner)), choices_(choices), keep_(std::move(keep)) {
+    : QDialog(editor, Qt::Dialog | Qt::FramelessWindowHint), editor_(editor), pageIndex_(qBound(0, printPageIndex, 2)),
+      lastStatementLine_(lastStatementLine), runner_(std::move(runner)), choices_(choices), keep_(std::move(keep)) {
     g_instance = this;
     setObjectName(QStringLiteral("PrtUntf"));
     setWindowTitle(QStringLiteral("출력물 종류를 선택하세요."));
@@ -331,8 +330,7 @@ void TPrtUntf::PrvFrm0Click() { PrvCheck0->setEnabled(!PrvFrm0->isChecked()); }
 
 void TPrtUntf::PrvFrm1Click() {
     PrvCheck1->setEnabled(!PrvFrm1->isChecked());
-    DtyPnl->setVisible(lastStatementLine_ > 12 &&
-                       !(PrvFrm1->isChecked() && PrtARadio1->isChecked()));
+    DtyPnl->setVisible(lastStatementLine_ > 12 && !(PrvFrm1->isChecked() && PrtARadio1->isChecked()));
 }
 
 void TPrtUntf::PrtARadio1Click() {
@@ -394,7 +392,8 @@ PrintOptions TPrtUntf::currentOptions() const {
 }
 
 bool TPrtUntf::offsetsAreWholeNumbers(QLineEdit *top, QLineEdit *left) {
-    for (auto [edit, name] : {std::pair{top, QStringLiteral("위쪽여백")}, std::pair{left, QStringLiteral("좌측여백")}}) {
+    for (auto [edit, name] :
+         {std::pair{top, QStringLiteral("위쪽여백")}, std::pair{left, QStringLiteral("좌측여백")}}) {
         const QString t = edit->text().trimmed();
         bool ok = t.isEmpty();
         if (!ok)

@@ -36,8 +36,8 @@ void fillPartyBlocks(ReportForm &f, const InvoiceDocument &doc, const std::funct
                      const std::function<QString(const QString &)> &buyer) {
     static const char16_t *const kStems[6] = {u"SaNo", u"Sangho", u"Name", u"Addr", u"UpTea", u"UpJong"};
     const Party &a = doc.supplier, &b = doc.buyer;
-    const QString supplierTexts[6] = {SupplierNumberText(a.number), a.name, a.representative,
-                                      a.address, a.businessType, a.businessItem};
+    const QString supplierTexts[6] = {
+        SupplierNumberText(a.number), a.name, a.representative, a.address, a.businessType, a.businessItem};
     const QString buyerTexts[6] = {b.number, b.name, b.representative, b.address, b.businessType, b.businessItem};
     for (int i = 0; i < 6; ++i) {
         const QString stem = QString::fromUtf16(kStems[i]);
@@ -62,12 +62,13 @@ void fillTaxCopy(ReportForm &f, const InvoiceDocument &doc, const PrintOptions &
     // The serial number "##-####" goes one character per cell, the hyphen left out.
     const int serialChars[] = {0, 1, 3, 4, 5, 6};
     for (int i = 0; i < 6; ++i)
-        f.setText((upper ? u"DtysNoa"_s : u"DtysNob"_s) + QString::number(i + 1), doc.serialNumber.mid(serialChars[i], 1));
+        f.setText((upper ? u"DtysNoa"_s : u"DtysNob"_s) + QString::number(i + 1),
+                  doc.serialNumber.mid(serialChars[i], 1));
     const QString word = doc.receipt ? u"(영수)"_s : u"(청구)"_s;
     f.setText(upper ? u"BtnA"_s : u"BtnB"_s, upper ? word : word + u' ');
 
-    fillPartyBlocks(f, doc, [&](const QString &stem) { return sup + stem; },
-                    [&](const QString &stem) { return buy + stem; });
+    fillPartyBlocks(
+        f, doc, [&](const QString &stem) { return sup + stem; }, [&](const QString &stem) { return buy + stem; });
 
     f.setText(p + u"LDtyEtc"_s, QString());
     const bool dates = !o.noDate;
@@ -108,8 +109,8 @@ void fillTaxCopy(ReportForm &f, const InvoiceDocument &doc, const PrintOptions &
 
 void fillStatementParties(ReportForm &f, const InvoiceDocument &doc, QChar prefix) {
     const QString p(prefix);
-    fillPartyBlocks(f, doc, [&](const QString &stem) { return p + stem; },
-                    [&](const QString &stem) { return p + stem + u'b'; });
+    fillPartyBlocks(
+        f, doc, [&](const QString &stem) { return p + stem; }, [&](const QString &stem) { return p + stem + u'b'; });
     f.setText(p + u"LDate"_s, u"작성일자 "_s + LongDateText(doc.statementDate));
 }
 
@@ -226,7 +227,8 @@ std::unique_ptr<ReportForm> FillLongStatement(const InvoiceDocument &doc, const 
     // The single copy is drawn in the chosen copy's colour, or in black with white cells.
     const report::TagRule shaded = report::TagIs(1);
     if (o.blackWhite) {
-        f.recolour(Qt::black, report::TagIs(1), [](int) { return true; }, kWhite);
+        f.recolour(
+            Qt::black, report::TagIs(1), [](int) { return true; }, kWhite);
         f.inkToBlack();
     } else if (o.buyerCopy)
         f.recolour(report::kNavy, report::TagIs(1), shaded, report::kBlueShade);

@@ -61,8 +61,7 @@ PrintJobResult printStatement(const InvoiceDocument &doc, const PrintOptions &o,
         auto form = FillReceipt(doc, o);
         return resultOf(Output(*form, o.preview && !o.formPaper, kOtherPreviewExtra, target));
     }
-    case StatementLayout::FormPaperSheets:
-        return printStatementSheets(doc, o, target);
+    case StatementLayout::FormPaperSheets: return printStatementSheets(doc, o, target);
     case StatementLayout::LongForm: {
         auto form = FillLongStatement(doc, o);
         return resultOf(Output(*form, o.preview, kOtherPreviewExtra, target));

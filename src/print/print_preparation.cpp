@@ -34,10 +34,11 @@ void CheckOffsetKeepsFormOnPaper(const report::ReportForm &form, const QString &
     const int largest = int(std::floor((paperMm - extentMm) * unitsPerMm + 1e-9)) - base;
     if (offset <= largest)
         return;
-    throw AppError(QStringLiteral("%1 %2 은(는) 양식을 용지 밖으로 밀어냅니다.\n이 양식의 %1은(는) %3 이하로 입력하세요.")
-                       .arg(field)
-                       .arg(offset)
-                       .arg(largest));
+    throw AppError(
+        QStringLiteral("%1 %2 은(는) 양식을 용지 밖으로 밀어냅니다.\n이 양식의 %1은(는) %3 이하로 입력하세요.")
+            .arg(field)
+            .arg(offset)
+            .arg(largest));
 }
 
 } // namespace

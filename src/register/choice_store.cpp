@@ -43,7 +43,8 @@ QJsonObject readFile(const QString &path) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
-        throw IoError(QStringLiteral("문서목록의 선택 파일이 손상되었습니다: %1\n(고치거나 지우면 선택이 처음 상태로 돌아갑니다.)")
+        throw IoError(QStringLiteral(
+                          "문서목록의 선택 파일이 손상되었습니다: %1\n(고치거나 지우면 선택이 처음 상태로 돌아갑니다.)")
                           .arg(QDir::toNativeSeparators(path)));
     return doc.object();
 }

@@ -142,8 +142,9 @@ DocumentIndex::~DocumentIndex() {
 
 void DocumentIndex::open(bool retry) {
     {
-        QSqlDatabase db = QSqlDatabase::contains(connection_) ? QSqlDatabase::database(connection_, false)
-                                                              : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+        QSqlDatabase db = QSqlDatabase::contains(connection_)
+                              ? QSqlDatabase::database(connection_, false)
+                              : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
         db.setDatabaseName(path_);
         bool usable = db.open();
         if (usable) {
@@ -277,8 +278,9 @@ public:
             return;
         }
         if (!realFolders_.insert(real.string()).second) {
-            problem(EntryType::FolderLoop, dir,
-                    QStringLiteral("이미 읽은 폴더(%1)를 다시 가리키는 연결이라 한 번만 읽었습니다.").arg(pathText(real)));
+            problem(
+                EntryType::FolderLoop, dir,
+                QStringLiteral("이미 읽은 폴더(%1)를 다시 가리키는 연결이라 한 번만 읽었습니다.").arg(pathText(real)));
             return;
         }
         fs::directory_iterator it(dir, error);
@@ -362,10 +364,12 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder, const Refre
         const fs::path root(prefix.toStdString());
         const fs::file_status status = fs::status(root, error);
         if (error || !fs::exists(status))
-            throw IoError(QStringLiteral("문서목록의 폴더가 없습니다: %1\n드라이브나 네트워크 폴더가 연결되어 있는지 확인하세요.")
-                              .arg(QDir::toNativeSeparators(folder)));
+            throw IoError(
+                QStringLiteral("문서목록의 폴더가 없습니다: %1\n드라이브나 네트워크 폴더가 연결되어 있는지 확인하세요.")
+                    .arg(QDir::toNativeSeparators(folder)));
         if (!fs::is_directory(status))
-            throw IoError(QStringLiteral("문서목록의 폴더가 폴더가 아닙니다: %1").arg(QDir::toNativeSeparators(folder)));
+            throw IoError(
+                QStringLiteral("문서목록의 폴더가 폴더가 아닙니다: %1").arg(QDir::toNativeSeparators(folder)));
         fs::directory_iterator probe(root, error);
         if (error)
             throw IoError(QStringLiteral("문서목록의 폴더를 읽을 수 없습니다: %1\n%2")

@@ -60,8 +60,7 @@ void readInvoice(RegisterEntry &e, const QByteArray &bytes, DocKind kind) {
     for (const InvoiceLine &line : d.lines) {
         e.itemCount += line.isEmpty() ? 0 : 1;
         if (!line.item.trimmed().isEmpty())
-            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(),
-                            line.unitPrice});
+            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(), line.unitPrice});
     }
 }
 
@@ -78,8 +77,7 @@ void readQuotation(RegisterEntry &e, const QByteArray &bytes) {
     for (const QuotationLine &line : q.lines) {
         e.itemCount += line.item.trimmed().isEmpty() && line.amount() == Money() ? 0 : 1;
         if (!line.item.trimmed().isEmpty())
-            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(),
-                            line.unitPrice});
+            e.items.append({line.item.trimmed(), line.spec.trimmed(), line.unit.trimmed(), line.unitPrice});
     }
 }
 
@@ -159,8 +157,8 @@ void MarkSupersededFiles(QVector<RegisterEntry> &entries) {
         if (e.type != EntryType::Document || e.kind == DocKind::Quotation)
             continue;
         const QFileInfo info(e.path);
-        const QString key = info.absolutePath() + u'/' + info.completeBaseName().toLower() + u'.' +
-                            info.suffix().left(1).toLower();
+        const QString key =
+            info.absolutePath() + u'/' + info.completeBaseName().toLower() + u'.' + info.suffix().left(1).toLower();
         groups[key].append(i);
     }
     for (const QVector<qsizetype> &group : std::as_const(groups)) {

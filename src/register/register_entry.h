@@ -39,17 +39,17 @@ struct ItemLine {
 
 struct RegisterEntry {
     EntryType type = EntryType::Document;
-    QString path;          // absolute path of the file
-    qint64 modified = 0;   // the file's modification time, ms since the epoch
-    qint64 size = 0;       // bytes
-    QString error;         // why the file cannot be read; empty when it was read
+    QString path;        // absolute path of the file
+    qint64 modified = 0; // the file's modification time, ms since the epoch
+    qint64 size = 0;     // bytes
+    QString error;       // why the file cannot be read; empty when it was read
     DocKind kind = DocKind::TaxInvoice;
     bool olderFormat = false; // written by an older generation of the program (read only)
-    QDate date;            // 작성일자 (tax invoice), 거래일자 (statement), 견적일자 (quotation)
-    QString book;          // 책번호 "권-호" of a tax invoice, empty when both are 0
-    QString serial;        // 일련번호 of a tax invoice, empty when not given
+    QDate date;               // 작성일자 (tax invoice), 거래일자 (statement), 견적일자 (quotation)
+    QString book;             // 책번호 "권-호" of a tax invoice, empty when both are 0
+    QString serial;           // 일련번호 of a tax invoice, empty when not given
     BuyerKind buyerKind = BuyerKind::Business;
-    QString buyerNumber;   // the digits of the buyer's business or resident number, without hyphens
+    QString buyerNumber; // the digits of the buyer's business or resident number, without hyphens
     QString buyerName, buyerRep, buyerAddr, buyerUpTea, buyerUpJong;
     qint64 supply = 0, tax = 0; // whole won
     int itemCount = 0;
@@ -64,7 +64,9 @@ struct RegisterEntry {
     // A document that counts in totals and summaries: read, and not replaced by a newer file.
     bool counted() const { return readable() && supersededBy.isEmpty(); }
     // Something that could not be read: documents of it may be missing from totals and summaries.
-    bool missing() const { return type == EntryType::UnreadableFolder || (type == EntryType::Document && !error.isEmpty()); }
+    bool missing() const {
+        return type == EntryType::UnreadableFolder || (type == EntryType::Document && !error.isEmpty());
+    }
     qint64 total() const { return supply + tax; }
     QString fileName() const;
     // The buyer's number as it is written: "###-##-#####" or "######-#######".

@@ -16,7 +16,9 @@ DateRange MonthPeriod(int year, int month) {
 }
 
 QString PeriodText(const DateRange &range) {
-    auto day = [](const QDate &d) { return QStringLiteral("%1년 %2월 %3일").arg(d.year()).arg(d.month()).arg(d.day()); };
+    auto day = [](const QDate &d) {
+        return QStringLiteral("%1년 %2월 %3일").arg(d.year()).arg(d.month()).arg(d.day());
+    };
     const QString from = range.from.isValid() ? day(range.from) : QString();
     const QString to = range.to.isValid() ? day(range.to) : QString();
     return from + QStringLiteral(" ~ ") + to;

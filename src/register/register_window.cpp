@@ -40,8 +40,19 @@ namespace reg {
 namespace {
 
 enum Column {
-    ColKind, ColDate, ColNumber, ColBuyer, ColBuyerNumber, ColSupply, ColTax, ColTotal, ColItems, ColFile,
-    ColModified, ColNote, ColumnCount
+    ColKind,
+    ColDate,
+    ColNumber,
+    ColBuyer,
+    ColBuyerNumber,
+    ColSupply,
+    ColTax,
+    ColTotal,
+    ColItems,
+    ColFile,
+    ColModified,
+    ColNote,
+    ColumnCount
 };
 
 QString wonText(qint64 won) { return TotalText(Money::fromWon(won)); }
@@ -77,7 +88,9 @@ QString buyerNumberShown(const RegisterEntry &e) {
     return e.buyerKind == BuyerKind::Individual ? MaskedRegistrationNumber(e.buyerNumber) : e.buyerNumberText();
 }
 
-QString kindText(const RegisterEntry &e) { return e.type == EntryType::Document ? KindName(e.kind) : QStringLiteral("폴더"); }
+QString kindText(const RegisterEntry &e) {
+    return e.type == EntryType::Document ? KindName(e.kind) : QStringLiteral("폴더");
+}
 
 QString kindTotalsText(const KindTotals &k, bool withTax) {
     QString text = QStringLiteral("%1건 공급가액 %2").arg(k.documents).arg(wonText(k.supply));
@@ -109,12 +122,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const QStringList titles{QStringLiteral("종류"),     QStringLiteral("작성일자"),
-                                        QStringLiteral("책번호/일련번호"), QStringLiteral("공급받는자 상호"),
-                                        QStringLiteral("등록번호"), QStringLiteral("공급가액"),
-                                        QStringLiteral("세액"),     QStringLiteral("합계"),
-                                        QStringLiteral("품목수"),   QStringLiteral("파일명"),
-                                        QStringLiteral("수정시각"), QStringLiteral("비고")};
+        static const QStringList titles{QStringLiteral("종류"),
+                                        QStringLiteral("작성일자"),
+                                        QStringLiteral("책번호/일련번호"),
+                                        QStringLiteral("공급받는자 상호"),
+                                        QStringLiteral("등록번호"),
+                                        QStringLiteral("공급가액"),
+                                        QStringLiteral("세액"),
+                                        QStringLiteral("합계"),
+                                        QStringLiteral("품목수"),
+                                        QStringLiteral("파일명"),
+                                        QStringLiteral("수정시각"),
+                                        QStringLiteral("비고")};
         return titles.value(section);
     }
 
@@ -609,7 +628,8 @@ void RegisterWindow::showContextMenu(const QPoint &pos) {
 }
 
 void RegisterWindow::setSummaryChoice(const QString &path, SummaryChoice choice) {
-    const auto it = std::find_if(entries_.cbegin(), entries_.cend(), [&](const RegisterEntry &e) { return e.path == path; });
+    const auto it =
+        std::find_if(entries_.cbegin(), entries_.cend(), [&](const RegisterEntry &e) { return e.path == path; });
     if (it == entries_.cend())
         return;
     if (it->tax != 0 && choice == SummaryChoice::TaxFree) {
@@ -654,7 +674,8 @@ std::optional<SalesSummary> RegisterWindow::summaryOfPeriod(SummaryKind kind) {
 }
 
 void RegisterWindow::previewSummary() {
-    const auto summary = summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
+    const auto summary =
+        summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
     if (!summary)
         return;
     // A window of this dialog, so that the dialog's modality leaves it usable.
@@ -666,7 +687,8 @@ void RegisterWindow::previewSummary() {
 }
 
 void RegisterWindow::exportSummary() {
-    const auto summary = summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
+    const auto summary =
+        summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
     if (summary)
         ExportSalesSummarySheet(*summary, this);
 }

@@ -77,8 +77,17 @@ public:
 
     // Period choices of the period box, by their index.
     enum PeriodChoice {
-        AllTime = 0, FirstPreliminary, FirstFinal, FirstWhole, SecondPreliminary, SecondFinal, SecondWhole,
-        January, December = January + 11, WholeYear, CustomRange
+        AllTime = 0,
+        FirstPreliminary,
+        FirstFinal,
+        FirstWhole,
+        SecondPreliminary,
+        SecondFinal,
+        SecondWhole,
+        January,
+        December = January + 11,
+        WholeYear,
+        CustomRange
     };
     void choosePeriod(int year, int choice);
 

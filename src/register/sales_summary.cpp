@@ -65,7 +65,8 @@ SalesSummary BuildSalesSummary(const QVector<RegisterEntry> &entries, const Date
         b.supply += e.supply;
         b.tax += e.tax;
     }
-    std::sort(s.buyers.begin(), s.buyers.end(), [](const BuyerLine &a, const BuyerLine &b) { return a.number < b.number; });
+    std::sort(s.buyers.begin(), s.buyers.end(),
+              [](const BuyerLine &a, const BuyerLine &b) { return a.number < b.number; });
     for (const BuyerLine &b : s.buyers) {
         ++s.paperBusiness.buyers;
         s.paperBusiness.documents += b.documents;
@@ -76,7 +77,8 @@ SalesSummary BuildSalesSummary(const QVector<RegisterEntry> &entries, const Date
 }
 
 QString SummaryTitle(SummaryKind kind) {
-    return kind == SummaryKind::TaxInvoice ? QStringLiteral("매출처별 세금계산서합계표") : QStringLiteral("매출처별 계산서합계표");
+    return kind == SummaryKind::TaxInvoice ? QStringLiteral("매출처별 세금계산서합계표")
+                                           : QStringLiteral("매출처별 계산서합계표");
 }
 
 Submitter SubmitterOf(const Party &supplier) {

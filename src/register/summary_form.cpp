@@ -39,8 +39,8 @@ struct Page {
         l.wordWrap = true;
         return l;
     }
-    Label &word(double x, double y, double w, double h, const QString &text, HAlign align = HAlign::Center,
-                int px = 11, bool bold = false) {
+    Label &word(double x, double y, double w, double h, const QString &text, HAlign align = HAlign::Center, int px = 11,
+                bool bold = false) {
         return cell(QString(), x, y, w, h, text, align, px, bold, false);
     }
 };
@@ -59,12 +59,12 @@ QList<double> buyerColumns(bool withTax) {
 
 void buyerHeader(Page &p, double y, bool withTax) {
     const QList<double> c = buyerColumns(withTax);
-    const QStringList titles = withTax ? QStringList{QStringLiteral("⑪번호"), QStringLiteral("⑫사업자등록번호"),
-                                                     QStringLiteral("⑬상호(법인명)"), QStringLiteral("⑭매수"),
-                                                     QStringLiteral("⑮공급가액"), QStringLiteral("⑯세액")}
-                                       : QStringList{QStringLiteral("⑪번호"), QStringLiteral("⑫사업자등록번호"),
-                                                     QStringLiteral("⑬상호(법인명)"), QStringLiteral("⑭매수"),
-                                                     QStringLiteral("⑮매출금액")};
+    const QStringList titles =
+        withTax
+            ? QStringList{QStringLiteral("⑪번호"), QStringLiteral("⑫사업자등록번호"), QStringLiteral("⑬상호(법인명)"),
+                          QStringLiteral("⑭매수"), QStringLiteral("⑮공급가액"),       QStringLiteral("⑯세액")}
+            : QStringList{QStringLiteral("⑪번호"), QStringLiteral("⑫사업자등록번호"), QStringLiteral("⑬상호(법인명)"),
+                          QStringLiteral("⑭매수"), QStringLiteral("⑮매출금액")};
     for (int i = 0; i < titles.size(); ++i)
         p.cell(QString(), c[i], y, c[i + 1] - c[i], 24, titles[i], HAlign::Center, 11, true);
 }
@@ -83,26 +83,28 @@ void buyerRows(Page &p, double y, const SalesSummary &s, int first, int rows, bo
         p.cell(n + QStringLiteral("Name"), c[2], top, c[3] - c[2], kRow, b ? b->name : QString(), HAlign::Left);
         p.cell(n + QStringLiteral("Count"), c[3], top, c[4] - c[3], kRow, b ? QString::number(b->documents) : QString(),
                HAlign::Right);
-        p.cell(n + QStringLiteral("Supply"), c[4], top, c[5] - c[4], kRow, b ? won(b->supply) : QString(), HAlign::Right);
+        p.cell(n + QStringLiteral("Supply"), c[4], top, c[5] - c[4], kRow, b ? won(b->supply) : QString(),
+               HAlign::Right);
         if (withTax)
             p.cell(n + QStringLiteral("Tax"), c[5], top, c[6] - c[5], kRow, b ? won(b->tax) : QString(), HAlign::Right);
     }
 }
 
 void totalsTable(Page &p, double y, const SalesSummary &s, bool withTax) {
-    const QList<double> c = withTax ? QList<double>{0, 160, 278, 368, 448, 598, kWidth}
-                                    : QList<double>{0, 160, 278, 388, 488, kWidth};
-    const QStringList titles = withTax ? QStringList{QStringLiteral("⑦매출처수"), QStringLiteral("⑧매수"),
-                                                     QStringLiteral("⑨공급가액"), QStringLiteral("⑩세액")}
-                                       : QStringList{QStringLiteral("⑦매출처수"), QStringLiteral("⑧매수"),
-                                                     QStringLiteral("⑨매출금액")};
+    const QList<double> c =
+        withTax ? QList<double>{0, 160, 278, 368, 448, 598, kWidth} : QList<double>{0, 160, 278, 388, 488, kWidth};
+    const QStringList titles =
+        withTax ? QStringList{QStringLiteral("⑦매출처수"), QStringLiteral("⑧매수"), QStringLiteral("⑨공급가액"),
+                              QStringLiteral("⑩세액")}
+                : QStringList{QStringLiteral("⑦매출처수"), QStringLiteral("⑧매수"), QStringLiteral("⑨매출금액")};
     p.cell(QString(), c[0], y, c[2] - c[0], 24, QStringLiteral("구          분"), HAlign::Center, 11, true);
     for (int i = 0; i < titles.size(); ++i)
         p.cell(QString(), c[i + 2], y, c[i + 3] - c[i + 2], 24, titles[i], HAlign::Center, 11, true);
 
     auto line = [&](const QString &name, double top, const SummaryLine &v) {
         p.cell(name + QStringLiteral("Buyers"), c[2], top, c[3] - c[2], kRow, QString::number(v.buyers), HAlign::Right);
-        p.cell(name + QStringLiteral("Count"), c[3], top, c[4] - c[3], kRow, QString::number(v.documents), HAlign::Right);
+        p.cell(name + QStringLiteral("Count"), c[3], top, c[4] - c[3], kRow, QString::number(v.documents),
+               HAlign::Right);
         p.cell(name + QStringLiteral("Supply"), c[4], top, c[5] - c[4], kRow, won(v.supply), HAlign::Right);
         if (withTax)
             p.cell(name + QStringLiteral("Tax"), c[5], top, c[6] - c[5], kRow, won(v.tax), HAlign::Right);
@@ -152,8 +154,8 @@ std::vector<std::unique_ptr<ReportForm>> SalesSummaryForms(const SalesSummary &s
         auto form = newPage(QStringLiteral("SalesSummary%1").arg(page + 1));
         Page p{*form};
         double y = 0;
-        p.cell(QStringLiteral("title"), 0, y, kWidth, 36, title + (page == 0 ? QStringLiteral("(갑)") : QStringLiteral("(을)")),
-               HAlign::Center, 22, true, false);
+        p.cell(QStringLiteral("title"), 0, y, kWidth, 36,
+               title + (page == 0 ? QStringLiteral("(갑)") : QStringLiteral("(을)")), HAlign::Center, 22, true, false);
         y += 38;
         p.cell(QStringLiteral("period"), 0, y, kWidth, 20, QStringLiteral("( ") + periodText + QStringLiteral(" )"),
                HAlign::Center, 12, false, false);
@@ -191,15 +193,16 @@ std::vector<std::unique_ptr<ReportForm>> SalesSummaryForms(const SalesSummary &s
             y += 26;
         }
         p.word(0, y, kWidth, 20,
-               QStringLiteral("3. 과세기간 종료일 다음 달 11일까지 전송된 전자%1 외 발급분 매출처별 명세 (합계금액으로 적음)")
+               QStringLiteral(
+                   "3. 과세기간 종료일 다음 달 11일까지 전송된 전자%1 외 발급분 매출처별 명세 (합계금액으로 적음)")
                    .arg(paperName),
                HAlign::Left, 11, true);
         y += 22;
         buyerHeader(p, y, withTax);
         y += 24;
         buyerRows(p, y, s, first, rows, withTax);
-        p.cell(QStringLiteral("page"), 0, kHeight - 20, kWidth, 18, QStringLiteral("- %1 / %2 -").arg(page + 1).arg(pages),
-               HAlign::Center, 10, false, false);
+        p.cell(QStringLiteral("page"), 0, kHeight - 20, kWidth, 18,
+               QStringLiteral("- %1 / %2 -").arg(page + 1).arg(pages), HAlign::Center, 10, false, false);
         forms.push_back(std::move(form));
     }
     return forms;

@@ -103,12 +103,15 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
 
     s.setValue(4, 1, QStringLiteral("1. 제출자 인적사항"));
     s.setFontStyle(Range{4, 1, 4, 1}, sheet::kBoldStyle);
-    const QString written = sum.written.isValid()
-                                ? QStringLiteral("%1년 %2월 %3일").arg(sum.written.year()).arg(sum.written.month()).arg(sum.written.day())
-                                : QString();
+    const QString written =
+        sum.written.isValid()
+            ? QStringLiteral("%1년 %2월 %3일").arg(sum.written.year()).arg(sum.written.month()).arg(sum.written.day())
+            : QString();
     const QString pairs[3][4] = {
-        {QStringLiteral("①사업자등록번호"), u'\'' + sum.submitter.number, QStringLiteral("②상호(법인명)"), sum.submitter.name},
-        {QStringLiteral("③성명(대표자)"), sum.submitter.representative, QStringLiteral("④사업장 소재지"), sum.submitter.address},
+        {QStringLiteral("①사업자등록번호"), u'\'' + sum.submitter.number, QStringLiteral("②상호(법인명)"),
+         sum.submitter.name},
+        {QStringLiteral("③성명(대표자)"), sum.submitter.representative, QStringLiteral("④사업장 소재지"),
+         sum.submitter.address},
         {QStringLiteral("⑤거래기간"), PeriodText(sum.period), QStringLiteral("⑥작성일자"), written}};
     for (int i = 0; i < 3; ++i) {
         const int row = 5 + i;
@@ -161,9 +164,10 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
         }
     }
 
-    s.setValue(kSheetBuyerHeaderRow - 1, 1,
-               QStringLiteral("3. 과세기간 종료일 다음 달 11일까지 전송된 전자%1 외 발급분 매출처별 명세 (합계금액으로 적음)")
-                   .arg(paperName));
+    s.setValue(
+        kSheetBuyerHeaderRow - 1, 1,
+        QStringLiteral("3. 과세기간 종료일 다음 달 11일까지 전송된 전자%1 외 발급분 매출처별 명세 (합계금액으로 적음)")
+            .arg(paperName));
     s.setFontStyle(Range{kSheetBuyerHeaderRow - 1, 1, kSheetBuyerHeaderRow - 1, 1}, sheet::kBoldStyle);
     buyerTable(s, kSheetBuyerHeaderRow, sum, 0, kFirstPageBuyers, withTax);
 
@@ -177,8 +181,9 @@ sheet::Sheet BuildSalesSummarySheet(const SalesSummary &sum) {
         s.setHorizontalAlignment(Range{top, 1, top, last}, HAlign::Center);
         s.setRowHeight(Range{top, 1, top, 1}, 24);
         s.merge(Range{top + 1, 1, top + 1, last});
-        s.setValue(top + 1, 1,
-                   QStringLiteral("사업자등록번호: %1    상호(법인명): %2").arg(sum.submitter.number, sum.submitter.name));
+        s.setValue(
+            top + 1, 1,
+            QStringLiteral("사업자등록번호: %1    상호(법인명): %2").arg(sum.submitter.number, sum.submitter.name));
         s.merge(Range{top + 2, 1, top + 2, last});
         s.setValue(top + 2, 1, QStringLiteral("- %1 / %2 -").arg(page + 1).arg(pages));
         s.setHorizontalAlignment(Range{top + 2, 1, top + 2, last}, HAlign::Center);

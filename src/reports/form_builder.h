@@ -15,16 +15,16 @@ struct CopyBuilder {
     ReportForm &form;
     int band = 0;
     QColor colour = Qt::black;
-    int tag = 0;        // tag of the form words
+    int tag = 0; // tag of the form words
     double dx = 0, dy = 0;
 
     QRectF at(double x, double y, double w, double h) const { return QRectF(x + dx, y + dy, w, h); }
 
     // A printed word of the form, centred in its box unless told otherwise.
-    Label &word(double x, double y, double w, double h, const QString &text, int px = 11,
-                HAlign align = HAlign::Center, bool bold = false) const {
-        return form.addLabel(band, QString(), at(x, y, w, h), text, FontSpec{QStringLiteral("굴림"), px, bold},
-                             align, colour, tag);
+    Label &word(double x, double y, double w, double h, const QString &text, int px = 11, HAlign align = HAlign::Center,
+                bool bold = false) const {
+        return form.addLabel(band, QString(), at(x, y, w, h), text, FontSpec{QStringLiteral("굴림"), px, bold}, align,
+                             colour, tag);
     }
     // A word centred vertically and horizontally in a cell whose top-left corner and size are given.
     Label &cellWord(double x, double y, double w, double h, const QString &text, int px = 11) const {
@@ -38,17 +38,16 @@ struct CopyBuilder {
         for (int i = 0; i < chars.size(); ++i)
             word(x, y + step * i + (step - px - 2) / 2, w, px + 2, chars[i], px);
     }
-    Label &data(const QString &name, double x, double y, double w, double h, int px = 11,
-                HAlign align = HAlign::Left, bool bold = false,
-                const QString &family = QStringLiteral("굴림")) const {
+    Label &data(const QString &name, double x, double y, double w, double h, int px = 11, HAlign align = HAlign::Left,
+                bool bold = false, const QString &family = QStringLiteral("굴림")) const {
         return form.addLabel(band, name, at(x, y, w, h), QString(), FontSpec{family, px, bold}, align, Qt::black, 0);
     }
     Shape &box(double x, double y, double w, double h, double pen = 1) const {
         return form.addShape(band, QString(), Shape::Type::Rectangle, at(x, y, w, h), colour, pen);
     }
     Shape &shaded(double x, double y, double w, double h, const QColor &fill, int shapeTag = 0) const {
-        Shape &s = form.addShape(band, QString(), Shape::Type::Rectangle, at(x, y, w, h), colour, 1,
-                                 Qt::SolidLine, shapeTag);
+        Shape &s =
+            form.addShape(band, QString(), Shape::Type::Rectangle, at(x, y, w, h), colour, 1, Qt::SolidLine, shapeTag);
         s.brush = fill;
         return s;
     }

@@ -26,8 +26,7 @@ void BuildCopy(ReportForm &f, int band, bool left) {
     // Title box with the number and the buyer.
     c.box(28, 80, 299, 62);
     c.word(28, 84, 299, 28, QStringLiteral("영   수   증"), 22, HAlign::Center, true);
-    c.word(226, 102, 98, 14, left ? QStringLiteral("(공급받는자용)") : QStringLiteral("(공급자용)"), 11,
-           HAlign::Right);
+    c.word(226, 102, 98, 14, left ? QStringLiteral("(공급받는자용)") : QStringLiteral("(공급자용)"), 11, HAlign::Right);
     c.box(28, 119, 72, 23);
     c.word(32, 124, 64, 14, QStringLiteral("No."), 12, HAlign::Left);
     supplierField(p + u"LSangho"_s, 100, 124, 185, 15, 13, HAlign::Center, true);
@@ -104,7 +103,8 @@ TprtqBillf::TprtqBillf() : ReportForm(QStringLiteral("TprtqBillf"), MarginUnit::
     addShape(band, QString(), Shape::Type::VertLine, QRectF(699, 0, 1, 755), kRed, 1, Qt::DotLine);
     BuildCopy(*this, band, true);
     BuildCopy(*this, band, false);
-    addLabel(band, QStringLiteral("ShangHo"), QRectF(18, 719, 446, 13), QString(), FontSpec{QStringLiteral("굴림"), 11});
+    addLabel(band, QStringLiteral("ShangHo"), QRectF(18, 719, 446, 13), QString(),
+             FontSpec{QStringLiteral("굴림"), 11});
     AddWebAddress(*this, band, QRectF(500, 738, 180, 9));
 
     for (const QString &p : {QStringLiteral("a"), QStringLiteral("b")}) {
@@ -122,8 +122,8 @@ TprtqBillf::TprtqBillf() : ReportForm(QStringLiteral("TprtqBillf"), MarginUnit::
     }
     beforePrint = [](ReportForm &f) {
         for (const QString &p : {QStringLiteral("a"), QStringLiteral("b")})
-            for (const QString &field : {QStringLiteral("Name"), QStringLiteral("Addr"), QStringLiteral("UpTea"),
-                                         QStringLiteral("UpJong")})
+            for (const QString &field :
+                 {QStringLiteral("Name"), QStringLiteral("Addr"), QStringLiteral("UpTea"), QStringLiteral("UpJong")})
                 f.label(p + field).wordWrap = true;
     };
 }

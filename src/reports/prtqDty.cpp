@@ -10,10 +10,10 @@ namespace report {
 namespace {
 
 const QStringList kParty = {QStringLiteral("SaNo"), QStringLiteral("Sangho"), QStringLiteral("Name"),
-                            QStringLiteral("Addr"), QStringLiteral("UpTea"), QStringLiteral("UpJong")};
+                            QStringLiteral("Addr"), QStringLiteral("UpTea"),  QStringLiteral("UpJong")};
 
 struct TaxCopy {
-    bool upper;   // the buyer's copy, on top
+    bool upper; // the buyer's copy, on top
     bool withTax;
 };
 
@@ -40,8 +40,8 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
     c.box(319, 96, 290, 33, 4);
 
     // Title.
-    c.word(20, 56, 270, 34, tax ? QStringLiteral("세 금 계 산 서") : QStringLiteral("계   산   서"), 27,
-           HAlign::Center, true);
+    c.word(20, 56, 270, 34, tax ? QStringLiteral("세 금 계 산 서") : QStringLiteral("계   산   서"), 27, HAlign::Center,
+           true);
     c.word(290, 73, 130, 14, upper ? QStringLiteral("(공급받는자보관용)") : QStringLiteral("(공급자보관용)"), 11,
            HAlign::Left);
 
@@ -67,10 +67,10 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
     c.box(1, 97, 18, 122);
     c.column(1, 97, 18, 121, {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("자")}, 12);
     c.box(301, 97, 20, 122);
-    c.column(301, 97, 20, 121,
-             {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("받"), QStringLiteral("는"),
-              QStringLiteral("자")},
-             12);
+    c.column(
+        301, 97, 20, 121,
+        {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("받"), QStringLiteral("는"), QStringLiteral("자")},
+        12);
     const double rowTop[] = {97, 127, 157, 187};
     for (int side = 0; side < 2; ++side) {
         const double x0 = side == 0 ? 18 : 320;
@@ -94,15 +94,20 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
     // Party fields: the supplier's at the left, the buyer's at the right.
     const QString sup = upper ? QStringLiteral("a") : QStringLiteral("c");
     const QString buy = upper ? QStringLiteral("b") : QStringLiteral("d");
-    struct Pos { double x, y, w, h; int px; bool bold; HAlign align; };
+    struct Pos {
+        double x, y, w, h;
+        int px;
+        bool bold;
+        HAlign align;
+    };
     // The wrapped fields take their cell's inside, clear of the rules (the supplier's block lies in a
     // heavy frame, whose lines are 4 pixels wide); their text is centred in that height.
     const Pos supPos[] = {{75, 107, 220, 20, 16, true, HAlign::Center}, {72, 128, 119, 27, 12, true, HAlign::Left},
-                          {238, 128, 60, 27, 11, false, HAlign::Left},   {72, 159, 228, 28, 11, false, HAlign::Left},
-                          {72, 188, 90, 30, 11, false, HAlign::Left},    {208, 188, 92, 30, 11, false, HAlign::Left}};
+                          {238, 128, 60, 27, 11, false, HAlign::Left},  {72, 159, 228, 28, 11, false, HAlign::Left},
+                          {72, 188, 90, 30, 11, false, HAlign::Left},   {208, 188, 92, 30, 11, false, HAlign::Left}};
     const Pos buyPos[] = {{377, 107, 220, 20, 16, true, HAlign::Center}, {374, 128, 119, 29, 12, true, HAlign::Left},
-                          {540, 128, 66, 29, 11, false, HAlign::Left},    {374, 158, 232, 29, 11, false, HAlign::Left},
-                          {374, 188, 90, 30, 11, false, HAlign::Left},    {510, 188, 96, 30, 11, false, HAlign::Left}};
+                          {540, 128, 66, 29, 11, false, HAlign::Left},   {374, 158, 232, 29, 11, false, HAlign::Left},
+                          {374, 188, 90, 30, 11, false, HAlign::Left},   {510, 188, 96, 30, 11, false, HAlign::Left}};
     for (int i = 0; i < 6; ++i) {
         const Pos &s = supPos[i];
         c.data(sup + kParty[i], s.x, s.y, s.w, s.h, s.px, s.align, s.bold).wordWrap = i > 0;
@@ -128,8 +133,10 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
         c.cellWord(301, 218, 309, 17, QStringLiteral("비        고"));
         c.box(301, 234, 309, 48);
     }
-    const struct { double x, w; const char16_t *word; } dateCells[] = {
-        {1, 30, u"년"}, {30, 20, u"월"}, {49, 21, u"일"}, {69, 46, u"공란"}};
+    const struct {
+        double x, w;
+        const char16_t *word;
+    } dateCells[] = {{1, 30, u"년"}, {30, 20, u"월"}, {49, 21, u"일"}, {69, 46, u"공란"}};
     for (const auto &d : dateCells) {
         c.box(d.x, 234, d.w, 18);
         c.cellWord(d.x, 234, d.w, 18, QString::fromUtf16(d.word), 10);
@@ -282,12 +289,13 @@ TprtqDtybf::TprtqDtybf(const QString &className, bool withTax) : ReportForm(clas
             if (withTax)
                 setPrintHandler({p + u"LVat"_s + s}, ZeroBlank);
         }
-        setPrintHandler({p + u"Totmy"_s, p + u"Cashmy"_s, p + u"Checkmy"_s, p + u"Billmy"_s, p + u"Creditmy"_s}, TotalBlank);
+        setPrintHandler({p + u"Totmy"_s, p + u"Cashmy"_s, p + u"Checkmy"_s, p + u"Billmy"_s, p + u"Creditmy"_s},
+                        TotalBlank);
     }
     beforePrint = [](ReportForm &f) {
         for (const QString &p : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")})
-            for (const QString &field : {QStringLiteral("Name"), QStringLiteral("Addr"), QStringLiteral("UpTea"),
-                                         QStringLiteral("UpJong")})
+            for (const QString &field :
+                 {QStringLiteral("Name"), QStringLiteral("Addr"), QStringLiteral("UpTea"), QStringLiteral("UpJong")})
                 f.label(p + field).wordWrap = true;
     };
 }

@@ -40,10 +40,10 @@ void BuildStatementCopy(ReportForm &f, int band, const StatementCopy &copy) {
     c.box(1, 55, 28, 112);
     c.column(1, 55, 28, 112, {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("자")}, 12);
     c.box(340, 55, 28, 112);
-    c.column(340, 55, 28, 112,
-             {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("받"), QStringLiteral("는"),
-              QStringLiteral("자")},
-             12);
+    c.column(
+        340, 55, 28, 112,
+        {QStringLiteral("공"), QStringLiteral("급"), QStringLiteral("받"), QStringLiteral("는"), QStringLiteral("자")},
+        12);
     const QStringList captions = {QStringLiteral("등록번호"), QStringLiteral("상      호"),
                                   QStringLiteral("주      소"), QStringLiteral("업      태")};
     for (int side = 0; side < 2; ++side) {
@@ -74,9 +74,10 @@ void BuildStatementCopy(ReportForm &f, int band, const StatementCopy &copy) {
     const QList<double> edges = {1, 47, 224, 340, 367, 419, 483, 563, 627, 680};
     c.shaded(1, 166, 680, 21, copy.shade, copy.shadedTag);
     c.cells(edges, 166, 21);
-    const QStringList heads = {QStringLiteral("날 짜"),   QStringLiteral("품         목"), QStringLiteral("규      격"),
-                               QStringLiteral("단위"),    QStringLiteral("수 량"),          QStringLiteral("단  가"),
-                               QStringLiteral("공급가액"), QStringLiteral("세 액"),         QStringLiteral("비 고")};
+    const QStringList heads = {
+        QStringLiteral("날 짜"),    QStringLiteral("품         목"), QStringLiteral("규      격"),
+        QStringLiteral("단위"),     QStringLiteral("수 량"),         QStringLiteral("단  가"),
+        QStringLiteral("공급가액"), QStringLiteral("세 액"),         QStringLiteral("비 고")};
     for (int i = 0; i < heads.size(); ++i)
         c.cellWord(edges[i], 166, edges[i + 1] - edges[i], 21, heads[i]);
     for (int j = 0; j < lines; ++j) {
@@ -95,9 +96,11 @@ void BuildStatementCopy(ReportForm &f, int band, const StatementCopy &copy) {
     }
 
     // Total row: captions and values on the copy's light shade.
-    const struct { double x, w; const char16_t *caption; } cells[] = {
-        {1, 47, u"미수금"}, {47, 108, nullptr}, {154, 34, u"금액"}, {187, 103, nullptr},
-        {289, 34, u"세액"}, {322, 98, nullptr}, {419, 34, u"합계"}, {452, 112, nullptr}};
+    const struct {
+        double x, w;
+        const char16_t *caption;
+    } cells[] = {{1, 47, u"미수금"}, {47, 108, nullptr}, {154, 34, u"금액"}, {187, 103, nullptr},
+                 {289, 34, u"세액"}, {322, 98, nullptr}, {419, 34, u"합계"}, {452, 112, nullptr}};
     for (const auto &cell : cells) {
         c.shaded(cell.x, totalRow, cell.w, 33, copy.shade, copy.shadedTag);
         if (cell.caption)

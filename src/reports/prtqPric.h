@@ -16,16 +16,16 @@ public:
 // text); shadedTag is the tag of the shaded cells.
 struct StatementCopy {
     QChar prefix = u'a';
-    QString numberName;        // NumberA, NumberB
-    QString copyWords;         // "(공급받는자 보관용)" or "(공급자 보관용)"
-    QString copyTitleName;     // a field in place of the copy words, or empty
-    QString sealName;          // adjmge, bdjmge, djmage
+    QString numberName;    // NumberA, NumberB
+    QString copyWords;     // "(공급받는자 보관용)" or "(공급자 보관용)"
+    QString copyTitleName; // a field in place of the copy words, or empty
+    QString sealName;      // adjmge, bdjmge, djmage
     QColor colour;
     QColor shade;
     int lines = 12;
     int shadedTag = 0;
-    bool cutLine = false;      // dotted cutting line across the band's foot
-    bool footer = false;       // the message line under the copy
+    bool cutLine = false; // dotted cutting line across the band's foot
+    bool footer = false;  // the message line under the copy
     double footerTop = 489;
     double totalsTop = 461;
 };

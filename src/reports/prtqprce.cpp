@@ -60,10 +60,14 @@ Tprtqprcef::Tprtqprcef() : ReportForm(QStringLiteral("Tprtqprcef"), MarginUnit::
     // Items.
     const QList<double> edges = {21, 52, 258, 374, 413, 462, 536, 615, 702};
     c.cells(edges, 232, 24);
-    const QStringList heads = {QStringLiteral("No"),          QStringLiteral("품                 명 "),
-                               QStringLiteral("규         격"), QStringLiteral("단위"),
-                               QStringLiteral("수 량"),        QStringLiteral("단   가"),
-                               QStringLiteral("금     액"),     QStringLiteral("비     고")};
+    const QStringList heads = {QStringLiteral("No"),
+                               QStringLiteral("품                 명 "),
+                               QStringLiteral("규         격"),
+                               QStringLiteral("단위"),
+                               QStringLiteral("수 량"),
+                               QStringLiteral("단   가"),
+                               QStringLiteral("금     액"),
+                               QStringLiteral("비     고")};
     for (int i = 0; i < heads.size(); ++i)
         c.cellWord(edges[i], 232, edges[i + 1] - edges[i], 24, heads[i], 12);
     const double textTop[] = {260, 284, 308, 330, 352, 376, 400, 422, 446, 468,

@@ -99,8 +99,8 @@ Memo &ReportForm::addMemo(int band, const QString &name, const QRectF &rect, con
     return ref;
 }
 
-Shape &ReportForm::addShape(int band, const QString &name, Shape::Type type, const QRectF &rect,
-                            const QColor &pen, double penWidth, Qt::PenStyle style, int tag) {
+Shape &ReportForm::addShape(int band, const QString &name, Shape::Type type, const QRectF &rect, const QColor &pen,
+                            double penWidth, Qt::PenStyle style, int tag) {
     auto s = std::make_unique<Shape>();
     s->name = uniqueName(name, QStringLiteral("QRShape"));
     s->band = band;

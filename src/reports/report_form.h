@@ -49,8 +49,8 @@ public:
 
     QString name;
     int band = 0;
-    QRectF rect;     // report pixels, relative to the band
-    int tag = 0;     // 0: data; 1 or 2: part of the printed form (see each form)
+    QRectF rect; // report pixels, relative to the band
+    int tag = 0; // 0: data; 1 or 2: part of the printed form (see each form)
     bool visible = true;
 };
 
@@ -128,10 +128,10 @@ TagRule TagIsOneOrTwo();
 
 // How the paper and colour pass treats the form.
 struct PaperOptions {
-    bool formPaper = false;          // pre-printed paper: shapes and form words are not printed
-    bool blackWhite = false;         // form elements drawn black
-    TagRule isFormLabel = TagIs(1);  // which labels are form words
-    bool clearRightFrame = false;    // form paper also switches off a form label's right frame line
+    bool formPaper = false;           // pre-printed paper: shapes and form words are not printed
+    bool blackWhite = false;          // form elements drawn black
+    TagRule isFormLabel = TagIs(1);   // which labels are form words
+    bool clearRightFrame = false;     // form paper also switches off a form label's right frame line
     std::optional<QColor> shapeBrush; // brush every shape gets when an option is on (statements: white)
 };
 
@@ -164,9 +164,8 @@ public:
     double bandTop(int index) const;
 
     // Building. Names must be unique; an empty name gets a generated one.
-    Label &addLabel(int band, const QString &name, const QRectF &rect, const QString &text,
-                    const FontSpec &font = {}, HAlign align = HAlign::Left, const QColor &color = Qt::black,
-                    int tag = 0);
+    Label &addLabel(int band, const QString &name, const QRectF &rect, const QString &text, const FontSpec &font = {},
+                    HAlign align = HAlign::Left, const QColor &color = Qt::black, int tag = 0);
     Memo &addMemo(int band, const QString &name, const QRectF &rect, const FontSpec &font = {});
     Shape &addShape(int band, const QString &name, Shape::Type type, const QRectF &rect, const QColor &pen,
                     double penWidth = 1, Qt::PenStyle style = Qt::SolidLine, int tag = 0);

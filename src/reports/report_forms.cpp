@@ -10,7 +10,7 @@
 namespace report {
 
 QStringList ReportFormClassNames() {
-    return {QStringLiteral("TprtqDtybf"), QStringLiteral("TprtqZerof"), QStringLiteral("TprtqPricf"),
+    return {QStringLiteral("TprtqDtybf"),  QStringLiteral("TprtqZerof"), QStringLiteral("TprtqPricf"),
             QStringLiteral("TprtqPricef"), QStringLiteral("TprtqBillf"), QStringLiteral("Tprtqprcef")};
 }
 

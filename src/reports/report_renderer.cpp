@@ -60,12 +60,8 @@ void AddShape(RenderedPage &page, const Shape &s, const QPointF &origin, std::ve
         add(QLineF(l, r.top(), l, r.bottom()));
         add(QLineF(rr, r.top(), rr, r.bottom()));
         break;
-    case Shape::Type::HorLine:
-        add(QLineF(r.left(), r.center().y(), r.right(), r.center().y()));
-        break;
-    case Shape::Type::VertLine:
-        add(QLineF(r.center().x(), r.top(), r.center().x(), r.bottom()));
-        break;
+    case Shape::Type::HorLine: add(QLineF(r.left(), r.center().y(), r.right(), r.center().y())); break;
+    case Shape::Type::VertLine: add(QLineF(r.center().x(), r.top(), r.center().x(), r.bottom())); break;
     case Shape::Type::TopAndBottom:
         add(QLineF(r.left(), t, r.right(), t));
         add(QLineF(r.left(), b, r.right(), b));
@@ -132,8 +128,7 @@ void FitText(PageItem &item, const QString &text, bool wrap) {
     item.lines = WrapText(text, item.font, width / item.scaleX);
 }
 
-void AddLabel(const Label &label, const QPointF &origin, std::vector<PageItem> &lines,
-              std::vector<PageItem> &texts) {
+void AddLabel(const Label &label, const QPointF &origin, std::vector<PageItem> &lines, std::vector<PageItem> &texts) {
     const QRectF r = label.rect.translated(origin);
     const auto &f = label.frame;
     auto frameLine = [&](QLineF line) {
@@ -277,8 +272,8 @@ QStringList WrapText(const QString &text, const QFont &font, double width) {
 QString DocumentFileName(const QString &title, const QString &suffix) {
     QString name = title.simplified();
     for (QChar &c : name)
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
-            c == u'>' || c == u'|' || c.category() == QChar::Other_Control)
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' || c == u'>' ||
+            c == u'|' || c.category() == QChar::Other_Control)
             c = u'_';
     if (name.isEmpty() || name.startsWith(u'.'))
         name.prepend(u'_');
@@ -304,13 +299,9 @@ RenderedReport Render(ReportForm &form) {
             continue;
         const QPointF origin(left, top + form.bandTop(e->band));
         switch (e->kind()) {
-        case Element::Kind::Shape:
-            AddShape(page, static_cast<const Shape &>(*e), origin, lines);
-            break;
+        case Element::Kind::Shape: AddShape(page, static_cast<const Shape &>(*e), origin, lines); break;
         case Element::Kind::Label:
-        case Element::Kind::Memo:
-            AddLabel(static_cast<const Label &>(*e), origin, lines, texts);
-            break;
+        case Element::Kind::Memo: AddLabel(static_cast<const Label &>(*e), origin, lines, texts); break;
         case Element::Kind::Picture: {
             const auto &p = static_cast<const Picture &>(*e);
             if (p.image.isNull())
@@ -341,9 +332,7 @@ void PaintPage(const RenderedPage &page, QPainter &painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     for (const PageItem &i : page.items) {
         switch (i.type) {
-        case PageItem::Type::Fill:
-            painter.fillRect(i.rect, i.color);
-            break;
+        case PageItem::Type::Fill: painter.fillRect(i.rect, i.color); break;
         case PageItem::Type::Picture:
             painter.save();
             painter.setClipRect(i.clip, Qt::IntersectClip);
@@ -425,8 +414,7 @@ bool PaintAll(const RenderedReport &report, QPagedPaintDevice &device, int resol
 }
 
 QPageLayout A4FullPage() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 } // namespace

@@ -28,12 +28,12 @@ inline constexpr double kMinCondense = 0.75;
 struct PageItem {
     enum class Type { Fill, Picture, Line, Text };
     Type type = Type::Line;
-    QString name;   // the label's name (text)
-    QRectF rect;    // fill, picture and text box, in report pixels from the paper's top-left corner
-    QRectF clip;    // pictures are drawn inside it
+    QString name; // the label's name (text)
+    QRectF rect;  // fill, picture and text box, in report pixels from the paper's top-left corner
+    QRectF clip;  // pictures are drawn inside it
     QLineF line;
     QPen pen;
-    QColor color;   // fill or text colour
+    QColor color; // fill or text colour
     QImage image;
     QFont font;
     QStringList lines;
@@ -54,8 +54,8 @@ struct PageItem {
 };
 
 struct RenderedPage {
-    QSizeF sizePx;                // the paper, in report pixels
-    std::vector<PageItem> items;  // in drawing order
+    QSizeF sizePx;               // the paper, in report pixels
+    std::vector<PageItem> items; // in drawing order
     // All text drawn on the page, in drawing order (for tests and searching).
     QStringList texts() const;
 };

@@ -107,7 +107,9 @@ KeyPlace locate(const QByteArray &file, QByteArrayView section, QByteArrayView k
     return place;
 }
 
-QString writeFailure(const QString &path) { return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)); }
+QString writeFailure(const QString &path) {
+    return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
+}
 
 QByteArray readFile(const QString &path) {
     QFile f(path);
@@ -127,8 +129,7 @@ std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section
     return place.value.toByteArray();
 }
 
-QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key,
-               const QByteArray &value) {
+QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key, const QByteArray &value) {
     const QByteArray entry = key + '=' + value;
     const KeyPlace place = locate(file, section, key);
     if (!place.sectionFound) {
@@ -188,23 +189,22 @@ QString DataFolderFor(const QString &applicationFolder, const QString &userDataF
 QString DataFolder() {
     if (!folderOverride().isEmpty())
         return folderOverride();
-    static const QString folder = DataFolderFor(
-        ApplicationFolder(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zaruziz/"),
-        IsSystemFolder(ApplicationFolder()));
+    static const QString folder = DataFolderFor(ApplicationFolder(),
+                                                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                                                    QStringLiteral("/zaruziz/"),
+                                                IsSystemFolder(ApplicationFolder()));
     return folder;
 }
 
 bool IsWindowsPath(const QString &path) {
-    const bool driveLetter = path.size() >= 2 && path.at(1) == u':' && path.at(0).unicode() < 0x80 &&
-                             path.at(0).isLetter();
+    const bool driveLetter =
+        path.size() >= 2 && path.at(1) == u':' && path.at(0).unicode() < 0x80 && path.at(0).isLetter();
     return driveLetter || path.contains(u'\\');
 }
 
 QString IniFilePath(const QString &fileName) { return DataFolder() + fileName; }
 
-QString IniReadStr(const QString &fileName, const QString &section, const QString &key,
-                   const QString &defaultValue) {
+QString IniReadStr(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue) {
     const QByteArray file = readFile(IniFilePath(fileName));
     const auto value = profile::find(file, cp949::encode(section), cp949::encode(key));
     if (!value)
@@ -221,8 +221,7 @@ void IniWriteStr(const QString &fileName, const QString &section, const QString 
     QString oneLine = value;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
     const QByteArray before = readFile(path);
-    const QByteArray after = profile::set(before, cp949::encode(section), cp949::encode(key),
-                                          cp949::encode(oneLine));
+    const QByteArray after = profile::set(before, cp949::encode(section), cp949::encode(key), cp949::encode(oneLine));
     if (info.exists() && after == before)
         return;
     // A folder that refuses new files (an application folder made read-only) still lets a writable

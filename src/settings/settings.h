@@ -31,8 +31,7 @@ bool IsWindowsPath(const QString &path);
 // The full path of a settings file name inside the data folder.
 QString IniFilePath(const QString &fileName);
 
-QString IniReadStr(const QString &fileName, const QString &section, const QString &key,
-                   const QString &defaultValue);
+QString IniReadStr(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue);
 // Raises IoError "Unable to write to <path>" when the file cannot be written; the file is then unchanged.
 void IniWriteStr(const QString &fileName, const QString &section, const QString &key, const QString &value);
 bool IniReadBool(const QString &fileName, const QString &section, const QString &key, bool defaultValue);
@@ -46,6 +45,5 @@ namespace profile {
 // The value of key in section, or nothing.
 std::optional<QByteArray> find(const QByteArray &file, const QByteArray &section, const QByteArray &key);
 // The file with key in section set to value; section and key are created when missing.
-QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key,
-               const QByteArray &value);
+QByteArray set(const QByteArray &file, const QByteArray &section, const QByteArray &key, const QByteArray &value);
 } // namespace profile

@@ -82,7 +82,9 @@ inline QString readMessage(const TextKey &k, const QString &absentValue = QStrin
 }
 
 // The supplier record as a party of a document (the sample record until the user registers).
-inline Party readSupplier() { return {read(fSaNo), read(fSangho), read(fName), read(fAddr), read(fUptea), read(fUpjong)}; }
+inline Party readSupplier() {
+    return {read(fSaNo), read(fSangho), read(fName), read(fAddr), read(fUptea), read(fUpjong)};
+}
 
 // The default seal picture path: the application folder followed by "dojang.bmp".
 inline QString defaultSealPath() { return ApplicationFolder() + QStringLiteral("dojang.bmp"); }

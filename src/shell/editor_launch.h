@@ -10,4 +10,3 @@ void OpenEditor(QWidget *mainWindow, int pageKind, bool statementButtonDown, int
 // as its open command does; returns when the editor closes. A file that cannot be read is reported by
 // the application's error handler and leaves the editor with a new document.
 void OpenEditorOnFile(QWidget *parent, int pageKind, bool statement, int captionAdj, const QString &path);
-

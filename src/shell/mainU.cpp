@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kClientWidth = 712;
 constexpr int kClientHeight = 613;
-constexpr int kTitleHeight = 24;  // our own caption strip
+constexpr int kTitleHeight = 24; // our own caption strip
 constexpr int kTopPanelHeight = 29;
 constexpr int kStatusHeight = 23;
 
@@ -142,7 +142,8 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
     UserBtn = makeTool("UserBtn", ToolIconKind::User, QStringLiteral("사용자기록|프로그램 사용자 정보를 기록합니다."));
     UserBtn->setProperty("Tag", 0);
     HelpBtn = makeTool("HelpBtn", ToolIconKind::Help, QStringLiteral("도움말|도움말 게시판을 보여줍니다."));
-    PrtStup = makeTool("PrtStup", ToolIconKind::Printer, QStringLiteral("PrinterSetup| 현재의 프린터설정을 변경합니다."));
+    PrtStup =
+        makeTool("PrtStup", ToolIconKind::Printer, QStringLiteral("PrinterSetup| 현재의 프린터설정을 변경합니다."));
     dDTZIP = makeTool("dDTZIP", ToolIconKind::Download, QStringLiteral("download|켈모르소프트 홈페이지 자료실...."));
     KelBtn = makeTool("KelBtn", ToolIconKind::Home, HomePageAddress());
     Hinfo1 = makeTool("Hinfo1", ToolIconKind::About,

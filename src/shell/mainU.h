@@ -17,8 +17,8 @@ class Tmainf : public QWidget {
 public:
     // Opens the editor modally on pageKind (0 registration, 1 tax invoice or statement, 2 quotation);
     // statementButtonDown tells page 1 to show the statement.
-    using EditorLauncher = std::function<void(QWidget *mainWindow, int pageKind, bool statementButtonDown,
-                                              int captionAdj)>;
+    using EditorLauncher =
+        std::function<void(QWidget *mainWindow, int pageKind, bool statementButtonDown, int captionAdj)>;
 
     explicit Tmainf(EditorLauncher launcher, QWidget *parent = nullptr);
 

@@ -57,7 +57,8 @@ QPixmap MainWindowPicture(const QSize &size) {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(30, 50, 100));
-    p.drawText(QRectF(0, size.height() - 50, size.width(), 26), Qt::AlignCenter, QStringLiteral("켈모르소프트 세금계산서"));
+    p.drawText(QRectF(0, size.height() - 50, size.width(), 26), Qt::AlignCenter,
+               QStringLiteral("켈모르소프트 세금계산서"));
     f.setPixelSize(12);
     f.setBold(false);
     p.setFont(f);

@@ -84,7 +84,10 @@ void writeSampleDocuments(const QString &work) {
         line.item = i % 2 ? QStringLiteral("A4 복사용지 80g") : QStringLiteral("레이저 토너 카트리지");
         line.supply = Money::fromWon(150000 + 37000 * i);
         line.tax = i == 5 ? Money() : TaxRule(line.supply);
-        QFile f(QDir(work).filePath(QStringLiteral("%1-%2.%3").arg(day.toString(QStringLiteral("MMdd"))).arg(i).arg(doc.statement ? "Gy5" : "Dy5")));
+        QFile f(QDir(work).filePath(QStringLiteral("%1-%2.%3")
+                                        .arg(day.toString(QStringLiteral("MMdd")))
+                                        .arg(i)
+                                        .arg(doc.statement ? "Gy5" : "Dy5")));
         if (f.open(QIODevice::WriteOnly))
             f.write(WriteInvoiceFile(doc));
     }

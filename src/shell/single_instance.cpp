@@ -30,10 +30,8 @@ QString SingleInstance::displaySession() {
 QString SingleInstance::keyFor(const QString &title, const QString &session) {
     // A socket name of plain letters, one per title, user and display session: a copy running on
     // another display belongs to another desktop and does not count.
-    const QByteArray hash = QCryptographicHash::hash(title.toUtf8() + '\n' + session.toUtf8(),
-                                                     QCryptographicHash::Sha1)
-                                .toHex()
-                                .left(16);
+    const QByteArray hash =
+        QCryptographicHash::hash(title.toUtf8() + '\n' + session.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("zaruziz-%1-%2").arg(QString::fromLatin1(hash)).arg(getuid());
 }
 

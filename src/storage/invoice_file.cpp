@@ -29,21 +29,15 @@ struct InvoiceLayout {
     bool hasUnit() const { return slotTable[9].capacity > 0; }
 };
 
-constexpr InvoiceLayout kCurrent{228,
-                                 {{{0, 10}, {11, 2}, {14, 2}, {17, 35}, {53, 20}, {74, 14}, {89, 25}, {115, 25},
-                                   {141, 70}, {212, 7}}},
-                                 220,
-                                 224};
-constexpr InvoiceLayout kV35{220,
-                             {{{0, 10}, {11, 2}, {14, 2}, {17, 35}, {53, 20}, {74, 14}, {89, 25}, {115, 25},
-                               {141, 70}, {0, 0}}},
-                             212,
-                             216};
-constexpr InvoiceLayout kV31{156,
-                             {{{0, 10}, {11, 2}, {14, 2}, {17, 25}, {43, 10}, {54, 12}, {67, 15}, {83, 15},
-                               {99, 52}, {0, 0}}},
-                             152,
-                             -1};
+constexpr InvoiceLayout kCurrent{
+    228,
+    {{{0, 10}, {11, 2}, {14, 2}, {17, 35}, {53, 20}, {74, 14}, {89, 25}, {115, 25}, {141, 70}, {212, 7}}},
+    220,
+    224};
+constexpr InvoiceLayout kV35{
+    220, {{{0, 10}, {11, 2}, {14, 2}, {17, 35}, {53, 20}, {74, 14}, {89, 25}, {115, 25}, {141, 70}, {0, 0}}}, 212, 216};
+constexpr InvoiceLayout kV31{
+    156, {{{0, 10}, {11, 2}, {14, 2}, {17, 25}, {43, 10}, {54, 12}, {67, 15}, {83, 15}, {99, 52}, {0, 0}}}, 152, -1};
 
 const InvoiceLayout &LayoutOf(InvoiceFileGeneration g) {
     switch (g) {
@@ -141,11 +135,13 @@ QString BookNumberText(const QString &field, const FieldName &what) {
     try {
         value = ParseAmount(field);
     } catch (const NumberConversionError &) {
-        throw NumberConversionError(field, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what.text(), field.trimmed()));
+        throw NumberConversionError(
+            field, QStringLiteral("%1 \"%2\"이(가) 숫자가 아닙니다.").arg(what.text(), field.trimmed()));
     }
     if (value.raw() < 0 || value.raw() % Money::Scale != 0 || value.won() > 999)
-        throw NumberConversionError(field, QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.")
-                                               .arg(what.text(), field.trimmed()));
+        throw NumberConversionError(
+            field,
+            QStringLiteral("%1 \"%2\"은(는) 0부터 999까지의 정수여야 합니다.").arg(what.text(), field.trimmed()));
     return PadLeftChar(u'0', QString::number(value.won()), 3);
 }
 
@@ -327,7 +323,8 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             taxTotal += line.tax;
         }
         // Totals the tax invoice's line cannot hold are refused, never shown blank.
-        for (const auto &[column, value] : {std::pair{AmountColumn::Supply, supplyTotal}, std::pair{AmountColumn::Tax, taxTotal}})
+        for (const auto &[column, value] :
+             {std::pair{AmountColumn::Supply, supplyTotal}, std::pair{AmountColumn::Tax, taxTotal}})
             if (!Holds(column, value))
                 refuse(QStringLiteral("거래명세서의 %1 합계 %2은(는) 세금계산서의 한 줄에 담을 수 없습니다.")
                            .arg(LimitsOf(column).name, TotalText(value)));
@@ -345,7 +342,8 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
 
     const int capacity = ItemRowCount(doc.kind());
     if (lines.size() > capacity)
-        refuse(QStringLiteral("품목이 %1줄이라 이 화면의 %2줄에 모두 담을 수 없습니다.").arg(lines.size()).arg(capacity));
+        refuse(
+            QStringLiteral("품목이 %1줄이라 이 화면의 %2줄에 모두 담을 수 없습니다.").arg(lines.size()).arg(capacity));
     for (int i = 0; i < lines.size(); ++i)
         doc.lines[i] = std::move(lines[i]);
     return result;
@@ -361,11 +359,11 @@ QByteArray WriteInvoiceFile(const InvoiceDocument &d) {
     amounts.reserve(rowCount);
     for (int r = 0; r < rowCount; ++r) {
         const InvoiceLine line = d.lines.value(r);
-        amounts.append({LineAmountText(AmountColumn::Tax, line.tax, L.slot(5).capacity, r + 1),
-                        LineAmountText(AmountColumn::Supply, line.supply, L.slot(6).capacity, r + 1),
-                        LineAmountText(AmountColumn::Quantity, line.quantity, L.slot(7).capacity, r + 1,
-                                       line.quantityDecimals),
-                        LineAmountText(AmountColumn::UnitPrice, line.unitPrice, L.slot(8).capacity, r + 1)});
+        amounts.append(
+            {LineAmountText(AmountColumn::Tax, line.tax, L.slot(5).capacity, r + 1),
+             LineAmountText(AmountColumn::Supply, line.supply, L.slot(6).capacity, r + 1),
+             LineAmountText(AmountColumn::Quantity, line.quantity, L.slot(7).capacity, r + 1, line.quantityDecimals),
+             LineAmountText(AmountColumn::UnitPrice, line.unitPrice, L.slot(8).capacity, r + 1)});
     }
 
     QByteArray out;

@@ -31,11 +31,11 @@ int InvoiceRecordSize(InvoiceFileGeneration generation); // 228, 220, 156
 QString RenamedInvoiceFileName(InvoiceFileGeneration generation, GridKind page, const QString &fileName);
 
 struct InvoiceLoadResult {
-    InvoiceDocument document;          // the loaded document; statement is set by the page it was loaded on
-    QString curFileName;               // the document's name from now on (kUnnamedDocumentName or a path)
+    InvoiceDocument document; // the loaded document; statement is set by the page it was loaded on
+    QString curFileName;      // the document's name from now on (kUnnamedDocumentName or a path)
     InvoiceFileGeneration generation = InvoiceFileGeneration::Current; // the reader used
-    bool fromStatement = false;        // the file was saved from the statement page
-    bool summarised = false;           // statement lines were replaced by one summary line on the tax invoice
+    bool fromStatement = false;                                        // the file was saved from the statement page
+    bool summarised = false; // statement lines were replaced by one summary line on the tax invoice
 };
 
 // Reads a tax invoice or statement file onto the page shown (GridKind::TaxInvoice or Statement). Item lines

@@ -66,19 +66,13 @@ QuotationDocument ReadQuotationFile(const QByteArray &bytes, const QString &file
             q.recipient = r.text(kTextA);
             q.phone = PhoneDisplayText(r.text(kTextD));
             break;
-        case Person:
-            q.contact = r.text(kTextA);
-            break;
+        case Person: q.contact = r.text(kTextA); break;
         case Dates:
             q.quoteDate = r.text(kTextA);
             q.deliveryDate = r.text(kTextD);
             break;
-        case Address:
-            q.address = r.text(kTextA);
-            break;
-        case Memo:
-            q.memo.append(r.text(kTextA));
-            break;
+        case Address: q.address = r.text(kTextA); break;
+        case Memo: q.memo.append(r.text(kTextA)); break;
         case Item: {
             if (nextRow >= rowCount)
                 refuse(QStringLiteral("품목 기록이 %1줄을 넘습니다.").arg(rowCount));
@@ -107,8 +101,7 @@ QuotationDocument ReadQuotationFile(const QByteArray &bytes, const QString &file
             line.remark = r.text(kTextD, kRemarkBytes);
             break;
         }
-        default:
-            break; // records of other types are skipped
+        default: break; // records of other types are skipped
         }
     }
     return q;
@@ -144,7 +137,8 @@ QByteArray WriteQuotationFile(const QuotationDocument &q) {
 
     for (int r = 0; r < rowCount; ++r) {
         const QuotationLine line = q.lines.value(r);
-        RecordWriter w = record(Item, cp949::cutToBytes(line.item, kItemBytes), cp949::cutToBytes(line.remark, kRemarkBytes));
+        RecordWriter w =
+            record(Item, cp949::cutToBytes(line.item, kItemBytes), cp949::cutToBytes(line.remark, kRemarkBytes));
         w.text(kTextB, cp949::cutToBytes(line.spec, kSpecBytes));
         w.text(kTextC, cp949::cutToBytes(line.unit, kUnitBytes));
         w.int64At(kQuantityOffset, line.quantity.raw());
@@ -158,9 +152,7 @@ QByteArray WriteQuotationFile(const QuotationDocument &q) {
     return out;
 }
 
-QuotationDocument LoadQuotationFile(const QString &path) {
-    return ReadQuotationFile(ReadDocumentBytes(path), path);
-}
+QuotationDocument LoadQuotationFile(const QString &path) { return ReadQuotationFile(ReadDocumentBytes(path), path); }
 
 void SaveQuotationFile(const QString &path, const QuotationDocument &document) {
     QByteArray bytes;

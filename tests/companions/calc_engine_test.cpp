@@ -39,8 +39,8 @@ TEST(CalcEngine, OperationsApplyInTheOrderTyped) {
     EXPECT_EQ(Keys("2+3*4="), "20");
     EXPECT_EQ(Keys("100-250="), "-150");
     EXPECT_EQ(Keys("7/2="), "3.5");
-    EXPECT_EQ(Keys("2+3+"), "5");     // the running total shows when the next operator is pressed
-    EXPECT_EQ(Keys("5+*3="), "15");   // a second operator replaces the first
+    EXPECT_EQ(Keys("2+3+"), "5");   // the running total shows when the next operator is pressed
+    EXPECT_EQ(Keys("5+*3="), "15"); // a second operator replaces the first
     EXPECT_EQ(Keys("9="), "9");
 }
 
@@ -53,7 +53,7 @@ TEST(CalcEngine, DecimalsShowWithoutBinaryNoise) {
     EXPECT_EQ(Keys(".1+.2="), "0.3");
     EXPECT_EQ(Keys("1/3="), "0.33333333333333");
     EXPECT_EQ(Keys("1.10*3="), "3.3");
-    EXPECT_EQ(Keys("1..5"), "1.5"); // a second point is ignored
+    EXPECT_EQ(Keys("1..5"), "1.5");  // a second point is ignored
     EXPECT_EQ(Keys("0.50"), "0.50"); // the entry shows as typed
 }
 
@@ -61,8 +61,8 @@ TEST(CalcEngine, DecimalsShowWithoutBinaryNoise) {
 TEST(CalcEngine, ResultsKeepFullPrecisionBetweenOperations) {
     EXPECT_EQ(Keys("10000/3*3="), "10,000");
     EXPECT_EQ(Keys("10000/3=*3="), "10,000");
-    EXPECT_EQ(Keys("1/3=~*3="), "-1");   // a negated result too
-    EXPECT_EQ(Keys("1/3=5+1="), "6");     // a new number typed after a result replaces it
+    EXPECT_EQ(Keys("1/3=~*3="), "-1"); // a negated result too
+    EXPECT_EQ(Keys("1/3=5+1="), "6");  // a new number typed after a result replaces it
 }
 
 TEST(CalcEngine, ThousandsSeparatorsInTheIntegerPartOnly) {
@@ -76,9 +76,9 @@ TEST(CalcEngine, ThousandsSeparatorsInTheIntegerPartOnly) {
 TEST(CalcEngine, EntryEditing) {
     EXPECT_EQ(Keys("1234<<"), "12");
     EXPECT_EQ(Keys("5<"), "0");
-    EXPECT_EQ(Keys("12+34E5="), "17");  // CE drops the entry, keeps the pending addition
+    EXPECT_EQ(Keys("12+34E5="), "17"); // CE drops the entry, keeps the pending addition
     EXPECT_EQ(Keys("12+34C"), "0");
-    EXPECT_EQ(Keys("12+3=<"), "15");    // a result is not edited by backspace
+    EXPECT_EQ(Keys("12+3=<"), "15"); // a result is not edited by backspace
     EXPECT_EQ(Keys("0007"), "7");
     EXPECT_EQ(Keys("1234567890123456789"), "123,456,789,012,345"); // at most 15 digits
 }

@@ -58,9 +58,7 @@ struct EditorFixture : ::testing::Test {
         mainWindow.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         mainWindow.setGeometry(100, 50, 712, 613);
     }
-    void TearDown() override {
-        editor.reset();
-    }
+    void TearDown() override { editor.reset(); }
     void open(int pageKind, bool statement = false, int captionAdj = 0) {
         editor = std::make_unique<TsubUntf>(&mainWindow, pageKind, statement, captionAdj);
         editor->show();
@@ -257,12 +255,14 @@ TEST_F(EditorFixture, QuotationGridSetUp) {
 TEST_F(EditorFixture, EveryNamedControlIsFoundWithItsTagMaskAndHint) {
     open(1, false);
     for (const char *name :
-         {"mPage", "TabSheet0", "TabSheet1", "TabSheet2", "sPage", "xPage", "mPanl01", "mPanl1", "mPanl2", "mPanl3",
-          "mPanl02", "mTopPnl1", "BtmPnl1", "BtmPnl2", "mClose1", "fOpen", "Newfile", "SaveBtn", "RnameBtn", "PrtBtn",
-          "GridCal", "ExlBtn0", "fNameLabl", "fnameBevl", "mClose2", "kOpen", "Newkfile", "SavekBtn", "RnamekBtn",
-          "PrtkBtn", "kGridCalc", "ExlBtn2", "kNameLabl", "knameBevl", "Gbn", "Totmy", "Cashmy", "Checkmy", "Billmy",
-          "Creditmy", "gTotEdt", "gMnyEdt", "gVatEdt", "rBtn1", "rBtn2", "dGrid", "gGrid", "kGrid", "ckBsinsNo",
-          "ChkJumin", "fMemo", "MsgLabel", "La12", "imgDir", "dojOk", "dojVoid", "dojmge", "msOk0", "mVoide0", "PupMu"})
+         {"mPage",     "TabSheet0", "TabSheet1", "TabSheet2", "sPage",     "xPage",   "mPanl01",   "mPanl1",
+          "mPanl2",    "mPanl3",    "mPanl02",   "mTopPnl1",  "BtmPnl1",   "BtmPnl2", "mClose1",   "fOpen",
+          "Newfile",   "SaveBtn",   "RnameBtn",  "PrtBtn",    "GridCal",   "ExlBtn0", "fNameLabl", "fnameBevl",
+          "mClose2",   "kOpen",     "Newkfile",  "SavekBtn",  "RnamekBtn", "PrtkBtn", "kGridCalc", "ExlBtn2",
+          "kNameLabl", "knameBevl", "Gbn",       "Totmy",     "Cashmy",    "Checkmy", "Billmy",    "Creditmy",
+          "gTotEdt",   "gMnyEdt",   "gVatEdt",   "rBtn1",     "rBtn2",     "dGrid",   "gGrid",     "kGrid",
+          "ckBsinsNo", "ChkJumin",  "fMemo",     "MsgLabel",  "La12",      "imgDir",  "dojOk",     "dojVoid",
+          "dojmge",    "msOk0",     "mVoide0",   "PupMu"})
         EXPECT_NE(editor->findChild<QObject *>(QString::fromLatin1(name)), nullptr) << name;
     // A new document's totals: "0" in the units box, blanks elsewhere.
     for (int i = 1; i <= 11; ++i)
@@ -272,18 +272,18 @@ TEST_F(EditorFixture, EveryNamedControlIsFoundWithItsTagMaskAndHint) {
         EXPECT_NE(editor->findChild<QLabel *>(QStringLiteral("Lb%1").arg(i)), nullptr);
 
     const std::pair<const char *, int> tags[] = {
-        {"aSaNo", 1},   {"aSangho", 2},    {"aName", 3},     {"aAddr", 4},      {"aUpTea", 5},   {"aUpJong", 6},
-        {"bSaNo", 7},   {"JuMinNo", 7},    {"bSangho", 8},   {"bName", 9},      {"bAddr", 10},   {"bUpTea", 11},
-        {"bUpJong", 12}, {"DayEdt", 13},   {"DtyfNo", 14},   {"DtyeNo", 15},    {"DtysNo", 16},  {"grDay", 17},
-        {"grEdit", 18}, {"SangHoEdt", 1},  {"mTelEdit", 2},  {"Day1Edt", 3},    {"NameEdt", 4},  {"Day2Edt", 5},
-        {"AddrEdt", 6}, {"SanghoEdit", 1}, {"NameEdit", 2},  {"TelEdit", 3},    {"UpteaEdit", 4}, {"UpjongEdit", 5},
+        {"aSaNo", 1},    {"aSangho", 2},    {"aName", 3},    {"aAddr", 4},   {"aUpTea", 5},    {"aUpJong", 6},
+        {"bSaNo", 7},    {"JuMinNo", 7},    {"bSangho", 8},  {"bName", 9},   {"bAddr", 10},    {"bUpTea", 11},
+        {"bUpJong", 12}, {"DayEdt", 13},    {"DtyfNo", 14},  {"DtyeNo", 15}, {"DtysNo", 16},   {"grDay", 17},
+        {"grEdit", 18},  {"SangHoEdt", 1},  {"mTelEdit", 2}, {"Day1Edt", 3}, {"NameEdt", 4},   {"Day2Edt", 5},
+        {"AddrEdt", 6},  {"SanghoEdit", 1}, {"NameEdit", 2}, {"TelEdit", 3}, {"UpteaEdit", 4}, {"UpjongEdit", 5},
         {"SanoEdit", 6}, {"AddrEdit", 7}};
     for (const auto &[name, tag] : tags)
         EXPECT_EQ(edit(name)->property("Tag").toInt(), tag) << name;
 
     const std::pair<const char *, const char *> masks[] = {
         {"aSaNo", "###-##-#####;_"}, {"bSaNo", "###-##-#####;_"}, {"JuMinNo", "######-#######;_"},
-        {"DayEdt", "0000.00.00;_"},  {"grDay", "0000.00.00;_"},  {"DtysNo", "##-####;_"},
+        {"DayEdt", "0000.00.00;_"},  {"grDay", "0000.00.00;_"},   {"DtysNo", "##-####;_"},
         {"Day1Edt", "####.##.##;_"}, {"Day2Edt", "####.##.##;_"}, {"SanoEdit", "###-##-#####;_"}};
     for (const auto &[name, mask] : masks)
         EXPECT_EQ(edit(name)->inputMask(), QString::fromLatin1(mask)) << name;

@@ -97,7 +97,8 @@ struct InvoiceState {
     QString total;
 };
 InvoiceState stateOf(const TsubUntf &e) {
-    return {e.CurFileName(), e.Modified(), e.invoiceDocument(), e.findChild<QLineEdit *>(QStringLiteral("Totmy"))->text()};
+    return {e.CurFileName(), e.Modified(), e.invoiceDocument(),
+            e.findChild<QLineEdit *>(QStringLiteral("Totmy"))->text()};
 }
 void expectSame(const InvoiceState &a, const InvoiceState &b) {
     EXPECT_EQ(a.name, b.name);

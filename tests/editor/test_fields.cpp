@@ -35,8 +35,8 @@ struct Fields : BehaviourFixture {
 
 TEST_F(Fields, EnterMovesThroughTheInvoiceFieldsAndMarksAChange) {
     open(1, false);
-    const char *order[] = {"aSaNo", "aSangho", "aName", "aAddr", "aUpTea", "aUpJong", "bSaNo", "bSangho",
-                           "bName", "bAddr", "bUpTea", "bUpJong", "DayEdt", "DtyfNo", "DtyeNo", "DtysNo"};
+    const char *order[] = {"aSaNo", "aSangho", "aName",  "aAddr",   "aUpTea", "aUpJong", "bSaNo",  "bSangho",
+                           "bName", "bAddr",   "bUpTea", "bUpJong", "DayEdt", "DtyfNo",  "DtyeNo", "DtysNo"};
     edit("aSaNo")->setFocus();
     for (const char *name : order) {
         ASSERT_EQ(focused(), edit(name)) << name;

@@ -104,8 +104,8 @@ struct FilesFixture : ::testing::Test {
         edit("bName")->setText(s("이영희"));
         edit("bAddr")->setText(s("부산광역시 해운대구 센텀로 45"));
         InvoiceDocument d = editor->invoiceDocument();
-        d.lines[0] = {QStringLiteral("03/07"), s("복사용지 A4"), {}, {}, s("박스"), won(10), won(23400), won(234000),
-                      won(23400)};
+        d.lines[0] = {
+            QStringLiteral("03/07"), s("복사용지 A4"), {}, {}, s("박스"), won(10), won(23400), won(234000), won(23400)};
         d.lines[1] = {{}, s("레이저 토너"), {}, {}, {}, won(4), won(250000), won(1000000), won(100000)};
         editor->showInvoiceDocument(d);
     }
@@ -140,9 +140,10 @@ QStringList rowOf(THStringGrid *g, int r) {
 } // namespace
 
 TEST(FileFilters, TranslateIntoTheDialogForm) {
-    EXPECT_EQ(TsubUntf::QtFileFilter(s("세금계산서파일V5.7|*.Dy5|거래명세서파일V5.7|*.Gy5|세금계산서파일V3.5~5.5|*.Dnt|"
-                                       "거래명세서파일V3.5~5.5|*.Gnt|세금계산서파일V3.1|*.Dty|거래명세서파일V3.1|*.Gty")),
-              kInvoiceOpenFilter);
+    EXPECT_EQ(
+        TsubUntf::QtFileFilter(s("세금계산서파일V5.7|*.Dy5|거래명세서파일V5.7|*.Gy5|세금계산서파일V3.5~5.5|*.Dnt|"
+                                 "거래명세서파일V3.5~5.5|*.Gnt|세금계산서파일V3.1|*.Dty|거래명세서파일V3.1|*.Gty")),
+        kInvoiceOpenFilter);
     EXPECT_EQ(TsubUntf::QtFileFilter(s("세금계산서파일|*.Dy5|거래명세서파일|*.Gy5")), kInvoiceSaveFilter);
     EXPECT_EQ(TsubUntf::QtFileFilter(s("견적서화일|*.Prc")), s("견적서화일 (*.Prc)"));
     // The description is kept as written, trailing blank included.

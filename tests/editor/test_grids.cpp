@@ -579,7 +579,10 @@ protected:
         switch (m) {
         case PdmWidth: return 2000;
         case PdmHeight: return 200;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
         case PdmDepth: return 32;
         case PdmDevicePixelRatio: return 1;
         case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
@@ -639,14 +642,16 @@ TEST_F(Grids, TheWidestAmountOfEveryColumnIsDrawnWholeInsideItsCell) {
                     drawnText += d.text;
                     box = box.united(d.box);
                 }
-                const std::string where = std::string(page.grid) + " column " + std::to_string(col) + " " +
-                                          shown.toStdString();
+                const std::string where =
+                    std::string(page.grid) + " column " + std::to_string(col) + " " + shown.toStdString();
                 EXPECT_EQ(drawnText, shown.trimmed()) << where;
                 EXPECT_GE(box.left(), option.rect.left()) << where;
                 EXPECT_LE(box.right(), option.rect.right() + 1) << where;
                 // Condensed no more than needed: the text takes the room it has.
-                EXPECT_GE(box.width(), qMin<qreal>(option.fontMetrics.horizontalAdvance(shown.trimmed()),
-                                                   option.rect.width() - 4) - 1) << where;
+                EXPECT_GE(box.width(),
+                          qMin<qreal>(option.fontMetrics.horizontalAdvance(shown.trimmed()), option.rect.width() - 4) -
+                              1)
+                    << where;
             }
         }
     }

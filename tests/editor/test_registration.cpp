@@ -12,7 +12,9 @@
 
 struct Registration : BehaviourFixture {
     QRadioButton *radio(const char *name) { return child<QRadioButton>(QString::fromLatin1(name)); }
-    void click(const char *button) { QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton); }
+    void click(const char *button) {
+        QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
 };
 
 // A fresh installation's page is checked with the editor's pages (test_editor.cpp).
@@ -27,7 +29,7 @@ TEST_F(Registration, ApplyWritesTheRecordInOrderAndUsingTheSealClearsTheFlag) {
     EXPECT_FALSE(editor->isVisible());
 
     const QString ini = cp949::decode(app.read(QStringLiteral("ZaruZiz.ini")));
-    const QStringList keys{QStringLiteral("fSangho="), QStringLiteral("fName="),  QStringLiteral("fTel="),
+    const QStringList keys{QStringLiteral("fSangho="), QStringLiteral("fName="),   QStringLiteral("fTel="),
                            QStringLiteral("fUptea="),  QStringLiteral("fUpjong="), QStringLiteral("fSaNo="),
                            QStringLiteral("fAddr="),   QStringLiteral("djnousr="), QStringLiteral("dojImge=")};
     qsizetype at = -1;

@@ -26,10 +26,12 @@ inline InvoiceLine invoiceLine(const char *date, const char *item, long long qua
 // Supply 1,234,000 and tax 123,400 on two lines; paid 357,400 in cash, 1,000,000 on credit.
 inline InvoiceDocument sampleTaxInvoice() {
     InvoiceDocument d = InvoiceDocument::empty(false);
-    d.supplier = {QStringLiteral("214-86-12345"), QStringLiteral("푸른바다상사"), QStringLiteral("김철수"),
-                  QStringLiteral("서울특별시 강남구 테헤란로 123"), QStringLiteral("도소매"), QStringLiteral("사무용품")};
-    d.buyer = {QStringLiteral("123-45-67891"), QStringLiteral("하늘문구"), QStringLiteral("이영희"),
-               QStringLiteral("부산광역시 해운대구 센텀로 45"), QStringLiteral("소매"), QStringLiteral("문구")};
+    d.supplier = {QStringLiteral("214-86-12345"), QStringLiteral("푸른바다상사"),
+                  QStringLiteral("김철수"),       QStringLiteral("서울특별시 강남구 테헤란로 123"),
+                  QStringLiteral("도소매"),       QStringLiteral("사무용품")};
+    d.buyer = {QStringLiteral("123-45-67891"), QStringLiteral("하늘문구"),
+               QStringLiteral("이영희"),       QStringLiteral("부산광역시 해운대구 센텀로 45"),
+               QStringLiteral("소매"),         QStringLiteral("문구")};
     d.issueDate = QStringLiteral("2005.03.07");
     d.lines[0] = invoiceLine("03/07", "복사용지 A4", 10, 23400, 234000, 23400);
     d.lines[0].spec = QStringLiteral("80g");

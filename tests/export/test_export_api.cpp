@@ -113,13 +113,15 @@ TEST_F(ExportCall, ExportedFilesGoWhenTheProgramEnds) {
 // The real opener's answer: a program that fails at once, one that succeeds, one that keeps running.
 TEST_F(ExportCall, TheOpenersAnswerIsAwaitedAndAFailureCounts) {
     const QString sh = QStringLiteral("/bin/sh");
-    EXPECT_FALSE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("echo Unspecified Application Error >&2; exit 1")}, 5000));
+    EXPECT_FALSE(
+        RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("echo Unspecified Application Error >&2; exit 1")}, 5000));
     EXPECT_TRUE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("exit 0")}, 5000));
     QElapsedTimer t;
     t.start();
     EXPECT_TRUE(RunOpener(sh, {QStringLiteral("-c"), QStringLiteral("sleep 3")}, 300));
     EXPECT_LT(t.elapsed(), 2500);
-    EXPECT_FALSE(RunOpener(QStringLiteral("/nonexistent/soffice"), {QStringLiteral("-n"), QStringLiteral("x.xlsx")}, 5000));
+    EXPECT_FALSE(
+        RunOpener(QStringLiteral("/nonexistent/soffice"), {QStringLiteral("-n"), QStringLiteral("x.xlsx")}, 5000));
     RemoveExportedFiles();
     EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u',').toStdString();
 }

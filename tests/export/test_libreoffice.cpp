@@ -45,8 +45,8 @@ QString Digits(const QString &text) {
 }
 
 struct Expected {
-    QString file;                      // the sheet's file name, without extension
-    std::map<QString, int> amounts;    // amount text -> how often it shows at least
+    QString file;                   // the sheet's file name, without extension
+    std::map<QString, int> amounts; // amount text -> how often it shows at least
 };
 
 class LibreOfficeCheck : public ::testing::Test {
@@ -91,8 +91,8 @@ protected:
         for (const QString &name : names) {
             const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
             QProcess text;
-            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
-                                                     QStringLiteral("-")});
+            text.start(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
             EXPECT_TRUE(text.waitForFinished(30000));
             texts[name] = QString::fromUtf8(text.readAllStandardOutput());
             const QString keep = qEnvironmentVariable("ZARU_EXPORT_SAMPLES");
@@ -139,21 +139,32 @@ TEST_F(LibreOfficeCheck, EveryAmountOfEverySheetShowsWhole) {
     auto money = [](Money total) { return Digits(FormatMoneyText(total, 0, false)); };
     const std::vector<Expected> expected = {
         {QStringLiteral("tax-invoice"),
-         {{QStringLiteral("999999"), 1}, {QStringLiteral("999,999,999"), 10}, {QStringLiteral("9,999,999,990"), 5},
+         {{QStringLiteral("999999"), 1},
+          {QStringLiteral("999,999,999"), 10},
+          {QStringLiteral("9,999,999,990"), 5},
           {money(invoice.total()), 5}}},
         {QStringLiteral("tax-invoice-negative"),
-         {{QStringLiteral("-999,999,999"), 3}, {QStringLiteral("999,999,999"), 8}, {QStringLiteral("9,999,999,990"), 4},
+         {{QStringLiteral("-999,999,999"), 3},
+          {QStringLiteral("999,999,999"), 8},
+          {QStringLiteral("9,999,999,990"), 4},
           {money(negative.total()), 5}}},
         {QStringLiteral("statement"),
-         {{QStringLiteral("999999"), 1}, {QStringLiteral("999,999,999"), 24}, {QStringLiteral("9,999,999,990"), 12},
-          {money(shortStatement.supplyTotal()), 1}, {money(shortStatement.taxTotal()), 1},
+         {{QStringLiteral("999999"), 1},
+          {QStringLiteral("999,999,999"), 24},
+          {QStringLiteral("9,999,999,990"), 12},
+          {money(shortStatement.supplyTotal()), 1},
+          {money(shortStatement.taxTotal()), 1},
           {money(shortStatement.total()), 1}}},
         {QStringLiteral("statement-long"),
-         {{QStringLiteral("999999"), 1}, {QStringLiteral("999,999,999"), 60}, {QStringLiteral("9,999,999,990"), 30},
-          {money(longStatement.supplyTotal()), 1}, {money(longStatement.taxTotal()), 1},
+         {{QStringLiteral("999999"), 1},
+          {QStringLiteral("999,999,999"), 60},
+          {QStringLiteral("9,999,999,990"), 30},
+          {money(longStatement.supplyTotal()), 1},
+          {money(longStatement.taxTotal()), 1},
           {money(longStatement.total()), 1}}},
         {QStringLiteral("quotation"),
-         {{QStringLiteral("999,999,999"), 20}, {QStringLiteral("9,999,999,990"), 19},
+         {{QStringLiteral("999,999,999"), 20},
+          {QStringLiteral("9,999,999,990"), 19},
           {QStringLiteral("8,999,999,991"), 1}}},
     };
     QStringList names;
@@ -193,7 +204,7 @@ TEST_F(LibreOfficeCheck, SumsOverTheAmountColumnsGiveTheDocumentsTotals) {
     write(BuildStatementSheet(statement, {}), QStringLiteral("statement"));
 
     struct Check {
-        QString formula;  // over the form's sheet
+        QString formula; // over the form's sheet
         std::int64_t expected;
     };
     const auto won = [](Money m) { return std::int64_t(m.won()); };

@@ -163,10 +163,10 @@ TEST(TaxInvoiceSheet, PartiesDateAndDigits) {
 
     // The digit boxes of the totals 1,234,000 and 123,400, and the blank count.
     EXPECT_EQ(s.value(QStringLiteral("F11")), QStringLiteral("④"));
-    EXPECT_EQ(s.value(QStringLiteral("M11")), QStringLiteral(" "));  // ten-millions place is blank
-    EXPECT_EQ(s.value(QStringLiteral("N11")), QStringLiteral("1"));  // millions
-    EXPECT_EQ(s.value(QStringLiteral("T11")), QStringLiteral("0"));  // units
-    EXPECT_EQ(s.value(QStringLiteral("Z11")), QStringLiteral("1"));  // tax hundred-thousands
+    EXPECT_EQ(s.value(QStringLiteral("M11")), QStringLiteral(" ")); // ten-millions place is blank
+    EXPECT_EQ(s.value(QStringLiteral("N11")), QStringLiteral("1")); // millions
+    EXPECT_EQ(s.value(QStringLiteral("T11")), QStringLiteral("0")); // units
+    EXPECT_EQ(s.value(QStringLiteral("Z11")), QStringLiteral("1")); // tax hundred-thousands
     EXPECT_EQ(s.value(QStringLiteral("AE11")), QStringLiteral("0"));
     EXPECT_EQ(s.format(QStringLiteral("AE11")).font.colour, kBlack);
 }

@@ -87,9 +87,9 @@ TEST(SheetModel, AColourOrWeightOnASideWithoutLineTurnsOnAThinLine) {
 TEST(SheetModel, MergesAndTheirAlignment) {
     Sheet s(QStringLiteral("t"));
     s.merge(QStringLiteral("B20:AN20"));
-    s.merge(QStringLiteral("B3"));        // one cell: nothing to merge
+    s.merge(QStringLiteral("B3")); // one cell: nothing to merge
     s.merge(QStringLiteral("C5:D6"));
-    s.merge(QStringLiteral("D6:E7"));     // overlaps: the areas join
+    s.merge(QStringLiteral("D6:E7")); // overlaps: the areas join
     ASSERT_EQ(s.merges().size(), 2);
     EXPECT_EQ(s.merges().at(1), ParseRange(QStringLiteral("C5:E7")));
 

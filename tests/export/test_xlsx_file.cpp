@@ -33,7 +33,9 @@ QJsonObject readBack(const QString &path, const QStringList &cells) {
     return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }
 
-QJsonObject cellOf(const QJsonObject &file, const char *ref) { return file["cells"].toObject()[QLatin1String(ref)].toObject(); }
+QJsonObject cellOf(const QJsonObject &file, const char *ref) {
+    return file["cells"].toObject()[QLatin1String(ref)].toObject();
+}
 
 // The cell holds the number (not text) in the number format.
 void expectNumber(const QJsonObject &file, const char *ref, double number, const QString &format) {

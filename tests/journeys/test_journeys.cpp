@@ -333,8 +333,7 @@ TEST_F(Journeys, RegisteredBusinessAndSealAppearOnTheNextInvoice) {
                 for (const report::RenderedPage &page : r.pages)
                     for (const report::PageItem &item : page.items)
                         if (item.type == report::PageItem::Type::Picture && !item.image.isNull() &&
-                            item.image.pixelColor(item.image.width() / 2, item.image.height() / 2) ==
-                                QColor(220, 0, 0))
+                            item.image.pixelColor(item.image.width() / 2, item.image.height() / 2) == QColor(220, 0, 0))
                             ++redSeals;
                 EXPECT_GE(redSeals, 1) << "the seal is not on the printed invoice";
             });

@@ -57,9 +57,9 @@ TEST(Rules, LineProducts) {
 
 TEST(Rules, IncludedTaxRoundsHalvesToEven) {
     EXPECT_EQ(IncludedTax(won(11000)), won(1000));
-    EXPECT_EQ(IncludedTax(Money::fromRaw(605000)), won(6));   // 60.5 / 11 = 5.5 -> 6
-    EXPECT_EQ(IncludedTax(Money::fromRaw(495000)), won(4));   // 49.5 / 11 = 4.5 -> 4
-    EXPECT_EQ(IncludedTax(won(16)), won(1));                  // 1.45 -> 1
+    EXPECT_EQ(IncludedTax(Money::fromRaw(605000)), won(6)); // 60.5 / 11 = 5.5 -> 6
+    EXPECT_EQ(IncludedTax(Money::fromRaw(495000)), won(4)); // 49.5 / 11 = 4.5 -> 4
+    EXPECT_EQ(IncludedTax(won(16)), won(1));                // 1.45 -> 1
     EXPECT_EQ(IncludedTax(won(-11000)), won(-1000));
 }
 
@@ -216,8 +216,8 @@ TEST(InvoiceTotals, AllLinesEmpty) {
 
 TEST(InvoiceTotals, DigitBoxesAndBlankCount) {
     const InvoiceTotals t = ShowInvoiceTotals(won(1234500), won(123450));
-    const QStringList expectedLa = {s("0"), s("0"), s("5"), s("4"), s("3"), s("2"), s("1"),
-                                    s(" "), s(" "), s(" "), s(" "), s("④")};
+    const QStringList expectedLa = {s("0"), s("0"), s("5"), s("4"), s("3"), s("2"),
+                                    s("1"), s(" "), s(" "), s(" "), s(" "), s("④")};
     EXPECT_EQ(t.La, expectedLa);
     EXPECT_EQ(t.Lb.mid(0, 7), (QStringList{s("0"), s("5"), s("4"), s("3"), s("2"), s("1"), s(" ")}));
     EXPECT_EQ(t.Totmy, s("1,357,950"));
@@ -302,9 +302,12 @@ TEST(BlankCount, Marks) {
 // quantity's four decimals), shows whole in its cell and is stored in its slot as text that reads back
 // exactly: no stage may cut what the editor accepts.
 TEST(AmountColumns, EveryValueHeldShowsWholeAndIsStoredWhole) {
-    const AmountColumn columns[] = {AmountColumn::Quantity,          AmountColumn::UnitPrice,
-                                    AmountColumn::Supply,            AmountColumn::Tax,
-                                    AmountColumn::QuotationQuantity, AmountColumn::QuotationUnitPrice,
+    const AmountColumn columns[] = {AmountColumn::Quantity,
+                                    AmountColumn::UnitPrice,
+                                    AmountColumn::Supply,
+                                    AmountColumn::Tax,
+                                    AmountColumn::QuotationQuantity,
+                                    AmountColumn::QuotationUnitPrice,
                                     AmountColumn::QuotationAmount};
     for (AmountColumn column : columns) {
         const AmountLimits &limits = LimitsOf(column);

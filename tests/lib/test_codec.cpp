@@ -39,7 +39,9 @@ TEST(Codec, DecodeDropsHalfCharacterAtTheEnd) {
 }
 
 TEST(Codec, DecodeReplacesBytesThatAreNotCp949) {
-    EXPECT_EQ(decode(QByteArray("a\xFF" "b")), QStringLiteral("a\uFFFDb"));
+    EXPECT_EQ(decode(QByteArray("a\xFF"
+                                "b")),
+              QStringLiteral("a\uFFFDb"));
     EXPECT_EQ(decode(QByteArray("\x80z")), QStringLiteral("\uFFFDz"));
 }
 
@@ -102,8 +104,7 @@ TEST(Codec, TablesAgreeWithTheSystemConverterOnEveryCode) {
         if (QChar::isSurrogate(cp) || cp == WonSign)
             continue;
         const char16_t unit = char16_t(cp);
-        const auto expected =
-            convert(toCp949, QByteArray(reinterpret_cast<const char *>(&unit), sizeof unit));
+        const auto expected = convert(toCp949, QByteArray(reinterpret_cast<const char *>(&unit), sizeof unit));
         const QByteArray got = encode(QString(QChar(unit)));
         ASSERT_EQ(got, expected.value_or(QByteArray("\xA3\xBF"))) << std::hex << unsigned(cp);
     }

@@ -30,7 +30,8 @@ TEST(KoreanSystemReasons, RealFileFailuresReadInKoreanAndThePathIsKept) {
         const QString reason = f->errorString();
         SCOPED_TRACE(reason.toStdString());
         ASSERT_FALSE(reason.isEmpty());
-        const QString shown = KoreanSystemReasons(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(folder, reason));
+        const QString shown =
+            KoreanSystemReasons(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(folder, reason));
         EXPECT_TRUE(shown.startsWith(QStringLiteral("파일을 저장할 수 없습니다: ") + folder + u'\n'));
         EXPECT_FALSE(shown.mid(shown.indexOf(u'\n')).contains(latinWord));
     }

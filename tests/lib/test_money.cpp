@@ -24,9 +24,7 @@ TEST(AmountInWords, EmptyGroupsAddNoGroupWord) {
     EXPECT_EQ(AmountInWords(0, won(1000000000001)), s("일조일원"));
 }
 
-TEST(AmountInWords, HanjaTableKeepsHangulWon) {
-    EXPECT_EQ(AmountInWords(1, won(1234000)), s("壹百貳拾參萬四千원"));
-}
+TEST(AmountInWords, HanjaTableKeepsHangulWon) { EXPECT_EQ(AmountInWords(1, won(1234000)), s("壹百貳拾參萬四千원")); }
 
 TEST(AmountInWords, FractionDroppedZeroAndNegativeGiveWonOnly) {
     EXPECT_EQ(AmountInWords(0, Money::fromRaw(123456700)), s("일만이천삼백사십오원"));
@@ -40,7 +38,8 @@ TEST(FormatAmountText, RightAlignedWithoutDecimals) {
     EXPECT_EQ(FormatAmountText(won(1234000), 15), s("   1,234,000"));
     EXPECT_EQ(FormatAmountText(won(-1000), 15), s("      -1,000"));
     EXPECT_EQ(FormatAmountText(won(999999999), 15), s("999,999,999"
-                                                       "").rightJustified(12));
+                                                      "")
+                                                        .rightJustified(12));
     EXPECT_EQ(FormatAmountText(won(9999999999), 16), s("9,999,999,999"));
 }
 
@@ -100,7 +99,7 @@ TEST(TextHelpers, Padding) {
     EXPECT_EQ(PadLeftChar(u'0', s(" 12 "), 3), s("012"));
     EXPECT_EQ(PadLeftChar(u'x', s("1234"), 11), s("xxxxxxx1234"));
     EXPECT_EQ(PadLeftChar(u'0', s("1234"), 3), s("1234")); // never a run of 255 fill characters
-    EXPECT_EQ(PadLeftTo(s("가"), 4), s("  가"));          // widths count bytes
+    EXPECT_EQ(PadLeftTo(s("가"), 4), s("  가"));           // widths count bytes
     EXPECT_EQ(PadLeftTo(s("12345"), 3), s("12345"));
     EXPECT_EQ(RepeatChar(u'x', 0), QString());
     EXPECT_EQ(RepeatChar(u'x', 3), s("xxx"));

@@ -29,10 +29,10 @@ inline void statementLine(InvoiceDocument &d, int index, const QString &item, in
 }
 
 inline void parties(InvoiceDocument &d) {
-    d.supplier = {SampleSupplierNumber(), u("한빛상사"), u("홍길동"), u("서울특별시 중구 세종대로 110"),
-                  u("도소매"), u("문구,사무용품")};
+    d.supplier = {SampleSupplierNumber(), u("한빛상사"), u("홍길동"), u("서울특별시 중구 세종대로 110"), u("도소매"),
+                  u("문구,사무용품")};
     d.buyer = {u("105-81-67890"), u("(주)대한상사"), u("김대한"), u("경기도 성남시 분당구 판교역로 235"),
-               u("제조"), u("전자부품")};
+               u("제조"),         u("전자부품")};
 }
 
 // A statement with the first `lines` lines filled: line n is n x 1,000 with tax n x 100.

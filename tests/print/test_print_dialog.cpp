@@ -35,9 +35,9 @@ struct DialogFixture : ::testing::Test {
     void open(int page, const InvoiceDocument &statement = InvoiceDocument::empty(true)) {
         // The choices of last time from the settings file, and the confirmed ones kept there, as the
         // editor opens the dialog.
-        dialog = std::make_unique<TPrtUntf>(nullptr, page, statement.lastFilledLine(),
-                                            [this](const PrintOptions &o) { jobs << o; },
-                                            stored::PrintDialogChoices(), &stored::KeepPrintDialogChoices);
+        dialog = std::make_unique<TPrtUntf>(
+            nullptr, page, statement.lastFilledLine(), [this](const PrintOptions &o) { jobs << o; },
+            stored::PrintDialogChoices(), &stored::KeepPrintDialogChoices);
         dialog->show();
     }
     template <typename W> W *w(const char *name) {

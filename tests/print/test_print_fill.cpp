@@ -687,7 +687,8 @@ QString readAs(Money amount) {
         return QString();
     const std::uint64_t magnitude = raw < 0 ? std::uint64_t(0) - std::uint64_t(raw) : std::uint64_t(raw);
     std::string text = std::to_string(magnitude / std::uint64_t(Money::Scale));
-    std::string decimals = std::to_string(magnitude % std::uint64_t(Money::Scale) + std::uint64_t(Money::Scale)).substr(1);
+    std::string decimals =
+        std::to_string(magnitude % std::uint64_t(Money::Scale) + std::uint64_t(Money::Scale)).substr(1);
     while (!decimals.empty() && decimals.back() == '0')
         decimals.pop_back();
     if (!decimals.empty())
@@ -893,8 +894,8 @@ TEST_F(FillTest, TheWidestAmountsPrintWhole) {
     fixtures::statementLine(statement, 1, u("품목2"), 1, 10);
     ASSERT_EQ(statement.lines[0].tax, Money::fromWon(999999999));
     ASSERT_EQ(statement.lines[1].tax, Money::fromWon(1));
-    for (const auto &sheet :
-         {FillStatementSheet(statement, statementOptions(), 0, false), FillLongStatement(statement, statementOptions())}) {
+    for (const auto &sheet : {FillStatementSheet(statement, statementOptions(), 0, false),
+                              FillLongStatement(statement, statementOptions())}) {
         SCOPED_TRACE(sheet->className().toStdString());
         EXPECT_EQ(printed(*sheet, u"aNo01"_s), u"10"_s);
         EXPECT_EQ(printed(*sheet, u"aCost01"_s), u"999,999,999"_s);

@@ -78,9 +78,8 @@ void ExpectEverythingFits(report::ReportForm &form, const QString &pngName) {
             EXPECT_GE(item.scaleY, receiptQuantity ? 0.55 : 0.6);
             // ZARU_FIT_REPORT=1 lists each amount column's widest amount and how much it was condensed.
             if (qEnvironmentVariableIsSet("ZARU_FIT_REPORT"))
-                std::cout << "[ column   ] " << form.className().toStdString() << ' ' << item.name.toStdString()
-                          << ' ' << wanted.trimmed().toStdString() << " x" << item.scaleX << " y" << item.scaleY
-                          << '\n';
+                std::cout << "[ column   ] " << form.className().toStdString() << ' ' << item.name.toStdString() << ' '
+                          << wanted.trimmed().toStdString() << " x" << item.scaleX << " y" << item.scaleY << '\n';
             if (item.scaleX < narrowest) {
                 narrowest = item.scaleX;
                 narrowestName = item.name + u' ' + wanted.trimmed();
@@ -110,7 +109,8 @@ InvoiceDocument WithWidestTexts(InvoiceDocument d) {
     InvoiceLine &negative = d.lines[2];
     negative.quantity = Money::fromRaw(-99999999); // -9999.9999
     negative.unitPrice = negative.supply = negative.tax = Money::fromWon(-999999999);
-    EXPECT_TRUE(Holds(AmountColumn::Quantity, d.lines[1].quantity) && Holds(AmountColumn::Quantity, negative.quantity) &&
+    EXPECT_TRUE(Holds(AmountColumn::Quantity, d.lines[1].quantity) &&
+                Holds(AmountColumn::Quantity, negative.quantity) &&
                 Holds(AmountColumn::UnitPrice, negative.unitPrice) && Holds(AmountColumn::Supply, negative.supply) &&
                 Holds(AmountColumn::Tax, negative.tax));
     return d;

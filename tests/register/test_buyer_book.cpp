@@ -20,21 +20,28 @@ struct BuyerBookTest : BehaviourFixture {
     void SetUp() override {
         BehaviourFixture::SetUp();
         const QString work = data.path() + QStringLiteral("/Work");
-        regfx::Invoice older{QDate(2026, 1, 5), number, QStringLiteral("가나상회"),
+        regfx::Invoice older{QDate(2026, 1, 5),
+                             number,
+                             QStringLiteral("가나상회"),
                              {{QStringLiteral("A4 Paper"), 50000, 5000, QStringLiteral("70g"), 20000}}};
         older.rep = QStringLiteral("박옛날");
         older.addr = QStringLiteral("부산");
         regfx::Write(work, QStringLiteral("old.Dy5"), older);
-        regfx::Invoice latest{QDate(2026, 2, 5), number, QStringLiteral("가나상회(주)"),
+        regfx::Invoice latest{QDate(2026, 2, 5),
+                              number,
+                              QStringLiteral("가나상회(주)"),
                               {{QStringLiteral("A4 Paper"), 75000, 7500, QStringLiteral("80g"), 25000},
                                {QStringLiteral("A3 Paper"), 1000, 100}}};
         latest.rep = QStringLiteral("박대표");
         latest.addr = QStringLiteral("서울특별시 중구 을지로 1");
         latest.uptea = QStringLiteral("도소매");
         latest.upjong = QStringLiteral("문구");
-        regfx::Write(work, QStringLiteral("sub/new.Gy5"), {latest.date, number, latest.buyerName, latest.lines, true,
-                                                          false, latest.rep, latest.addr, latest.uptea, latest.upjong});
-        regfx::Invoice person{QDate(2026, 3, 1), QStringLiteral("800101-1000008"), QStringLiteral("홍길동"),
+        regfx::Write(work, QStringLiteral("sub/new.Gy5"),
+                     {latest.date, number, latest.buyerName, latest.lines, true, false, latest.rep, latest.addr,
+                      latest.uptea, latest.upjong});
+        regfx::Invoice person{QDate(2026, 3, 1),
+                              QStringLiteral("800101-1000008"),
+                              QStringLiteral("홍길동"),
                               {{QStringLiteral("상담"), 30000, 3000}}};
         person.individual = true;
         person.addr = QStringLiteral("대전광역시 서구");
@@ -92,7 +99,9 @@ TEST_F(BuyerBookTest, AKnownNumberFillsOnlyTheEmptyBuyerFieldsOnceItsCheckPasses
 }
 
 TEST_F(BuyerBookTest, ACorrectedNumberBringsItsOwnBuyerAndKeepsWhatTheUserTyped) {
-    regfx::Invoice other{QDate(2026, 2, 9), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
+    regfx::Invoice other{QDate(2026, 2, 9),
+                         QStringLiteral("220-81-62517"),
+                         QStringLiteral("다라물산"),
                          {{QStringLiteral("볼트"), 1000, 100}}};
     other.addr = QStringLiteral("인천광역시 남동구");
     regfx::Write(data.path() + QStringLiteral("/Work"), QStringLiteral("other.Dy5"), other);
@@ -114,10 +123,10 @@ TEST_F(BuyerBookTest, ACorrectedNumberBringsItsOwnBuyerAndKeepsWhatTheUserTyped)
     QTest::keyClicks(edit("bName"), QStringLiteral("Lee"));
 
     typeNumber(QStringLiteral("2208162517"));
-    EXPECT_EQ(text("bSangho"), QStringLiteral("다라물산"));     // follows the number
+    EXPECT_EQ(text("bSangho"), QStringLiteral("다라물산")); // follows the number
     EXPECT_EQ(text("bAddr"), QStringLiteral("인천광역시 남동구"));
-    EXPECT_EQ(text("bUpTea"), QString());                     // the other buyer has none: not the first's
-    EXPECT_EQ(text("bName"), QStringLiteral("Lee"));           // typed by the user: stays
+    EXPECT_EQ(text("bUpTea"), QString());            // the other buyer has none: not the first's
+    EXPECT_EQ(text("bName"), QStringLiteral("Lee")); // typed by the user: stays
 
     // A number that no document knows leaves no other buyer's details beside it.
     typeNumber(QStringLiteral("1018215215"));

@@ -32,7 +32,7 @@ const Submitter kSubmitter{QStringLiteral("220-81-62517"), QStringLiteral("우�
 
 // Where a document of the fixture lies, and whether it counts.
 struct Doc {
-    QString file;      // relative to the fixture's root
+    QString file; // relative to the fixture's root
     regfx::Invoice invoice;
     bool counted = true;
     bool older = false; // written as the older generation
@@ -52,7 +52,9 @@ QString number(int i) {
 }
 
 regfx::Invoice invoice(int buyer, int day, qint64 supply, qint64 tax) {
-    return {QDate(2026, 1 + day % 6, 1 + day % 28), number(buyer), QStringLiteral("거래처%1").arg(buyer),
+    return {QDate(2026, 1 + day % 6, 1 + day % 28),
+            number(buyer),
+            QStringLiteral("거래처%1").arg(buyer),
             {{QStringLiteral("품목%1").arg(day), supply, tax}}};
 }
 
@@ -117,8 +119,9 @@ struct Fixture {
         docs.push_back({QStringLiteral("Work/locked/b.Dy5"), invoice(7, 45, 800000, 80000), false});
         docs.push_back({QStringLiteral("Elsewhere/e.Dy5"), invoice(1, 46, 12000, 1200)}); // through a link
         docs.push_back({QStringLiteral("Outside/saved.Dy5"), invoice(8, 47, 5000, 500), false});
-        docs.push_back({QStringLiteral("Work/late.Dy5"), {QDate(2026, 7, 1), number(1), QStringLiteral("거래처1"),
-                                                          {{QStringLiteral("다음 기"), 1, 1}}}, true});
+        docs.push_back({QStringLiteral("Work/late.Dy5"),
+                        {QDate(2026, 7, 1), number(1), QStringLiteral("거래처1"), {{QStringLiteral("다음 기"), 1, 1}}},
+                        true});
         for (const Doc &d : docs) {
             const QString path = dir.path() + u'/' + d.file;
             const QFileInfo info(path);
@@ -213,7 +216,8 @@ TEST(RegisterFolder, EachDocumentCountedOnceAndWhatCannotBeReadStopsTheSummaryUn
     EXPECT_FALSE(window.summaryOfPeriod(SummaryKind::TaxInvoice));
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown.at(0).contains(QStringLiteral("locked"))) << prompts.shown.at(0).toStdString();
-    EXPECT_TRUE(prompts.shown.at(0).contains(QStringLiteral("읽을 권한이 없습니다"))) << prompts.shown.at(0).toStdString();
+    EXPECT_TRUE(prompts.shown.at(0).contains(QStringLiteral("읽을 권한이 없습니다")))
+        << prompts.shown.at(0).toStdString();
     const std::optional<SalesSummary> anyway = window.summaryOfPeriod(SummaryKind::TaxInvoice);
     ASSERT_TRUE(anyway);
     expectSummary(*anyway, expectedBuyers(fx.docs));
@@ -228,7 +232,8 @@ TEST(RegisterFolder, AMissingFolderIsAnErrorNotAnEmptyList) {
     RegisterWindow window(index, gone, {});
     EXPECT_FALSE(window.reload());
     ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("문서목록의 폴더가 없습니다"))) << prompts.shown.at(0).toStdString();
+    EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("문서목록의 폴더가 없습니다")))
+        << prompts.shown.at(0).toStdString();
     EXPECT_TRUE(window.shownEntries().isEmpty());
     window.choosePeriod(2026, RegisterWindow::FirstWhole);
     EXPECT_FALSE(window.summaryOfPeriod(SummaryKind::TaxInvoice));
@@ -249,7 +254,8 @@ TEST(RegisterFolder, AChoiceLivesBesideTheDocumentsAndAnInvoiceWithTaxStaysWithT
         window.setSummaryChoice(work + QStringLiteral("/zero.Dy5"), SummaryChoice::TaxInvoice);
         window.setSummaryChoice(work + QStringLiteral("/taxed.Dy5"), SummaryChoice::TaxFree);
         ASSERT_EQ(prompts.shown.size(), 1);
-        EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("세액이 있는 세금계산서는 계산서합계표에 넣을 수 없습니다")));
+        EXPECT_TRUE(
+            prompts.shown.at(0).startsWith(QStringLiteral("세액이 있는 세금계산서는 계산서합계표에 넣을 수 없습니다")));
     }
     // The index is only a cache: gone, it takes no choice with it.
     ASSERT_TRUE(QFile::remove(indexPath));

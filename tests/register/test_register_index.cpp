@@ -31,27 +31,40 @@ protected:
     static void touch(const QString &path, int secondsLater) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            f.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater), QFileDevice::FileModificationTime));
     }
 };
 
 TEST_F(RegisterIndexTest, ListsEveryKindWithItsFieldsAndTheUnreadableWithTheirReason) {
     regfx::Write(work(), QStringLiteral("a.Dy5"),
-                 {QDate(2026, 3, 31), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                 {QDate(2026, 3, 31),
+                  QStringLiteral("123-45-67890"),
+                  QStringLiteral("가나상회"),
                   {{QStringLiteral("복사지"), 100000, 10000}, {QStringLiteral("토너"), 55000, 5500}}});
-    regfx::Write(work(), QStringLiteral("sub/deeper/b.Gy5"),
-                 {QDate(2026, 4, 1), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
-                  {{QStringLiteral("볼트"), 7000, 700}, {QStringLiteral("너트"), 3000, 300}, {QStringLiteral("와셔"), 10, 1}},
-                  true});
+    regfx::Write(
+        work(), QStringLiteral("sub/deeper/b.Gy5"),
+        {QDate(2026, 4, 1),
+         QStringLiteral("220-81-62517"),
+         QStringLiteral("다라물산"),
+         {{QStringLiteral("볼트"), 7000, 700}, {QStringLiteral("너트"), 3000, 300}, {QStringLiteral("와셔"), 10, 1}},
+         true});
     regfx::Write(work(), QStringLiteral("c.Dy5"),
-                 {QDate(2026, 5, 2), QStringLiteral("900101-1234567"), QStringLiteral("홍길동"),
-                  {{QStringLiteral("상담"), 30000, 0}}, false, true});
+                 {QDate(2026, 5, 2),
+                  QStringLiteral("900101-1234567"),
+                  QStringLiteral("홍길동"),
+                  {{QStringLiteral("상담"), 30000, 0}},
+                  false,
+                  true});
     regfx::WriteQuotation(work(), QStringLiteral("q.Prc"), QDate(2026, 6, 30), QStringLiteral("마바건설"),
                           QStringLiteral("철근"), 3, 12500);
     // Saved from the statement page under a tax invoice's name: a statement, listed with its own lines.
     regfx::Write(work(), QStringLiteral("named-wrong.Dy5"),
-                 {QDate(2026, 4, 2), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
-                  {{QStringLiteral("볼트"), 7000, 700}, {QStringLiteral("너트"), 3000, 300}}, true});
+                 {QDate(2026, 4, 2),
+                  QStringLiteral("220-81-62517"),
+                  QStringLiteral("다라물산"),
+                  {{QStringLiteral("볼트"), 7000, 700}, {QStringLiteral("너트"), 3000, 300}},
+                  true});
     regfx::WriteBytes(work() + QStringLiteral("/broken.Dy5"), QByteArray("not a document at all"));
     regfx::WriteBytes(work() + QStringLiteral("/notes.txt"), QByteArray("ignored"));
 
@@ -104,13 +117,19 @@ TEST_F(RegisterIndexTest, ListsEveryKindWithItsFieldsAndTheUnreadableWithTheirRe
 
 TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
     const QString a = regfx::Write(work(), QStringLiteral("a.Dy5"),
-                                   {QDate(2026, 1, 5), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                                   {QDate(2026, 1, 5),
+                                    QStringLiteral("123-45-67890"),
+                                    QStringLiteral("가나상회"),
                                     {{QStringLiteral("복사지"), 1000, 100}}});
     const QString b = regfx::Write(work(), QStringLiteral("b.Dy5"),
-                                   {QDate(2026, 1, 6), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                                   {QDate(2026, 1, 6),
+                                    QStringLiteral("123-45-67890"),
+                                    QStringLiteral("가나상회"),
                                     {{QStringLiteral("토너"), 0, 0}}});
     const QString c = regfx::Write(work(), QStringLiteral("c.Dy5"),
-                                   {QDate(2026, 1, 7), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
+                                   {QDate(2026, 1, 7),
+                                    QStringLiteral("220-81-62517"),
+                                    QStringLiteral("다라물산"),
                                     {{QStringLiteral("볼트"), 500, 50}}});
     {
         DocumentIndex index(indexPath());
@@ -124,7 +143,9 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
         EXPECT_EQ(index.refresh(work()).size(), 3);
         EXPECT_EQ(index.filesReadByLastRefresh(), 0);
         regfx::Write(work(), QStringLiteral("b.Dy5"),
-                     {QDate(2026, 1, 6), QStringLiteral("123-45-67890"), QStringLiteral("가나상회(주)"),
+                     {QDate(2026, 1, 6),
+                      QStringLiteral("123-45-67890"),
+                      QStringLiteral("가나상회(주)"),
                       {{QStringLiteral("토너"), 2000, 0}}});
         touch(b, 5);
         ASSERT_TRUE(QFile::remove(c));
@@ -162,7 +183,8 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
 }
 
 TEST(RegisterFilter, PeriodsKindsTextAndTotals) {
-    EXPECT_EQ(VatPeriod(2026, VatHalf::First, VatPart::Preliminary), (DateRange{QDate(2026, 1, 1), QDate(2026, 3, 31)}));
+    EXPECT_EQ(VatPeriod(2026, VatHalf::First, VatPart::Preliminary),
+              (DateRange{QDate(2026, 1, 1), QDate(2026, 3, 31)}));
     EXPECT_EQ(VatPeriod(2026, VatHalf::First, VatPart::Final), (DateRange{QDate(2026, 4, 1), QDate(2026, 6, 30)}));
     EXPECT_EQ(VatPeriod(2026, VatHalf::Second, VatPart::Whole), (DateRange{QDate(2026, 7, 1), QDate(2026, 12, 31)}));
     EXPECT_EQ(MonthPeriod(2028, 2), (DateRange{QDate(2028, 2, 1), QDate(2028, 2, 29)}));

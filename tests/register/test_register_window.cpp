@@ -56,13 +56,20 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
     QTemporaryDir data;
     const QString work = app.path() + QStringLiteral("Work");
     regfx::Write(work, QStringLiteral("jan.Dy5"),
-                 {QDate(2026, 1, 1), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                 {QDate(2026, 1, 1),
+                  QStringLiteral("123-45-67890"),
+                  QStringLiteral("가나상회"),
                   {{QStringLiteral("복사지"), 100000, 10000}}});
     regfx::Write(work, QStringLiteral("mar.Gy5"),
-                 {QDate(2026, 3, 31), QStringLiteral("220-81-62517"), QStringLiteral("다라물산"),
-                  {{QStringLiteral("볼트"), 250000, 25000}, {QStringLiteral("너트"), 1000, 100}}, true});
+                 {QDate(2026, 3, 31),
+                  QStringLiteral("220-81-62517"),
+                  QStringLiteral("다라물산"),
+                  {{QStringLiteral("볼트"), 250000, 25000}, {QStringLiteral("너트"), 1000, 100}},
+                  true});
     regfx::Write(work, QStringLiteral("apr.Dy5"),
-                 {QDate(2026, 4, 1), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                 {QDate(2026, 4, 1),
+                  QStringLiteral("123-45-67890"),
+                  QStringLiteral("가나상회"),
                   {{QStringLiteral("토너"), 9, 0}}});
     QFile broken(work + QStringLiteral("/broken.Dy5"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -74,13 +81,13 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
     QStringList opened;
     Tmainf mainf([](QWidget *, int, bool, int) {});
     mainf.setRegisterLauncher([&](QWidget *mainWindow, int captionAdj) {
-        RegisterWindow window(index, work,
-                              [&, captionAdj](QWidget *parent, const RegisterEntry &e) {
-                                  opened << e.fileName();
-                                  OpenEditorOnFile(parent, pkInvoiceOrStatement, e.kind == DocKind::Statement,
-                                                   captionAdj, e.path);
-                              },
-                              mainWindow);
+        RegisterWindow window(
+            index, work,
+            [&, captionAdj](QWidget *parent, const RegisterEntry &e) {
+                opened << e.fileName();
+                OpenEditorOnFile(parent, pkInvoiceOrStatement, e.kind == DocKind::Statement, captionAdj, e.path);
+            },
+            mainWindow);
         window.exec();
     });
     mainf.show();
@@ -103,7 +110,8 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
                 if (table->model()->index(r, 9).data().toString() == QStringLiteral("broken.Dy5"))
                     window->openRow(r);
             ASSERT_EQ(prompts.shown.size(), 1);
-            EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("이 파일은 열 수 없습니다."))) << prompts.shown.at(0).toStdString();
+            EXPECT_TRUE(prompts.shown.at(0).startsWith(QStringLiteral("이 파일은 열 수 없습니다.")))
+                << prompts.shown.at(0).toStdString();
             EXPECT_TRUE(opened.isEmpty());
             // A tax invoice and a statement are no one sum: each kind has its own.
             const QString t = totals->text();

@@ -46,7 +46,8 @@ TEST(SalesSummary, GeneratedInvoicesSumPerBuyerAndSectionAsCountedIndependently)
         const qint64 supply = 1000 + qint64(random() % 5000000);
         const bool zeroTax = i % 5 == 0;
         const qint64 tax = zeroTax ? 0 : supply / 10;
-        regfx::Invoice doc{date, number, QStringLiteral("매출처%1").arg(i % 7), {{QStringLiteral("품목"), supply, tax}}};
+        regfx::Invoice doc{
+            date, number, QStringLiteral("매출처%1").arg(i % 7), {{QStringLiteral("품목"), supply, tax}}};
         if (i % 11 == 0) { // a resident number of an individual
             doc.individual = true;
             doc.buyerNumber = QStringLiteral("800101-10000%1").arg(i % 3 + 10);
@@ -54,7 +55,8 @@ TEST(SalesSummary, GeneratedInvoicesSumPerBuyerAndSectionAsCountedIndependently)
         regfx::Write(work, QStringLiteral("%1/d%2.Dy5").arg(i % 4).arg(i), doc);
         // Statements and quotations never enter the summaries.
         if (i % 13 == 0)
-            regfx::Write(work, QStringLiteral("s%1.Gy5").arg(i), {date, number, QStringLiteral("명세서"), {{QStringLiteral("품목"), 777, 77}}, true});
+            regfx::Write(work, QStringLiteral("s%1.Gy5").arg(i),
+                         {date, number, QStringLiteral("명세서"), {{QStringLiteral("품목"), 777, 77}}, true});
         if (!in)
             continue;
         if (doc.individual) {
@@ -128,7 +130,8 @@ TEST(SalesSummary, LatestNameResidentsInOneLineAndTheUsersChoiceOfSummary) {
         invoice(QDate(2027, 1, 1), QStringLiteral("1234567890"), QStringLiteral("새해이름"), 7000, 700),
         invoice(QDate(2026, 11, 5), QStringLiteral("0987654321"), QStringLiteral("영세율상사"), 900, 0),
     };
-    RegisterEntry person = invoice(QDate(2026, 11, 1), QStringLiteral("8001011000011"), QStringLiteral("홍길동"), 40, 4);
+    RegisterEntry person =
+        invoice(QDate(2026, 11, 1), QStringLiteral("8001011000011"), QStringLiteral("홍길동"), 40, 4);
     person.buyerKind = BuyerKind::Individual;
     entries << person;
     person.buyerNumber = QStringLiteral("8001012000022");
@@ -137,7 +140,7 @@ TEST(SalesSummary, LatestNameResidentsInOneLineAndTheUsersChoiceOfSummary) {
     SalesSummary s = BuildSalesSummary(entries, period, SummaryKind::TaxInvoice, kSubmitter, QDate(2027, 1, 10));
     ASSERT_EQ(s.buyers.size(), 1);
     EXPECT_EQ(s.buyers[0].name, QStringLiteral("가나상회(주)")); // the latest invoice's name
-    EXPECT_EQ(s.buyers[0].documents, 2);                          // both edge days, nothing outside
+    EXPECT_EQ(s.buyers[0].documents, 2);                         // both edge days, nothing outside
     EXPECT_EQ(s.buyers[0].supply, 400);
     EXPECT_EQ(s.paperResident, (SummaryLine{2, 2, 80, 8}));
     EXPECT_EQ(s.total(), (SummaryLine{3, 4, 480, 48}));
@@ -174,7 +177,8 @@ TEST(SalesSummaryForm, BuyersRunOntoFurtherPagesWithEveryDigitShown) {
     EXPECT_EQ(forms[0]->text(QStringLiteral("subNumber")), kSubmitter.number);
     EXPECT_EQ(forms[0]->text(QStringLiteral("subWritten")), QStringLiteral("2026년 7월 10일"));
     EXPECT_EQ(forms[0]->text(QStringLiteral("eSubtotalSupply")), QStringLiteral("0"));
-    EXPECT_EQ(forms[0]->text(QStringLiteral("pBusinessBuyers")), QString::number(kFirstPageBuyers + kNextPageBuyers + 3));
+    EXPECT_EQ(forms[0]->text(QStringLiteral("pBusinessBuyers")),
+              QString::number(kFirstPageBuyers + kNextPageBuyers + 3));
     EXPECT_EQ(forms[0]->text(QStringLiteral("row01Number")), QStringLiteral("100-00-00000"));
     EXPECT_EQ(forms[0]->text(QStringLiteral("row01Supply")), QStringLiteral("999,999,999,999"));
     // Numbering goes on across pages; the last page holds the last three, and the form's other lines empty.
@@ -220,11 +224,12 @@ TEST(SalesSummarySheet, TotalsAndBuyersInTheirCells) {
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 3)), QStringLiteral("거래처 3"));
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 2, 7)), QStringLiteral("99,999,999,999"));
     EXPECT_EQ(sh.value(sheet::CellAddress(b + 3, 1)), QString()); // the form's lines, empty past the last buyer
-    EXPECT_FALSE(sh.hasCell(kSheetSecondPageRow, 1));                // three buyers: no page (을)
+    EXPECT_FALSE(sh.hasCell(kSheetSecondPageRow, 1));             // three buyers: no page (을)
 
     // A long address wraps in a row as high as its lines, in the summary without tax (narrower) too.
     SalesSummary longAddress = manyBuyers(1, SummaryKind::TaxFree);
-    longAddress.submitter.address = QStringLiteral("서울특별시 영등포구 여의대로 108 파크원타워 2동 45층 4512호 (여의도동, 우리상사 본점)");
+    longAddress.submitter.address =
+        QStringLiteral("서울특별시 영등포구 여의대로 108 파크원타워 2동 45층 4512호 (여의도동, 우리상사 본점)");
     const sheet::Sheet wrapped = BuildSalesSummarySheet(longAddress);
     EXPECT_GE(wrapped.rowHeight(6), 3 * 13.5);
     EXPECT_EQ(wrapped.value(QStringLiteral("A1")), QStringLiteral("매출처별 계산서합계표(갑)"));

@@ -157,8 +157,8 @@ void FillQuotation(ReportForm &f) {
     Set(f, "DayLabel", U("2024년 06월 10일"));
     Set(f, "mSgeLabel", U(" 견적일자 : 2024년 05월 20일"));
     Set(f, "TitleName", U("  一金 : 사십일만삼백원정 (₩410,300)"));
-    f.memo("HRMemo").setLines({U("1. 견적 유효기간: 견적일로부터 30일"), U("2. 부가가치세 별도"),
-                               U("3. 납품 장소: 귀사 본사 1층 자재실")});
+    f.memo("HRMemo").setLines(
+        {U("1. 견적 유효기간: 견적일로부터 30일"), U("2. 부가가치세 별도"), U("3. 납품 장소: 귀사 본사 1층 자재실")});
     for (int k = 1; k <= 5; ++k) {
         const Line &l = kLines[k - 1];
         const QString s = QString::number(k).rightJustified(2, u'0');

@@ -45,7 +45,8 @@ TEST(BreakInsertion, SingleByteCharacterAtTheLimitStaysOnTheFirstLine) {
 
 TEST(BreakInsertion, TrailingBlanksAreRemovedFirst) {
     EXPECT_EQ(BreakInsertion(QString(40, u'c') + QString(5, u' '), 42), QString(40, u'c'));
-    EXPECT_EQ(BreakInsertion(QString(44, u'c') + QStringLiteral("  "), 42), QString(42, u'c') + kBreakMark + QStringLiteral("cc"));
+    EXPECT_EQ(BreakInsertion(QString(44, u'c') + QStringLiteral("  "), 42),
+              QString(42, u'c') + kBreakMark + QStringLiteral("cc"));
 }
 
 TEST(BreakInsertion, TheWonSignCountsOneByte) {
@@ -61,7 +62,7 @@ TEST(RepresentativeName, ShortNamesGetTheSealMark) {
 }
 
 TEST(RepresentativeName, LongNamesGetABreakInsteadOfTheMark) {
-    EXPECT_EQ(RepresentativeName(Hangul(5)), Hangul(5)); // 10 bytes: unchanged
+    EXPECT_EQ(RepresentativeName(Hangul(5)), Hangul(5));                                 // 10 bytes: unchanged
     EXPECT_EQ(RepresentativeName(Hangul(8)), Hangul(6) + kBreakMark + Hangul(8).mid(6)); // 16 bytes
     EXPECT_EQ(RepresentativeName(QString(9, u'a')), QString(9, u'a'));
 }

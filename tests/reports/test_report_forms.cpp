@@ -38,10 +38,19 @@ QStringList FilledNames(const QString &cls) {
     const QStringList party = {"SaNo", "Sangho", "Name", "Addr", "UpTea", "UpJong"};
     if (cls == "TprtqDtybf" || cls == "TprtqZerof") {
         const bool tax = cls == "TprtqDtybf";
-        n << "DtyfNoa" << "DtyeNoa" << "DtyfNob" << "DtyeNob" << Seq("DtysNoa", 1, 6) << Seq("DtysNob", 1, 6)
-          << "BtnA" << "BtnB" << Prefixed("a", party) << Prefixed("b", party) << Prefixed("c", party)
-          << Prefixed("d", party) << "LDtyEtc" << "bLDtyEtc" << "LabelYer" << "LabelMth" << "LabelDay"
-          << "bLablYer" << "bLablMth" << "bLablDay" << Seq("La", 1, 12) << Seq("bLa", 1, 12);
+        n << "DtyfNoa"
+          << "DtyeNoa"
+          << "DtyfNob"
+          << "DtyeNob" << Seq("DtysNoa", 1, 6) << Seq("DtysNob", 1, 6) << "BtnA"
+          << "BtnB" << Prefixed("a", party) << Prefixed("b", party) << Prefixed("c", party) << Prefixed("d", party)
+          << "LDtyEtc"
+          << "bLDtyEtc"
+          << "LabelYer"
+          << "LabelMth"
+          << "LabelDay"
+          << "bLablYer"
+          << "bLablMth"
+          << "bLablDay" << Seq("La", 1, 12) << Seq("bLa", 1, 12);
         if (tax)
             n << Seq("Lb", 1, 10) << Seq("bLb", 1, 10);
         for (const QString &t : QStringList{"Totmy", "Cashmy", "Checkmy", "Billmy", "Creditmy"})
@@ -51,7 +60,11 @@ QStringList FilledNames(const QString &cls) {
             line << "LVat";
         for (const QString &l : line)
             n << Seq(l, 1, 5) << Seq("b" + l, 1, 5);
-        n << "adjmge" << "bdjmge" << "ShangHo" << "kelmorLabel" << "QRShape14";
+        n << "adjmge"
+          << "bdjmge"
+          << "ShangHo"
+          << "kelmorLabel"
+          << "QRShape14";
     } else if (cls == "TprtqPricf" || cls == "TprtqPricef") {
         const bool longForm = cls == "TprtqPricef";
         QStringList copies = {"a"};
@@ -63,21 +76,42 @@ QStringList FilledNames(const QString &cls) {
             for (const QString &l : QStringList{"Dy", "Name", "Stan", "Unit", "No", "Cost", "Mny", "Vat", "Etc"})
                 n << Seq(p + l, 1, longForm ? 30 : 12, true);
         }
-        n << "NumberA" << "ShangHo" << "kelmorLabel";
+        n << "NumberA"
+          << "ShangHo"
+          << "kelmorLabel";
         if (longForm)
-            n << "TilteLabel" << "djmage";
+            n << "TilteLabel"
+              << "djmage";
         else
-            n << "NumberB" << "adjmge" << "bdjmge";
+            n << "NumberB"
+              << "adjmge"
+              << "bdjmge";
     } else if (cls == "TprtqBillf") {
         for (const QString &p : QStringList{"a", "b"}) {
             n << Prefixed(p, party) << p + "LDate" << p + "LSangho" << p + "MnyMsg";
             for (const QString &l : QStringList{"Name", "No", "Cost", "Mny"})
                 n << Seq(p + l, 1, 15, true);
         }
-        n << "adjmge" << "bdjmge" << "ShangHo" << "kelmorLabel";
+        n << "adjmge"
+          << "bdjmge"
+          << "ShangHo"
+          << "kelmorLabel";
     } else if (cls == "Tprtqprcef") {
-        n << "SangHo1" << "SangHo2" << "SaNoLabel" << "Name1" << "Name2" << "Addr1" << "Addr2" << "DayLabel"
-          << "mTel" << "mSgeLabel" << "TitleName" << "HRMemo" << "TitleTopName" << "djmage" << "kelmorLabel";
+        n << "SangHo1"
+          << "SangHo2"
+          << "SaNoLabel"
+          << "Name1"
+          << "Name2"
+          << "Addr1"
+          << "Addr2"
+          << "DayLabel"
+          << "mTel"
+          << "mSgeLabel"
+          << "TitleName"
+          << "HRMemo"
+          << "TitleTopName"
+          << "djmage"
+          << "kelmorLabel";
         for (const QString &l : QStringList{"NoL", "NAMEL", "StanL", "UnitL", "CntL", "CostL", "MnyL", "EtcL"})
             n << Seq(l, 1, 20, true);
     }
@@ -149,7 +183,12 @@ INSTANTIATE_TEST_SUITE_P(AllForms, EachForm,
                                            "Tprtqprcef"));
 
 TEST(FormLayout, BandsMarginsAndUnits) {
-    struct Expect { const char *cls; MarginUnit unit; Margins m; QList<QSizeF> bands; };
+    struct Expect {
+        const char *cls;
+        MarginUnit unit;
+        Margins m;
+        QList<QSizeF> bands;
+    };
     const Expect expect[] = {
         {"TprtqDtybf", MarginUnit::TenthMm, {220, 100, 278, 202}, {{613, 495}, {613, 495}}},
         {"TprtqZerof", MarginUnit::TenthMm, {210, 100, 278, 202}, {{613, 495}, {613, 495}}},
@@ -173,36 +212,67 @@ TEST(FormLayout, BandsMarginsAndUnits) {
 }
 
 TEST(FormLayout, FieldBoxesWhereTheLayoutGivesThem) {
-    struct Box { const char *cls, *name; double x, y, w; int band; };
+    struct Box {
+        const char *cls, *name;
+        double x, y, w;
+        int band;
+    };
     const Box boxes[] = {
-        {"TprtqDtybf", "DtyfNoa", 488, 55, 29, 0},   {"TprtqDtybf", "DtyeNoa", 544, 55, 41, 0},
-        {"TprtqDtybf", "DtysNoa3", 541, 79, 11, 0},  {"TprtqDtybf", "aSaNo", 75, 107, 220, 0},
+        {"TprtqDtybf", "DtyfNoa", 488, 55, 29, 0},
+        {"TprtqDtybf", "DtyeNoa", 544, 55, 41, 0},
+        {"TprtqDtybf", "DtysNoa3", 541, 79, 11, 0},
+        {"TprtqDtybf", "aSaNo", 75, 107, 220, 0},
         // The wrapped party fields fill their cells' insides, clear of the rules and the heavy frames.
-        {"TprtqDtybf", "aSangho", 72, 128, 119, 0},  {"TprtqDtybf", "aName", 238, 128, 60, 0},
-        {"TprtqDtybf", "aAddr", 72, 159, 228, 0},    {"TprtqDtybf", "bUpJong", 510, 188, 96, 0},
-        {"TprtqDtybf", "adjmge", 259, 114, 64, 0},   {"TprtqDtybf", "La12", 75, 258, 35, 0},
-        {"TprtqDtybf", "La11", 115, 261, 16, 0},     {"TprtqDtybf", "Lb10", 322, 261, 16, 0},
-        {"TprtqDtybf", "LDtyEtc", 495, 248, 113, 0}, {"TprtqDtybf", "LName3", 45, 351, 156, 0},
-        {"TprtqDtybf", "LVat5", 491, 394, 56, 0},    {"TprtqDtybf", "Creditmy", 370, 435, 88, 0},
-        {"TprtqDtybf", "BtnA", 536, 425, 36, 0},     {"TprtqDtybf", "hrBtnB", 473, 425, 126, 0},
-        {"TprtqDtybf", "ShangHo", 3, 467, 446, 0},   {"TprtqZerof", "LDtyEtc", 306, 248, 302, 0},
-        {"TprtqZerof", "LEtc2", 501, 330, 105, 0},   {"TprtqPricf", "NumberA", 47, 36, 54, 0},
-        {"TprtqPricf", "aLDate", 498, 38, 156, 0},   {"TprtqPricf", "aSaNo", 92, 63, 235, 0},
-        {"TprtqPricf", "aDy01", 2, 194, 44, 0},      {"TprtqPricf", "aName12", 51, 436, 171, 0},
-        {"TprtqPricf", "aMny05", 487, 282, 75, 0},   {"TprtqPricf", "bEtc12", 630, 436, 46, 1},
-        {"TprtqPricf", "aMisum", 52, 461, 98, 0},    {"TprtqPricf", "ShangHo", 3, 489, 446, 0},
-        {"TprtqPricef", "aName30", 51, 832, 171, 0}, {"TprtqPricef", "aSummy", 457, 855, 103, 0},
-        {"TprtqPricef", "ShangHo", 3, 886, 446, 0},  {"TprtqPricef", "TilteLabel", 247, 34, 123, 0},
-        {"TprtqBillf", "aLSangho", 100, 124, 185, 0}, {"TprtqBillf", "aSaNo", 103, 150, 218, 0},
-        {"TprtqBillf", "aLDate", 36, 286, 73, 0},    {"TprtqBillf", "aMnyMsg", 119, 285, 132, 0},
-        {"TprtqBillf", "aName01", 31, 352, 128, 0},  {"TprtqBillf", "aMny15", 257, 646, 66, 0},
-        {"TprtqBillf", "bName01", 387, 352, 128, 0}, {"TprtqBillf", "ShangHo", 18, 719, 446, 0},
-        {"Tprtqprcef", "TitleTopName", 208, 105, 290, 0}, {"Tprtqprcef", "SangHo1", 23, 73, 299, 1},
-        {"Tprtqprcef", "SaNoLabel", 428, 104, 272, 1}, {"Tprtqprcef", "Name2", 428, 128, 272, 1},
-        {"Tprtqprcef", "DayLabel", 90, 152, 116, 1},  {"Tprtqprcef", "mTel", 280, 152, 114, 1},
-        {"Tprtqprcef", "mSgeLabel", 528, 184, 164, 1}, {"Tprtqprcef", "TitleName", 70, 205, 499, 1},
-        {"Tprtqprcef", "NAMEL01", 60, 260, 196, 1},   {"Tprtqprcef", "MnyL20", 544, 698, 68, 1},
-        {"Tprtqprcef", "HRMemo", 27, 743, 669, 1},    {"Tprtqprcef", "djmage", 630, 99, 64, 1},
+        {"TprtqDtybf", "aSangho", 72, 128, 119, 0},
+        {"TprtqDtybf", "aName", 238, 128, 60, 0},
+        {"TprtqDtybf", "aAddr", 72, 159, 228, 0},
+        {"TprtqDtybf", "bUpJong", 510, 188, 96, 0},
+        {"TprtqDtybf", "adjmge", 259, 114, 64, 0},
+        {"TprtqDtybf", "La12", 75, 258, 35, 0},
+        {"TprtqDtybf", "La11", 115, 261, 16, 0},
+        {"TprtqDtybf", "Lb10", 322, 261, 16, 0},
+        {"TprtqDtybf", "LDtyEtc", 495, 248, 113, 0},
+        {"TprtqDtybf", "LName3", 45, 351, 156, 0},
+        {"TprtqDtybf", "LVat5", 491, 394, 56, 0},
+        {"TprtqDtybf", "Creditmy", 370, 435, 88, 0},
+        {"TprtqDtybf", "BtnA", 536, 425, 36, 0},
+        {"TprtqDtybf", "hrBtnB", 473, 425, 126, 0},
+        {"TprtqDtybf", "ShangHo", 3, 467, 446, 0},
+        {"TprtqZerof", "LDtyEtc", 306, 248, 302, 0},
+        {"TprtqZerof", "LEtc2", 501, 330, 105, 0},
+        {"TprtqPricf", "NumberA", 47, 36, 54, 0},
+        {"TprtqPricf", "aLDate", 498, 38, 156, 0},
+        {"TprtqPricf", "aSaNo", 92, 63, 235, 0},
+        {"TprtqPricf", "aDy01", 2, 194, 44, 0},
+        {"TprtqPricf", "aName12", 51, 436, 171, 0},
+        {"TprtqPricf", "aMny05", 487, 282, 75, 0},
+        {"TprtqPricf", "bEtc12", 630, 436, 46, 1},
+        {"TprtqPricf", "aMisum", 52, 461, 98, 0},
+        {"TprtqPricf", "ShangHo", 3, 489, 446, 0},
+        {"TprtqPricef", "aName30", 51, 832, 171, 0},
+        {"TprtqPricef", "aSummy", 457, 855, 103, 0},
+        {"TprtqPricef", "ShangHo", 3, 886, 446, 0},
+        {"TprtqPricef", "TilteLabel", 247, 34, 123, 0},
+        {"TprtqBillf", "aLSangho", 100, 124, 185, 0},
+        {"TprtqBillf", "aSaNo", 103, 150, 218, 0},
+        {"TprtqBillf", "aLDate", 36, 286, 73, 0},
+        {"TprtqBillf", "aMnyMsg", 119, 285, 132, 0},
+        {"TprtqBillf", "aName01", 31, 352, 128, 0},
+        {"TprtqBillf", "aMny15", 257, 646, 66, 0},
+        {"TprtqBillf", "bName01", 387, 352, 128, 0},
+        {"TprtqBillf", "ShangHo", 18, 719, 446, 0},
+        {"Tprtqprcef", "TitleTopName", 208, 105, 290, 0},
+        {"Tprtqprcef", "SangHo1", 23, 73, 299, 1},
+        {"Tprtqprcef", "SaNoLabel", 428, 104, 272, 1},
+        {"Tprtqprcef", "Name2", 428, 128, 272, 1},
+        {"Tprtqprcef", "DayLabel", 90, 152, 116, 1},
+        {"Tprtqprcef", "mTel", 280, 152, 114, 1},
+        {"Tprtqprcef", "mSgeLabel", 528, 184, 164, 1},
+        {"Tprtqprcef", "TitleName", 70, 205, 499, 1},
+        {"Tprtqprcef", "NAMEL01", 60, 260, 196, 1},
+        {"Tprtqprcef", "MnyL20", 544, 698, 68, 1},
+        {"Tprtqprcef", "HRMemo", 27, 743, 669, 1},
+        {"Tprtqprcef", "djmage", 630, 99, 64, 1},
     };
     for (const Box &b : boxes) {
         auto f = CreateReportForm(QString::fromLatin1(b.cls));
@@ -219,9 +289,15 @@ TEST(FormLayout, FieldBoxesWhereTheLayoutGivesThem) {
 TEST(FormLayout, TaxInvoiceCopiesAndTags) {
     TprtqDtybf f;
     // The supplier's copy repeats the buyer's, a little higher, in the lower band.
-    for (const auto &[upper, lower] : std::initializer_list<std::pair<const char *, const char *>>{
-             {"aSaNo", "cSaNo"}, {"bAddr", "dAddr"}, {"LabelYer", "bLablYer"}, {"DtysNoa6", "DtysNob6"},
-             {"LMny3", "bLMny3"}, {"Totmy", "bTotmy"}, {"BtnA", "BtnB"}, {"adjmge", "bdjmge"}}) {
+    for (const auto &[upper, lower] :
+         std::initializer_list<std::pair<const char *, const char *>>{{"aSaNo", "cSaNo"},
+                                                                      {"bAddr", "dAddr"},
+                                                                      {"LabelYer", "bLablYer"},
+                                                                      {"DtysNoa6", "DtysNob6"},
+                                                                      {"LMny3", "bLMny3"},
+                                                                      {"Totmy", "bTotmy"},
+                                                                      {"BtnA", "BtnB"},
+                                                                      {"adjmge", "bdjmge"}}) {
         const Element &u = *f.find(QString::fromLatin1(upper));
         const Element &l = *f.find(QString::fromLatin1(lower));
         EXPECT_EQ(u.band, 0);
@@ -255,8 +331,8 @@ TEST(FormLayout, TaxInvoiceCopiesAndTags) {
 
 TEST(FormLayout, TagsOfTheOtherForms) {
     auto bill = CreateReportForm(QStringLiteral("TprtqBillf"));
-    for (const char *n : {"aLSangho", "aSaNo", "aSangho", "aName", "aAddr", "aUpTea", "aUpJong", "bLSangho",
-                          "bSaNo", "bSangho", "bName", "bAddr", "bUpTea", "bUpJong"})
+    for (const char *n : {"aLSangho", "aSaNo", "aSangho", "aName", "aAddr", "aUpTea", "aUpJong", "bLSangho", "bSaNo",
+                          "bSangho", "bName", "bAddr", "bUpTea", "bUpJong"})
         EXPECT_EQ(bill->label(QString::fromLatin1(n)).tag, 1) << n;
     for (const char *n : {"aLDate", "aMnyMsg", "aName01", "bMny15"})
         EXPECT_EQ(bill->label(QString::fromLatin1(n)).tag, 0) << n;
@@ -438,9 +514,9 @@ TEST(Rendering, StatementDatesNumbersAndQuotationTelephone) {
 TEST(Rendering, BeforePrintSwitchesWordWrapOn) {
     for (const char *cls : {"TprtqDtybf", "TprtqPricf", "TprtqBillf"}) {
         auto f = CreateReportForm(QString::fromLatin1(cls));
-        const QString name = QString::fromLatin1(cls) == u"TprtqDtybf" ? QStringLiteral("dUpJong")
+        const QString name = QString::fromLatin1(cls) == u"TprtqDtybf"   ? QStringLiteral("dUpJong")
                              : QString::fromLatin1(cls) == u"TprtqPricf" ? QStringLiteral("bAddrb")
-                                                                          : QStringLiteral("bName");
+                                                                         : QStringLiteral("bName");
         f->label(name).wordWrap = false;
         Render(*f);
         EXPECT_TRUE(f->label(name).wordWrap) << cls << " " << name.toStdString();

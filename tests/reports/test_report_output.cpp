@@ -41,7 +41,7 @@ TEST_P(FormOutput, RendersToPngAndSearchablePdf) {
     ASSERT_EQ(rendered.pages.size(), 1u);
 
     const QImage png = PageImage(rendered.pages.front(), 150);
-    EXPECT_EQ(png.width(), 1240);  // A4 at 150 dpi
+    EXPECT_EQ(png.width(), 1240); // A4 at 150 dpi
     EXPECT_EQ(png.height(), 1754);
     ASSERT_TRUE(png.save(OutDir() + cls + QStringLiteral(".png")));
 
@@ -58,9 +58,9 @@ TEST_P(FormOutput, RendersToPngAndSearchablePdf) {
         : cls == u"TprtqBillf"
             ? QStringList{QStringLiteral("214-86-12345"), QStringLiteral("373,000"), QStringLiteral("레이저 토너"),
                           QStringLiteral("위 금액을 정히 영수함"), QStringLiteral("감사합니다")}
-            : QStringList{QStringLiteral("214-86-12345"), QStringLiteral("105-81-67890"), QStringLiteral("홍길동(인)"),
-                          QStringLiteral("레이저 토너 카트리지"), QStringLiteral("178,000"),
-                          QStringLiteral("감사합니다")};
+            : QStringList{QStringLiteral("214-86-12345"), QStringLiteral("105-81-67890"),
+                          QStringLiteral("홍길동(인)"),   QStringLiteral("레이저 토너 카트리지"),
+                          QStringLiteral("178,000"),      QStringLiteral("감사합니다")};
     for (const QString &e : expected)
         EXPECT_TRUE(text.contains(e)) << cls.toStdString() << " lacks " << e.toStdString();
 }

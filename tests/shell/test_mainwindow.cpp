@@ -66,9 +66,11 @@ TEST_F(MainWindowFixture, WindowLayout) {
     EXPECT_EQ(button("duty3Btn")->x(), 190);
     EXPECT_FALSE(button("TmpBtn")->isVisible());
     // Right-hand tool buttons from the window width.
-    const struct { const char *name; int offset; } right[] = {
-        {"QuitBtn", 35}, {"mExit0", 27}, {"wsMinbtn", 45}, {"Hinfo1", 62}, {"KelBtn", 88},
-        {"dDTZIP", 115}, {"PrtStup", 141}, {"HelpBtn", 167}, {"UserBtn", 192}};
+    const struct {
+        const char *name;
+        int offset;
+    } right[] = {{"QuitBtn", 35}, {"mExit0", 27},   {"wsMinbtn", 45}, {"Hinfo1", 62},  {"KelBtn", 88},
+                 {"dDTZIP", 115}, {"PrtStup", 141}, {"HelpBtn", 167}, {"UserBtn", 192}};
     for (const auto &r : right)
         EXPECT_EQ(button(r.name)->x(), 712 - r.offset) << r.name;
     auto *bevel = window.findChild<QWidget *>(QStringLiteral("mBevel"));
@@ -234,7 +236,8 @@ TEST(MainWindow, TheAboutBoxAndTheDownloadPageShowTheBuildsVersion) {
     QFile page(QStringLiteral(ZARU_HELP_SOURCE "/soft.htm"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
-    EXPECT_TRUE(text.contains(QStringLiteral("<td>") + ProgramVersionText())) << "the download page shows another version";
+    EXPECT_TRUE(text.contains(QStringLiteral("<td>") + ProgramVersionText()))
+        << "the download page shows another version";
 }
 
 #include "test_mainwindow.moc"

@@ -86,8 +86,9 @@ TEST(Settings, WriteCreatesFileInCp949WithCrlf) {
 TEST(Settings, WriteKeepsEveryOtherLineByteForByte) {
     ScratchAppFolder app;
     // Comments, other sections, a blank line, a value in bytes that are not CP949, a line with LF only.
-    const QByteArray before = cp("; 설정 파일\r\n[등록]\r\nfSangho=옛상호\r\n; 메모\r\nfName=홍\r\n\r\n[기타]\r\nraw=") +
-                              QByteArray("\xFF\xFE") + "\nlast=1\r\n";
+    const QByteArray before =
+        cp("; 설정 파일\r\n[등록]\r\nfSangho=옛상호\r\n; 메모\r\nfName=홍\r\n\r\n[기타]\r\nraw=") +
+        QByteArray("\xFF\xFE") + "\nlast=1\r\n";
     app.write(kIni, before);
     IniWriteStr(kIni, s("등록"), s("FSANGHO"), s("새상호"));
     QByteArray expected = before;
@@ -224,7 +225,7 @@ TEST(Settings, AReadOnlyFolderWithAWritableFileIsWrittenInPlace) {
     }
 
     const int written = RunAsOrdinaryUser([&] {
-        IniWriteStr(kIni, s("등록"), s("fName"), s("김"));                // shorter than before
+        IniWriteStr(kIni, s("등록"), s("fName"), s("김"));                  // shorter than before
         IniWriteStr(kIni, s("등록"), s("fAddr"), s("부산광역시 해운대구")); // longer
         return 0;
     });

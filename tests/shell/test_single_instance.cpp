@@ -47,8 +47,7 @@ TEST(SingleInstance, SecondCopyShowsItsMessageRaisesTheFirstAndEnds) {
     EXPECT_EQ(second.exitCode(), 0);
 
     const QString text = readLog(log);
-    EXPECT_TRUE(text.contains(QStringLiteral("info| 확인!!| 프로그램이 이미 실행중입니다.")))
-        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("info| 확인!!| 프로그램이 이미 실행중입니다."))) << text.toStdString();
     EXPECT_TRUE(waitFor(log, QStringLiteral("shown"), 5000)) << readLog(log).toStdString();
     // The second copy made no window of its own: it never started.
     EXPECT_EQ(readLog(log).count(QStringLiteral("started")), 1);

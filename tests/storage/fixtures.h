@@ -87,8 +87,15 @@ inline QByteArray WithInt64(QByteArray file, int recordSize, int record, int off
 // Documents and amounts as failure messages show them.
 inline void PrintTo(Money value, std::ostream *os) { *os << DecimalText(value).toStdString(); }
 inline void PrintTo(const InvoiceLine &l, std::ostream *os) {
-    *os << QStringList{l.date, l.item, l.spec, l.unit, l.remark, DecimalText(l.quantity), DecimalText(l.unitPrice),
-                       DecimalText(l.supply), DecimalText(l.tax)}
+    *os << QStringList{l.date,
+                       l.item,
+                       l.spec,
+                       l.unit,
+                       l.remark,
+                       DecimalText(l.quantity),
+                       DecimalText(l.unitPrice),
+                       DecimalText(l.supply),
+                       DecimalText(l.tax)}
                .join(u'|')
                .toStdString();
 }
@@ -108,8 +115,16 @@ inline void PrintTo(const InvoiceDocument &d, std::ostream *os) {
     *os << " / " << int(d.buyerKind) << " ";
     PrintTo(d.buyer, os);
     *os << " / "
-        << QStringList{d.issueDate, d.statementDate, d.bookVolume, d.bookNumber, d.serialNumber, d.description,
-                       DecimalText(d.cash), DecimalText(d.check), DecimalText(d.bill), DecimalText(d.credit),
+        << QStringList{d.issueDate,
+                       d.statementDate,
+                       d.bookVolume,
+                       d.bookNumber,
+                       d.serialNumber,
+                       d.description,
+                       DecimalText(d.cash),
+                       DecimalText(d.check),
+                       DecimalText(d.bill),
+                       DecimalText(d.credit),
                        d.receipt ? QStringLiteral("영수") : QStringLiteral("청구")}
                .join(u'|')
                .toStdString();

@@ -412,16 +412,28 @@ const Money kQuantityStep = Money::fromRaw(1);
 
 QList<ColumnEdges> InvoiceEdges() {
     // A quantity's digits fit in its 10 characters and show rounded to 2 decimals in 7.
-    const Money qLow = Money::fromRaw(-999'999'940);  // -99,999.994
+    const Money qLow = Money::fromRaw(-999'999'940);   // -99,999.994
     const Money qHigh = Money::fromRaw(9'999'999'940); // 999,999.994
     return {
-        {AmountColumn::Quantity, &InvoiceLine::quantity, S7, {qLow, qHigh, W(-10'000), Money::fromRaw(-1)},
+        {AmountColumn::Quantity,
+         &InvoiceLine::quantity,
+         S7,
+         {qLow, qHigh, W(-10'000), Money::fromRaw(-1)},
          {qLow - kQuantityStep, qHigh + kQuantityStep, W(10'000'000'000), W(-1'000'000'000)}},
-        {AmountColumn::UnitPrice, &InvoiceLine::unitPrice, S8, {W(-999'999'999), W(999'999'999), W(-100'000'000)},
+        {AmountColumn::UnitPrice,
+         &InvoiceLine::unitPrice,
+         S8,
+         {W(-999'999'999), W(999'999'999), W(-100'000'000)},
          {W(-1'000'000'000), W(1'000'000'000), W(-100'000'000'000'000)}},
-        {AmountColumn::Supply, &InvoiceLine::supply, S6, {W(-999'999'999), W(9'999'999'999), W(-100'000'000)},
+        {AmountColumn::Supply,
+         &InvoiceLine::supply,
+         S6,
+         {W(-999'999'999), W(9'999'999'999), W(-100'000'000)},
          {W(-1'000'000'000), W(10'000'000'000)}},
-        {AmountColumn::Tax, &InvoiceLine::tax, S5, {W(-999'999'999), W(999'999'999), W(-100'000'000)},
+        {AmountColumn::Tax,
+         &InvoiceLine::tax,
+         S5,
+         {W(-999'999'999), W(999'999'999), W(-100'000'000)},
          {W(-1'000'000'000), W(1'000'000'000), W(-100'000'000'000'000)}},
     };
 }

@@ -43,7 +43,10 @@ QByteArray Buyer(int buyerKind = 0, const char *number = "214-86-12345") {
         .str(S9, "부산시 해운대구");
 }
 
-QByteArray Totals(const char *book = "007012" "12-3456" "0", const char *description = "사무용품") {
+QByteArray Totals(const char *book = "007012"
+                                     "12-3456"
+                                     "0",
+                  const char *description = "사무용품") {
     return Current(3)
         .str(S1, "B")
         .str(S4, book)
@@ -54,9 +57,7 @@ QByteArray Totals(const char *book = "007012" "12-3456" "0", const char *descrip
         .str(S9, description);
 }
 
-QByteArray EmptyLine(int type) {
-    return Current(type).str(S5, "0").str(S6, "0").str(S7, "0").str(S8, "0");
-}
+QByteArray EmptyLine(int type) { return Current(type).str(S5, "0").str(S6, "0").str(S7, "0").str(S8, "0"); }
 
 QByteArray Line(int type, const char *item, const char *qty, const char *price, const char *supply, const char *tax) {
     return Current(type)
@@ -79,7 +80,9 @@ QByteArray TaxInvoiceFile(QList<QByteArray> lines) {
     return f;
 }
 
-QByteArray StatementFile(QMap<int, QByteArray> lines, const char *book = "000000" "  -    " "1") {
+QByteArray StatementFile(QMap<int, QByteArray> lines, const char *book = "000000"
+                                                                         "  -    "
+                                                                         "1") {
     QByteArray f = Supplier() + Buyer() + Totals(book);
     for (int row = 1; row <= 30; ++row)
         f += lines.value(row, EmptyLine(3 + row));
@@ -99,9 +102,9 @@ std::string Failure(const std::function<void()> &run) {
 
 TEST(InvoiceRead, TaxInvoiceFillsHeaderAndItsRowsInOrder) {
     // The third line's amounts are stored as an older writer left them: blanks, separators, trailing zeros.
-    const QByteArray file = TaxInvoiceFile({Line(4, "볼펜", "10", "1000", "10000", "1000"),
-                                            Line(5, "노트", "0", "0", "5000", "500"),
-                                            Line(6, "지우개", "1.50", "    23,400", "35,100", " 3,510")});
+    const QByteArray file =
+        TaxInvoiceFile({Line(4, "볼펜", "10", "1000", "10000", "1000"), Line(5, "노트", "0", "0", "5000", "500"),
+                        Line(6, "지우개", "1.50", "    23,400", "35,100", " 3,510")});
     ASSERT_EQ(file.size(), 8 * 228);
     const InvoiceLoadResult r = ReadInvoiceFile(file, QStringLiteral("/w/a.Dy5"), GridKind::TaxInvoice);
     const InvoiceDocument &d = r.document;
@@ -112,8 +115,8 @@ TEST(InvoiceRead, TaxInvoiceFillsHeaderAndItsRowsInOrder) {
     EXPECT_FALSE(r.summarised);
     EXPECT_FALSE(d.statement);
     EXPECT_EQ(d.issueDate, S("2001.05.27"));
-    EXPECT_EQ(d.supplier, (Party{S("123-45-67890"), S("(주)한빛상사"), S("홍길동"), S("서울시 중구 을지로 1"), S("도소매"),
-                                 S("문구")}));
+    EXPECT_EQ(d.supplier, (Party{S("123-45-67890"), S("(주)한빛상사"), S("홍길동"), S("서울시 중구 을지로 1"),
+                                 S("도소매"), S("문구")}));
     EXPECT_EQ(d.buyerKind, BuyerKind::Business);
     EXPECT_EQ(d.statementDate, S("2001.06.03"));
     EXPECT_EQ(d.buyer.name, S("대한물산"));
@@ -127,7 +130,7 @@ TEST(InvoiceRead, TaxInvoiceFillsHeaderAndItsRowsInOrder) {
     EXPECT_EQ(d.bill, W(1000));
     EXPECT_EQ(d.check, W(2000));
     EXPECT_EQ(d.cash, W(150000));
-    EXPECT_EQ(d.credit, Money()); // an empty amount slot reads as 0
+    EXPECT_EQ(d.credit, Money());         // an empty amount slot reads as 0
     EXPECT_TRUE(d.description.isEmpty()); // the description is read from statement files only
 
     ASSERT_EQ(d.lines.size(), 5);
@@ -211,9 +214,9 @@ TEST(InvoiceRead, IndividualBuyerKeepsTheResidentNumber) {
 
 TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension) {
     // 220 bytes: the current slots 1-9, type at 212, buyer kind at 216, no unit.
-    const QByteArray v35 = Join({V35(1, 1).str(S1, "1999.12.31").str(S4, "옛상호").str(S9, "옛주소"),
-                                 V35(2, 1).str(S6, "700101-2345678"), V35(3).str(S1, "A"),
-                                 V35(4).str(S2, "12").str(S3, "31").str(S9, "품목").str(S6, "7000")});
+    const QByteArray v35 =
+        Join({V35(1, 1).str(S1, "1999.12.31").str(S4, "옛상호").str(S9, "옛주소"), V35(2, 1).str(S6, "700101-2345678"),
+              V35(3).str(S1, "A"), V35(4).str(S2, "12").str(S3, "31").str(S9, "품목").str(S6, "7000")});
     const InvoiceLoadResult a = ReadInvoiceFile(v35, QStringLiteral("/w/old.Dnt"), GridKind::TaxInvoice);
     EXPECT_EQ(a.generation, InvoiceFileGeneration::V35);
     EXPECT_EQ(a.curFileName, QStringLiteral("/w/old.Dy5"));
@@ -224,9 +227,9 @@ TEST(InvoiceRead, OlderGenerationsReadTheirOwnOffsetsAndTakeTheCurrentExtension)
     EXPECT_EQ(a.document.lines[0], Ln("12/31", "품목", "", "", "", W(0), W(0), W(7000), W(0)));
 
     // 156 bytes with narrower slots; always a business buyer.
-    const QByteArray v31 =
-        Join({V31(1).str(O4, "아주옛상호").str(O9, "주소52바이트까지"), V31(2).str(O6, "214-86-12345").str(O9, "구매처주소"),
-              V31(3).str(O9, "설명"), V31(4).str(O9, "물건").str(O4, "규격").str(O7, "2").str(O8, "50").str(O6, "100")});
+    const QByteArray v31 = Join({V31(1).str(O4, "아주옛상호").str(O9, "주소52바이트까지"),
+                                 V31(2).str(O6, "214-86-12345").str(O9, "구매처주소"), V31(3).str(O9, "설명"),
+                                 V31(4).str(O9, "물건").str(O4, "규격").str(O7, "2").str(O8, "50").str(O6, "100")});
     const InvoiceLoadResult b = ReadInvoiceFile(v31, QStringLiteral("/w/old.gty"), GridKind::Statement);
     EXPECT_EQ(b.generation, InvoiceFileGeneration::V31);
     EXPECT_EQ(b.curFileName, QStringLiteral("/w/old.Gy5"));
@@ -248,10 +251,10 @@ TEST(InvoiceRead, RenamingFollowsTheReaderThePageAndTheExtension) {
         const char *name, *expected;
     };
     const Row rows[] = {
-        {G::Current, T, "x.Gy5", nullptr},   {G::Current, T, "x.Dy5", "x.Dy5"},  {G::Current, St, "x.dy5", nullptr},
-        {G::Current, St, "x.Gy5", "x.Gy5"},  {G::V35, T, "x.Gnt", nullptr},      {G::V35, T, "x.Dnt", "x.Dy5"},
-        {G::V35, St, "x.DNT", nullptr},      {G::V35, St, "x.Gnt", "x.Gy5"},     {G::V31, T, "x.gty", nullptr},
-        {G::V31, T, "x.Dty", "x.Dy5"},       {G::V31, St, "x.Dty", nullptr},     {G::V31, St, "x.Gty", "x.Gy5"},
+        {G::Current, T, "x.Gy5", nullptr},  {G::Current, T, "x.Dy5", "x.Dy5"}, {G::Current, St, "x.dy5", nullptr},
+        {G::Current, St, "x.Gy5", "x.Gy5"}, {G::V35, T, "x.Gnt", nullptr},     {G::V35, T, "x.Dnt", "x.Dy5"},
+        {G::V35, St, "x.DNT", nullptr},     {G::V35, St, "x.Gnt", "x.Gy5"},    {G::V31, T, "x.gty", nullptr},
+        {G::V31, T, "x.Dty", "x.Dy5"},      {G::V31, St, "x.Dty", nullptr},    {G::V31, St, "x.Gty", "x.Gy5"},
     };
     for (const Row &r : rows)
         EXPECT_EQ(RenamedInvoiceFileName(r.g, r.page, S(r.name)), r.expected ? S(r.expected) : U) << r.name;

@@ -31,9 +31,14 @@ InvoiceDocument Filled(bool statement) {
     d.credit = Money::fromRaw(25'005'000); // 2500.5
     d.receipt = true;
     d.description = S("사무용품");
-    d.lines[FilledLine(statement)] = {.date = S("05/27"), .item = S("볼펜"), .spec = S("0.7mm"),
-                                      .unit = statement ? S("자루") : QString(), .remark = S("비고"),
-                                      .quantity = Money::fromRaw(25'000), .unitPrice = W(1001), .supply = W(2502),
+    d.lines[FilledLine(statement)] = {.date = S("05/27"),
+                                      .item = S("볼펜"),
+                                      .spec = S("0.7mm"),
+                                      .unit = statement ? S("자루") : QString(),
+                                      .remark = S("비고"),
+                                      .quantity = Money::fromRaw(25'000),
+                                      .unitPrice = W(1001),
+                                      .supply = W(2502),
                                       .tax = W(250)};
     return d;
 }
@@ -54,7 +59,9 @@ TEST(InvoiceWrite, TaxInvoiceRecordsFollowTheTable) {
     EXPECT_EQ(Slot(f, 1, S1), "2001.06.03");
     EXPECT_EQ(Slot(f, 1, S6), "214-86-12345");
     EXPECT_EQ(Slot(f, 2, S1), "A");
-    EXPECT_EQ(Slot(f, 2, S4), "007012" "12-3456" "0");
+    EXPECT_EQ(Slot(f, 2, S4), "007012"
+                              "12-3456"
+                              "0");
     EXPECT_EQ(Slot(f, 2, S5), "0");      // bill
     EXPECT_EQ(Slot(f, 2, S6), "0");      // cheque
     EXPECT_EQ(Slot(f, 2, S7), "150000"); // cash
@@ -91,10 +98,10 @@ TEST(InvoiceWrite, StatementWritesAllThirtyRowsAndItsOrigin) {
 
 TEST(InvoiceWrite, TextsAreCutToTheirSlotsWithoutSplittingASyllable) {
     InvoiceDocument d = Filled(true);
-    d.supplier.address = QString(40, u'가'); // 80 bytes
+    d.supplier.address = QString(40, u'가');       // 80 bytes
     d.buyer.address = S("a") + QString(40, u'나'); // 81 bytes: the cut at 70 falls inside a syllable
     InvoiceLine &line = d.lines[0];
-    line.item = QString(15, u'다'); // 30 bytes
+    line.item = QString(15, u'다');          // 30 bytes
     line.spec = S("a") + QString(10, u'라'); // 21 bytes; 16 falls inside a syllable
     line.unit = S("abcdef");
     line.remark = S("비고란이길어요"); // 14 bytes

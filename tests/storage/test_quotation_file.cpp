@@ -86,7 +86,7 @@ TEST(QuotationFile, WritesThirtyOneRecordsInTheOrderOfTheTable) {
     q.address = S("경기도");
     q.memo = {S("1"), S("2"), S("3"), S("4"), S("5"), S("6"), S("7"), S("8 버려짐"), S("9")};
     QuotationLine &line = q.lines[0];
-    line.item = QString(16, u'가'); // 32 bytes
+    line.item = QString(16, u'가');          // 32 bytes
     line.spec = S("a") + QString(10, u'나'); // 21 bytes
     line.unit = S("상자들");
     line.quantity = Money::fromRaw(25000);
@@ -177,8 +177,8 @@ TEST(QuotationFile, UnreadableFilesAreRefusedWithTheFileNamed) {
 TEST(QuotationFile, HugeNumbersAreRefusedRatherThanShownBlank) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    for (const auto &[quantity, price] : {std::pair{kMax, kMin}, std::pair{kMax, kMax}, std::pair{kMin, kMin},
-                                          std::pair{std::int64_t(10'000), kMax}}) {
+    for (const auto &[quantity, price] :
+         {std::pair{kMax, kMin}, std::pair{kMax, kMax}, std::pair{kMin, kMin}, std::pair{std::int64_t(10'000), kMax}}) {
         QByteArray f = TwoLineQuotation();
         f += Quote(0); // skipped
         f.replace(11 * 171, 171, Item(1, "큰", quantity, price));

@@ -28,10 +28,10 @@ inline QString Filled(const QString &pattern, int bytes) {
 // The longest texts the document files keep: company 35 bytes, representative 20, address 70, business
 // type and item 25; item name 25, specification 16, remark 10, unit 4. Wide letters are the hardest case.
 inline void BoundaryParties(InvoiceDocument &d, const QString &p) {
-    d.supplier = {QStringLiteral("214-86-12345"), Filled(p, 35), Filled(p, 20), Filled(p, 70), Filled(p, 25),
-                  Filled(p, 25)};
-    d.buyer = {QStringLiteral("105-81-67890"), Filled(p, 35), Filled(p, 20), Filled(p, 70), Filled(p, 25),
-               Filled(p, 25)};
+    d.supplier = {
+        QStringLiteral("214-86-12345"), Filled(p, 35), Filled(p, 20), Filled(p, 70), Filled(p, 25), Filled(p, 25)};
+    d.buyer = {
+        QStringLiteral("105-81-67890"), Filled(p, 35), Filled(p, 20), Filled(p, 70), Filled(p, 25), Filled(p, 25)};
 }
 
 // The widest amounts the grid cells take: quantity 999,999, unit price 999,999,999, supply

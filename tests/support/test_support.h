@@ -29,10 +29,10 @@ public:
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
-    std::deque<bool> yesNoAnswers;   // answers to askYesNo, in order; an unexpected question fails the test
+    std::deque<bool> yesNoAnswers;              // answers to askYesNo, in order; an unexpected question fails the test
     std::deque<YesNoCancel> yesNoCancelAnswers; // answers to askYesNoCancel, in order
-    std::deque<QString> fileAnswers; // answers to file dialogs (empty string: cancelled)
-    QStringList shown;               // every message shown or asked, in order
+    std::deque<QString> fileAnswers;            // answers to file dialogs (empty string: cancelled)
+    QStringList shown;                          // every message shown or asked, in order
     QList<FileDialogRequest> fileRequests;
 
     void info(QWidget *, const QString &message, const QString &caption) override;
@@ -46,7 +46,7 @@ public:
     QString saveFile(QWidget *, const FileDialogRequest &request) override;
     std::deque<QString> folderAnswers; // answers to folder dialogs (empty string: cancelled)
     QString chooseFolder(QWidget *, const QString &title, const QString &folder) override;
-    int printerSetups = 0;        // how often the printer set-up dialog was asked for
+    int printerSetups = 0; // how often the printer set-up dialog was asked for
     bool printerSetupAnswer = false;
     bool printerSetup(QWidget *, QPrinter &printer) override;
 };

@@ -151,6 +151,18 @@ QString SerialNumberText(const QString &field) {
     return text + QString(7 - cp949::byteLength(text), u' ');
 }
 
+// The supplier's record and the buyer's hold a party in the same slots.
+Party readParty(const RecordReader &r, const InvoiceLayout &layout) {
+    Party p;
+    p.name = r.text(layout.slot(4));
+    p.representative = r.text(layout.slot(5));
+    p.number = r.text(layout.slot(6));
+    p.businessType = r.text(layout.slot(7));
+    p.businessItem = r.text(layout.slot(8));
+    p.address = r.text(layout.slot(9));
+    return p;
+}
+
 } // namespace
 
 InvoiceFileGeneration InvoiceGenerationOf(const QString &fileName) {
@@ -207,23 +219,13 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
         switch (type) {
         case 1:
             d.issueDate = r.text(layout.slot(1));
-            d.supplier.name = r.text(layout.slot(4));
-            d.supplier.representative = r.text(layout.slot(5));
-            d.supplier.number = r.text(layout.slot(6));
-            d.supplier.businessType = r.text(layout.slot(7));
-            d.supplier.businessItem = r.text(layout.slot(8));
-            d.supplier.address = r.text(layout.slot(9));
+            d.supplier = readParty(r, layout);
             if (layout.buyerKindOffset >= 0)
                 d.buyerKind = r.int32At(layout.buyerKindOffset) != 0 ? BuyerKind::Individual : BuyerKind::Business;
             break;
         case 2:
             d.statementDate = r.text(layout.slot(1));
-            d.buyer.name = r.text(layout.slot(4));
-            d.buyer.representative = r.text(layout.slot(5));
-            d.buyer.number = r.text(layout.slot(6));
-            d.buyer.businessType = r.text(layout.slot(7));
-            d.buyer.businessItem = r.text(layout.slot(8));
-            d.buyer.address = r.text(layout.slot(9));
+            d.buyer = readParty(r, layout);
             break;
         case 3: {
             d.receipt = r.text(layout.slot(1)) == u"A";

@@ -839,13 +839,18 @@ TEST_F(FillTest, EveryAmountTheColumnsHoldPrintsExactly) {
         std::int64_t total = 0;
         for (int k = 0; k < 20; ++k) {
             QuotationLine &l = quote.lines[k];
-            do {
+            for (;;) {
                 l.quantity = draw(AmountColumn::QuotationQuantity);
                 l.unitPrice = draw(AmountColumn::QuotationUnitPrice);
-                // quantity x unit price, the fraction of a won cut off
-                amounts[k] = Money::fromWon(
-                    std::int64_t(__int128(l.quantity.raw()) * l.unitPrice.raw() / Money::Scale / Money::Scale));
-            } while (!Holds(AmountColumn::QuotationAmount, amounts[k]));
+                // quantity x unit price, the fraction of a won cut off; a product wider than any amount
+                // column is drawn again before it becomes a Money, which it could overflow
+                const __int128 won = __int128(l.quantity.raw()) * l.unitPrice.raw() / Money::Scale / Money::Scale;
+                if (won > 999'999'999'999)
+                    continue;
+                amounts[k] = Money::fromWon(std::int64_t(won));
+                if (Holds(AmountColumn::QuotationAmount, amounts[k]))
+                    break;
+            }
             total += amounts[k].won();
         }
         auto q = FillQuotation(quote, PrintOptions());

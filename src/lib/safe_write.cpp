@@ -1,9 +1,13 @@
 #include "safe_write.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -159,6 +163,25 @@ bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *reason, 
     }
     syncFolder(folder);
     return true;
+}
+
+int RemoveLeftoverTemporaryFiles(const QString &folder, const QStringList &suffixes, int minimumAge) {
+    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.tmp-[0-9a-z]{1,8}$"));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAge);
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*.tmp-*")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = leftover.match(info.fileName());
+        if (!match.hasMatch() || info.isSymLink())
+            continue;
+        const QString name = match.captured(1);
+        const bool ours = std::any_of(suffixes.cbegin(), suffixes.cend(), [&](const QString &suffix) {
+            return name.endsWith(suffix, Qt::CaseInsensitive);
+        });
+        if (ours && info.lastModified().toUTC() < before && QFile::remove(info.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace safefile

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace safefile {
 
@@ -24,5 +25,11 @@ enum class InPlace {
 // in the space the old file held.
 bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *reason = nullptr,
                  InPlace inPlace = InPlace::Never);
+
+// Removes from folder the temporary files that ReplaceFile left there when a process was killed midway:
+// only files named "<name>.tmp-<letters and digits>" whose <name> ends in one of suffixes (compared
+// without regard to case), and only once they are older than minimumAge seconds, so that another save
+// still writing one (on another PC of a shared folder, too) is never touched. Returns how many went.
+int RemoveLeftoverTemporaryFiles(const QString &folder, const QStringList &suffixes, int minimumAge = 60);
 
 } // namespace safefile

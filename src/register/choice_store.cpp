@@ -4,6 +4,8 @@
 #include "safe_write.h"
 
 #include <QDir>
+#include "regular_file.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -36,9 +38,10 @@ QJsonObject readFile(const QString &path) {
     QFile f(path);
     if (!f.exists())
         return {};
-    if (!f.open(QIODevice::ReadOnly))
+    QString reason;
+    if (!OpenRegularFileForReading(f, &reason))
         throw IoError(QStringLiteral("문서목록의 선택 파일을 읽을 수 없습니다: %1\n%2")
-                          .arg(QDir::toNativeSeparators(path), f.errorString()));
+                          .arg(QDir::toNativeSeparators(path), reason));
     const QByteArray bytes = f.read(16 * 1024 * 1024);
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);

@@ -3,6 +3,7 @@
 #include "document_io.h"
 #include "errors.h"
 #include "korean_ui.h"
+#include "regular_file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -298,6 +299,11 @@ public:
             problem(EntryType::UnreadableFolder, dir, QStringLiteral("끝까지 읽지 못했습니다: ") + reasonOf(error));
             return;
         }
+        // Saves killed midway on this PC or another leave their temporary files; they go once stale.
+        if (std::any_of(children.cbegin(), children.cend(), [](const fs::directory_entry &c) {
+                return c.path().filename().string().find(".tmp-") != std::string::npos;
+            }))
+            storage::RemoveLeftoverSaves(pathText(dir));
         // The same order on every machine: by name.
         std::sort(children.begin(), children.end(),
                   [](const fs::directory_entry &a, const fs::directory_entry &b) { return a.path() < b.path(); });
@@ -320,8 +326,13 @@ private:
             folder(child.path());
             return;
         }
-        if (!document || !fs::is_regular_file(status))
+        if (!document)
             return;
+        if (!fs::is_regular_file(status)) {
+            // A FIFO or a device under a document's name is never opened; it is listed with what it is.
+            problem(EntryType::Document, child.path(), NotARegularFileReason(pathText(child.path())));
+            return;
+        }
         // A file reached again through a link of its own is counted once.
         const fs::path real = fs::canonical(child.path(), error);
         if (!error && !realFiles_.insert(real.string()).second)

@@ -2,8 +2,10 @@
 
 #include "errors.h"
 #include "record_slots.h"
+#include "regular_file.h"
 #include "safe_write.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +18,9 @@ QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 QByteArray ReadDocumentBytes(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("파일을 열 수 없습니다: %1\n%2").arg(native(path), file.errorString()));
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason))
+        throw IoError(QStringLiteral("파일을 열 수 없습니다: %1\n%2").arg(native(path), reason));
     if (file.size() > storage::kMaxDocumentFileSize)
         throw IoError(storage::UnreadableFileMessage(
             path, QStringLiteral("문서 파일이 아닙니다(파일 크기 %1바이트).").arg(file.size())));
@@ -33,6 +36,7 @@ void WriteDocumentBytes(const QString &path, const QByteArray &bytes) {
     QString reason;
     if (!safefile::ReplaceFile(path, bytes, &reason))
         throw IoError(QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(native(path), reason));
+    storage::RemoveLeftoverSaves(QFileInfo(path).absolutePath());
 }
 
 namespace storage {
@@ -46,6 +50,31 @@ QString ExistingNameIgnoringCase(const QString &path) {
         if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
             return folder.filePath(name);
     return path;
+}
+
+FileFingerprint FingerprintOf(const QString &path) {
+    FileFingerprint f;
+    const QFileInfo info(path);
+    f.exists = info.exists() || info.isSymLink();
+    if (!f.exists)
+        return f;
+    QFile file(path);
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason)) {
+        f.digest = "unreadable";
+        return f;
+    }
+    const QByteArray bytes = file.read(kMaxDocumentFileSize + 1);
+    f.size = bytes.size();
+    f.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return f;
+}
+
+int RemoveLeftoverSaves(const QString &folder) {
+    static const QStringList suffixes{QStringLiteral(".Dy5"), QStringLiteral(".Gy5"), QStringLiteral(".Prc"),
+                                      QStringLiteral(".Dnt"), QStringLiteral(".Gnt"), QStringLiteral(".Dty"),
+                                      QStringLiteral(".Gty")};
+    return safefile::RemoveLeftoverTemporaryFiles(folder, suffixes);
 }
 
 } // namespace storage

@@ -19,4 +19,20 @@ namespace storage {
 // on a file system that tells case apart), or path itself when there is none.
 QString ExistingNameIgnoringCase(const QString &path);
 
+// What a document file held when this program last read or wrote it, to tell whether someone else has
+// replaced it since (another PC on a shared folder). Its content decides, not its time: a network file
+// system's times are cached and its clocks differ between PCs.
+struct FileFingerprint {
+    bool exists = false;
+    qint64 size = 0;
+    QByteArray digest; // of the bytes; "unreadable" for a file that could not be read
+    bool operator==(const FileFingerprint &) const = default;
+};
+// The file at path as it is now.
+FileFingerprint FingerprintOf(const QString &path);
+
+// Removes the temporary files that saves killed midway left in folder (see
+// safefile::RemoveLeftoverTemporaryFiles): those of document files only, once older than a minute.
+int RemoveLeftoverSaves(const QString &folder);
+
 } // namespace storage

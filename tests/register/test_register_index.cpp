@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace reg;
 
 namespace {
@@ -67,10 +69,16 @@ TEST_F(RegisterIndexTest, ListsEveryKindWithItsFieldsAndTheUnreadableWithTheirRe
                   true});
     regfx::WriteBytes(work() + QStringLiteral("/broken.Dy5"), QByteArray("not a document at all"));
     regfx::WriteBytes(work() + QStringLiteral("/notes.txt"), QByteArray("ignored"));
+    // A FIFO under a document's name: listed with what it is, never opened (it would wait for a writer).
+    ASSERT_EQ(::mkfifo(QFile::encodeName(work() + QStringLiteral("/pipe.Dy5")).constData(), 0644), 0);
 
     DocumentIndex index(indexPath());
     const QVector<RegisterEntry> entries = index.refresh(work());
-    ASSERT_EQ(entries.size(), 6); // the text file is no document
+    ASSERT_EQ(entries.size(), 7); // the text file is no document
+    const RegisterEntry *pipe = byName(entries, QStringLiteral("pipe.Dy5"));
+    ASSERT_TRUE(pipe);
+    EXPECT_FALSE(pipe->readable());
+    EXPECT_TRUE(pipe->error.contains(QStringLiteral("FIFO"))) << pipe->error.toStdString();
 
     const RegisterEntry *a = byName(entries, QStringLiteral("a.Dy5"));
     ASSERT_TRUE(a && a->readable()) << (a ? a->error.toStdString() : "");

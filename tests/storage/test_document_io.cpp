@@ -17,6 +17,7 @@
 
 #include <csignal>
 #include <sys/wait.h>
+#include <utime.h>
 #include <unistd.h>
 
 using namespace fx;
@@ -213,6 +214,29 @@ TEST(DocumentIo, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDocumentWhole) {
         const QByteArray now = dir.read(S("명세.Gy5"));
         ASSERT_TRUE(now == bytesA || now == bytesB) << "round " << round << ": " << now.size() << " bytes";
     }
+}
+
+// What killed saves leave behind goes with the next save into the folder once it is a minute old; a
+// temporary file still young (perhaps another PC's save in progress) and others' files stay.
+TEST(DocumentIo, TheNextSaveRemovesWhatKilledSavesLeftBehind) {
+    ScratchAppFolder dir;
+    auto make = [&](const char *name, int ageSeconds) {
+        dir.write(S(name), "partial");
+        const QByteArray path = QFile::encodeName(dir.file(S(name)));
+        const time_t then = ::time(nullptr) - ageSeconds;
+        const struct utimbuf times { then, then };
+        ::utime(path.constData(), &times);
+    };
+    make("명세.Gy5.tmp-1x2y3z", 120);
+    make("old.DNT.tmp-abc", 3600);
+    make("명세.Gy5.tmp-young1", 5);
+    make("notes.txt.tmp-abc", 3600);
+    make("명세.Gy5.tmp-not_ours!", 3600);
+    SaveInvoiceFile(dir.file(S("명세.Gy5")), Statement("가나상사"));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{S("notes.txt.tmp-abc"), S("명세.Gy5"), S("명세.Gy5.tmp-not_ours!"),
+                                 S("명세.Gy5.tmp-young1")}));
 }
 
 namespace {

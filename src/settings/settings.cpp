@@ -2,19 +2,55 @@
 
 #include "codec.h"
 #include "errors.h"
+#include "regular_file.h"
 #include "safe_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace {
 
 QString &folderOverride() {
     static QString folder;
     return folder;
+}
+
+// Settings that could not be written to the file are kept here for the rest of the session, so the
+// program goes on with what the user chose.
+struct Session {
+    QHash<QString, QString> values;
+    std::function<void(const QString &)> reporter;
+    bool reported = false;
+};
+
+Session &session() {
+    static Session s;
+    return s;
+}
+
+QString sessionKey(const QString &path, const QString &section, const QString &key) {
+    return path + u'\x1f' + section.toLower() + u'\x1f' + key.toLower();
+}
+
+void reportOnce(const QString &message) {
+    Session &s = session();
+    if (s.reported)
+        return;
+    s.reported = true;
+    if (s.reporter)
+        s.reporter(message);
+}
+
+QString notWritableMessage(const QString &path, const QString &reason) {
+    return QStringLiteral("설정 파일에 쓸 수 없습니다: %1\n%2\n이번에 바꾸는 설정은 프로그램을 끝낼 때까지만 "
+                          "기억합니다. 문서를 저장하는 데에는 지장이 없습니다.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 // The file is parsed on views into its bytes: a settings access makes no copy of any line.
@@ -111,9 +147,12 @@ QString writeFailure(const QString &path) {
     return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
 }
 
+// A settings file that cannot be read reads as empty: every setting has its default. Anything but a
+// regular file in its place (a FIFO would block an ordinary open) is not opened at all.
 QByteArray readFile(const QString &path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QString reason;
+    if (!OpenRegularFileForReading(f, &reason))
         return {};
     return f.readAll();
 }
@@ -205,7 +244,13 @@ bool IsWindowsPath(const QString &path) {
 QString IniFilePath(const QString &fileName) { return DataFolder() + fileName; }
 
 QString IniReadStr(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue) {
-    const QByteArray file = readFile(IniFilePath(fileName));
+    const QString path = IniFilePath(fileName);
+    if (!session().values.isEmpty()) {
+        const auto kept = session().values.constFind(sessionKey(path, section, key));
+        if (kept != session().values.cend())
+            return *kept;
+    }
+    const QByteArray file = readFile(path);
     const auto value = profile::find(file, cp949::encode(section), cp949::encode(key));
     if (!value)
         return defaultValue;
@@ -214,20 +259,77 @@ QString IniReadStr(const QString &fileName, const QString &section, const QStrin
 
 void IniWriteStr(const QString &fileName, const QString &section, const QString &key, const QString &value) {
     const QString path = IniFilePath(fileName);
-    QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        throw IoError(writeFailure(path));
     // Line breaks inside a value would start new lines of the file.
     QString oneLine = value;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+    auto fail = [&] { throw IoError(writeFailure(path)); };
+    QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        fail();
     const QByteArray before = readFile(path);
     const QByteArray after = profile::set(before, cp949::encode(section), cp949::encode(key), cp949::encode(oneLine));
-    if (info.exists() && after == before)
-        return;
-    // A folder that refuses new files (an application folder made read-only) still lets a writable
-    // settings file be rewritten where it lies.
-    if (!safefile::ReplaceFile(path, after, nullptr, safefile::InPlace::WhenFolderReadOnly))
-        throw IoError(writeFailure(path));
+    if (!(info.exists() && after == before)) {
+        // A folder that refuses new files (an application folder made read-only) still lets a writable
+        // settings file be rewritten where it lies.
+        if (!safefile::ReplaceFile(path, after, nullptr, safefile::InPlace::WhenFolderReadOnly))
+            fail();
+    }
+    if (!session().values.isEmpty())
+        session().values.remove(sessionKey(path, section, key));
+}
+
+void IniKeepStr(const QString &fileName, const QString &section, const QString &key, const QString &value) {
+    try {
+        IniWriteStr(fileName, section, key, value);
+    } catch (const IoError &) {
+        const QString path = IniFilePath(fileName);
+        QString oneLine = value;
+        oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+        session().values.insert(sessionKey(path, section, key),
+                                cp949::decode(cp949::cutBytes(cp949::encode(oneLine), kIniValueLimit)));
+        QString reason = NotARegularFileReason(path);
+        if (reason.isEmpty())
+            reason = QStringLiteral("파일이나 그 폴더에 쓸 권한이 없거나 디스크에 남은 공간이 없습니다.");
+        reportOnce(notWritableMessage(path, reason));
+    }
+}
+
+void IniKeepBool(const QString &fileName, const QString &section, const QString &key, bool value) {
+    IniKeepStr(fileName, section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QString SettingsFileProblem(const QString &fileName) {
+    const QString path = IniFilePath(fileName);
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        if (const QString reason = NotARegularFileReason(path); !reason.isEmpty())
+            return notWritableMessage(path, reason);
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+            return notWritableMessage(path, QStringLiteral("파일에 쓸 권한이 없습니다."));
+        return {};
+    }
+    const QString folder = info.absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return notWritableMessage(path, QStringLiteral("폴더에 파일을 만들 권한이 없습니다."));
+    return {};
+}
+
+void SetSettingsProblemReporter(std::function<void(const QString &)> reporter) {
+    session().reporter = std::move(reporter);
+}
+
+void ReportSettingsFileProblem(const QString &fileName) {
+    if (const QString problem = SettingsFileProblem(fileName); !problem.isEmpty())
+        reportOnce(problem);
+}
+
+void ForgetSessionSettingsForTesting() { session() = Session{}; }
+
+bool IniValueCut(const QString &fileName, const QString &section, const QString &key) {
+    if (session().values.contains(sessionKey(IniFilePath(fileName), section, key)))
+        return false;
+    const auto value = profile::find(readFile(IniFilePath(fileName)), cp949::encode(section), cp949::encode(key));
+    return value && value->size() > kIniValueLimit;
 }
 
 bool IniReadBool(const QString &fileName, const QString &section, const QString &key, bool defaultValue) {

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 inline const QString kIniFileName = QStringLiteral("ZaruZiz.ini");
@@ -37,8 +38,24 @@ void IniWriteStr(const QString &fileName, const QString &section, const QString 
 bool IniReadBool(const QString &fileName, const QString &section, const QString &key, bool defaultValue);
 void IniWriteBool(const QString &fileName, const QString &section, const QString &key, bool value);
 
+// Writes as above; when the file cannot be written, the value is kept for the rest of the session (reads
+// return it) and the first such failure is reported, in Korean, through the reporter. A setting never
+// stops what the user is doing: the program's own settings are written through these.
+void IniKeepStr(const QString &fileName, const QString &section, const QString &key, const QString &value);
+void IniKeepBool(const QString &fileName, const QString &section, const QString &key, bool value);
+
+// Why the settings file cannot be written (it is a folder, a FIFO, read-only, or its folder refuses new
+// files), in Korean; empty when it can be. Looks only: nothing is written.
+QString SettingsFileProblem(const QString &fileName);
+// Where the problem is told, once per session (at start, or at the first write that fails).
+void SetSettingsProblemReporter(std::function<void(const QString &)> reporter);
+void ReportSettingsFileProblem(const QString &fileName);
+void ForgetSessionSettingsForTesting();
+
 // The longest value a read returns, in bytes; longer stored values are cut.
 inline constexpr int kIniValueLimit = 2047;
+// Whether the stored value is longer than that, so that a read gives only its beginning.
+bool IniValueCut(const QString &fileName, const QString &section, const QString &key);
 
 // Profile-file editing on the raw bytes of a file, for the functions above and for tests.
 namespace profile {

@@ -69,10 +69,10 @@ inline bool read(const FlagKey &k) {
     return IniReadBool(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), k.defaultValue);
 }
 inline void write(const TextKey &k, const QString &value) {
-    IniWriteStr(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), value);
+    IniKeepStr(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), value);
 }
 inline void write(const FlagKey &k, bool value) {
-    IniWriteBool(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), value);
+    IniKeepBool(kIniFileName, QString::fromUtf16(k.section), QString::fromUtf16(k.key), value);
 }
 
 // A stored message line; a stored hint reads as absent (absentValue).

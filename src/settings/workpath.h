@@ -6,8 +6,10 @@
 #include <QStringList>
 
 // The work folder; on first use the data folder (the application folder unless installed into a system
-// folder) followed by "Work/", created with its parents. A stored Windows path reads as that default.
-QString GetWorkPath(const QString &iniFileName);
+// folder) followed by "Work/", created with its parents. A stored Windows path reads as that default. A
+// stored folder that cannot be used (a file, relative, too long for the system or the settings file, or
+// impossible to create) gives the default too, and *problem says so in Korean.
+QString GetWorkPath(const QString &iniFileName, QString *problem = nullptr);
 
 // Makes the folder of fileName the work folder and the process's current folder. Raises IoError when
 // the folder cannot be created or entered.

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include <memory>
 
@@ -70,7 +71,12 @@ int main(int argc, char *argv[]) {
     mainf.show();
     if (recording)
         recording->record(QStringLiteral("started"));
+    // A settings file that cannot be written is told once, at start or at the first write that fails;
+    // the settings are then kept for the session and documents are saved as ever.
+    SetSettingsProblemReporter([&mainf](const QString &message) { ShowInfo(message, &mainf); });
+    QTimer::singleShot(0, &mainf, [] { ReportSettingsFileProblem(kIniFileName); });
     const int rc = QApplication::exec();
+    SetSettingsProblemReporter(nullptr);
     setPrompts(nullptr);
     reg::setBuyerBook(nullptr);
     return rc;

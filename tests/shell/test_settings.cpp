@@ -248,3 +248,46 @@ TEST(Settings, AReadOnlyFolderWithAWritableFileIsWrittenInPlace) {
     EXPECT_EQ(app.read(kIni), before);
     ::chmod(folder.constData(), 0755);
 }
+
+// What the program says at start about a settings file it cannot write, and the session that keeps the
+// settings instead: a folder, a FIFO or a read-only file in its place, or a folder that takes no files.
+TEST(Settings, AFileThatCannotBeWrittenIsToldOnceAndItsSettingsLiveForTheSession) {
+    ScratchAppFolder app;
+    QStringList told;
+    SetSettingsProblemReporter([&](const QString &m) { told << m; });
+    EXPECT_EQ(SettingsFileProblem(kIni), QString());
+
+    ASSERT_TRUE(QDir(app.path()).mkdir(kIni));
+    EXPECT_TRUE(SettingsFileProblem(kIni).contains(s("폴더"))) << SettingsFileProblem(kIni).toStdString();
+    ReportSettingsFileProblem(kIni);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(s("설정 파일에 쓸 수 없습니다: ") + app.file(kIni))) << told[0].toStdString();
+    keys::write(keys::fSangho, s("(주)한빛상사"));
+    keys::write(keys::djnousr, false);
+    EXPECT_EQ(keys::read(keys::fSangho), s("(주)한빛상사"));
+    EXPECT_FALSE(keys::read(keys::djnousr));
+    EXPECT_EQ(told.size(), 1); // told once only
+
+    // Written in the file once it can be: the file's value again, the session's forgotten.
+    QDir(app.path()).rmdir(kIni);
+    keys::write(keys::fSangho, s("(주)두리"));
+    EXPECT_EQ(app.read(kIni), cp("[등록]\r\nfSangho=(주)두리\r\n"));
+    EXPECT_EQ(keys::read(keys::fSangho), s("(주)두리"));
+    SetSettingsProblemReporter(nullptr);
+
+    QFile::remove(app.file(kIni));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(app.file(kIni)).constData(), 0644), 0);
+    EXPECT_TRUE(SettingsFileProblem(kIni).contains(s("FIFO")));
+    EXPECT_EQ(IniReadStr(kIni, s("등록"), s("fSangho"), s("d")), s("d")); // does not wait
+    QFile::remove(app.file(kIni));
+
+    app.write(kIni, cp("[등록]\r\n"));
+    const QByteArray file = QFile::encodeName(app.file(kIni)), folder = QFile::encodeName(app.path());
+    ASSERT_EQ(::chown(file.constData(), OrdinaryUserId(), OrdinaryUserId()), 0);
+    ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+    EXPECT_EQ(RunAsOrdinaryUser([&] { return SettingsFileProblem(kIni).contains(s("권한")) ? 0 : 1; }), 0);
+    QFile::remove(app.file(kIni));
+    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    EXPECT_EQ(RunAsOrdinaryUser([&] { return SettingsFileProblem(kIni).contains(s("폴더에")) ? 0 : 1; }), 0);
+    ::chmod(folder.constData(), 0755);
+}

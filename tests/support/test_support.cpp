@@ -6,8 +6,14 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-ScratchAppFolder::ScratchAppFolder() { SetApplicationFolderForTesting(dir_.path()); }
-ScratchAppFolder::~ScratchAppFolder() { SetApplicationFolderForTesting(QString()); }
+ScratchAppFolder::ScratchAppFolder() {
+    SetApplicationFolderForTesting(dir_.path());
+    ForgetSessionSettingsForTesting();
+}
+ScratchAppFolder::~ScratchAppFolder() {
+    SetApplicationFolderForTesting(QString());
+    ForgetSessionSettingsForTesting();
+}
 QString ScratchAppFolder::path() const { return dir_.path() + u'/'; }
 
 void ScratchAppFolder::write(const QString &name, const QByteArray &bytes) const {
@@ -59,6 +65,17 @@ QString ScriptedPrompts::chooseFolder(QWidget *, const QString &title, const QSt
     }
     const QString a = folderAnswers.front();
     folderAnswers.pop_front();
+    return a;
+}
+
+int ScriptedPrompts::askChoice(QWidget *, const QString &message, const QString &, const QStringList &, int safeIndex) {
+    shown << message;
+    if (choiceAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << message.toStdString();
+        return safeIndex;
+    }
+    const int a = choiceAnswers.front();
+    choiceAnswers.pop_front();
     return a;
 }
 

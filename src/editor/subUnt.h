@@ -204,6 +204,10 @@ private:
     // subUntFiles.cpp: loading a chosen file onto the page shown.
     void openInvoicePath(const QString &path);
     void openQuotationPath(const QString &path);
+    // Saves the document shown as path, which becomes its name once the file is written.
+    void saveInvoiceAs(const QString &path);
+    // (saveInvoiceAs and saveQuotationAs ask before overwriting a file changed on disk since.)
+    void saveQuotationAs(const QString &path);
     // subUnt.cpp
     void place(DocumentKind kind);
     // Runs a command through the application's error handler when a button or a key triggers it.
@@ -218,6 +222,15 @@ private:
     bool shown_ = false;
 
     QString curFileName_ = kUnnamedFile;
+    // The file this editor last read or wrote, and what it held then: a save over it first makes sure
+    // nobody (another PC on a shared folder) has replaced it since.
+    QString knownFile_;
+    QByteArray knownDigest_;
+    bool knownExists_ = false;
+    void rememberFileOnDisk(const QString &path);
+    // Whether the save into path may go on: true unless the file changed on disk and the user chose to
+    // save under another name (which then happens) or to cancel.
+    bool mayOverwrite(const QString &path, bool quotation);
     bool modified_ = false;
     int printPageIndex_ = 0;
     QString fileExt_;

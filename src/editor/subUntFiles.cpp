@@ -8,6 +8,7 @@
 
 #include "HStrGrid.h"
 #include "document.h"
+#include "document_io.h"
 #include "invoice_file.h"
 #include "prompts.h"
 #include "quotation_file.h"
@@ -15,6 +16,8 @@
 #include "settings_keys.h"
 #include "workpath.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTextCursor>
@@ -51,9 +54,19 @@ QString TsubUntf::QtFileFilter(const QString &filter) {
 
 namespace {
 
-FileDialogRequest invoiceDialog(const TsubUntf &editor, const QString &filter) {
+// The work folder the file dialogs open in; a stored one that cannot be used is told before the default
+// is used instead.
+QString dialogFolder(TsubUntf *editor) {
+    QString problem;
+    const QString folder = GetWorkPath(kIniFileName, &problem);
+    if (!problem.isEmpty())
+        ShowInfo(problem, editor);
+    return folder;
+}
+
+FileDialogRequest invoiceDialog(TsubUntf &editor, const QString &filter) {
     FileDialogRequest request;
-    request.folder = GetWorkPath(kIniFileName);
+    request.folder = dialogFolder(&editor);
     request.filter = TsubUntf::QtFileFilter(filter);
     request.filterIndex = editor.FileDialogFilterIndex();
     request.defaultSuffix = editor.FileDialogExtension();
@@ -83,6 +96,7 @@ void TsubUntf::openInvoicePath(const QString &path) {
 
     showInvoiceDocument(loaded.document);
     SetCurFileName(loaded.curFileName);
+    rememberFileOnDisk(loaded.curFileName);
     Recalculate(true);
     modified_ = false;
     THStringGrid *grid = statement ? gGrid : dGrid;
@@ -97,8 +111,16 @@ void TsubUntf::SaveBtnClick() {
         RnameBtnClick();
         return;
     }
-    SaveInvoiceFile(curFileName_, invoiceDocument());
-    // The file is written: the document is saved even when its folder cannot become the work folder.
+    saveInvoiceAs(curFileName_);
+}
+
+void TsubUntf::saveInvoiceAs(const QString &path) {
+    if (!mayOverwrite(path, false))
+        return;
+    SaveInvoiceFile(path, invoiceDocument());
+    rememberFileOnDisk(path);
+    // The file is written: only now is it the document's name. A refused save keeps the name it had.
+    curFileName_ = path;
     modified_ = false;
     SetCurFileName(curFileName_);
     NoteSavedDocument(curFileName_, kIniFileName);
@@ -114,17 +136,52 @@ void TsubUntf::RnameBtnClick() {
     const QString path = prompts().saveFile(this, request);
     if (path.isEmpty())
         return;
-    curFileName_ = path;
-    SaveBtnClick();
+    saveInvoiceAs(path);
+}
+
+// --- A file changed on disk since it was opened ---
+
+void TsubUntf::rememberFileOnDisk(const QString &path) {
+    const storage::FileFingerprint now = storage::FingerprintOf(path);
+    knownFile_ = QFileInfo(path).absoluteFilePath();
+    knownExists_ = now.exists;
+    knownDigest_ = now.digest;
+}
+
+bool TsubUntf::mayOverwrite(const QString &path, bool quotation) {
+    if (knownFile_.isEmpty() || QFileInfo(path).absoluteFilePath() != knownFile_)
+        return true; // a save as into another file: the save dialog asked about replacing it
+    const storage::FileFingerprint now = storage::FingerprintOf(path);
+    if (now.exists == knownExists_ && now.digest == knownDigest_)
+        return true;
+    const QString what = now.exists
+                             ? QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 바꾸어 저장했습니다.")
+                             : QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 지우거나 옮겼습니다.");
+    const int choice = prompts().askChoice(
+        this,
+        QStringLiteral(
+            "%1\n%2\n\n덮어쓰면 그쪽에서 바꾼 내용은 사라집니다. 다른 이름으로 저장하면 두 쪽이 다 남습니다.")
+            .arg(what, QDir::toNativeSeparators(path)),
+        kAppTitle, {QStringLiteral("덮어쓰기"), QStringLiteral("다른 이름으로 저장"), QStringLiteral("취소")}, 2);
+    if (choice == 0)
+        return true;
+    if (choice == 1) {
+        // The dialog proposes the same name; a name chosen again is asked about again.
+        if (quotation)
+            RnamekBtnClick();
+        else
+            RnameBtnClick();
+    }
+    return false;
 }
 
 // --- Quotation ---
 
 namespace {
 
-FileDialogRequest quotationDialog(const QString &filter) {
+FileDialogRequest quotationDialog(TsubUntf &editor, const QString &filter) {
     FileDialogRequest request;
-    request.folder = GetWorkPath(kIniFileName);
+    request.folder = dialogFolder(&editor);
     request.filter = TsubUntf::QtFileFilter(filter);
     request.filterIndex = 1;
     request.defaultSuffix = kQuotationExtension;
@@ -137,7 +194,7 @@ void TsubUntf::kOpenClick() {
     if (!CommitPendingEdit() || !ConfirmDropChanges())
         return;
 
-    FileDialogRequest request = quotationDialog(kQuotationOpenFilter);
+    FileDialogRequest request = quotationDialog(*this, kQuotationOpenFilter);
     request.title = kOpenTitle;
     const QString path = prompts().openFile(this, request);
     if (path.isEmpty())
@@ -148,6 +205,7 @@ void TsubUntf::kOpenClick() {
 void TsubUntf::openQuotationPath(const QString &path) {
     showQuotationDocument(LoadQuotationFile(path));
     SetCurFileName(path);
+    rememberFileOnDisk(path);
     // The first memo line is selected, ready to be typed over.
     QTextCursor cursor(fMemo->document());
     cursor.movePosition(QTextCursor::Start);
@@ -167,7 +225,15 @@ void TsubUntf::SavekBtnClick() {
         RnamekBtnClick();
         return;
     }
-    SaveQuotationFile(curFileName_, quotationDocument());
+    saveQuotationAs(curFileName_);
+}
+
+void TsubUntf::saveQuotationAs(const QString &path) {
+    if (!mayOverwrite(path, true))
+        return;
+    SaveQuotationFile(path, quotationDocument());
+    rememberFileOnDisk(path);
+    curFileName_ = path;
     modified_ = false;
     SetCurFileName(curFileName_);
     NoteSavedDocument(curFileName_, kIniFileName);
@@ -177,14 +243,13 @@ void TsubUntf::SavekBtnClick() {
 void TsubUntf::RnamekBtnClick() {
     if (!CommitPendingEdit())
         return;
-    FileDialogRequest request = quotationDialog(kQuotationSaveFilter);
+    FileDialogRequest request = quotationDialog(*this, kQuotationSaveFilter);
     request.title = kQuotationSaveAsTitle;
     request.fileName = curFileName_;
     const QString path = prompts().saveFile(this, request);
     if (path.isEmpty())
         return;
-    curFileName_ = path;
-    SavekBtnClick();
+    saveQuotationAs(path);
 }
 
 void TsubUntf::OpenDocumentFile(const QString &path) {

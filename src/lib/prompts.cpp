@@ -61,6 +61,20 @@ public:
             return YesNoCancel::No;
         return YesNoCancel::Cancel;
     }
+    int askChoice(QWidget *parent, const QString &message, const QString &caption, const QStringList &buttons,
+                  int safeIndex) override {
+        QMessageBox box(QMessageBox::Warning, caption, message, QMessageBox::NoButton, owner(parent));
+        QList<QPushButton *> added;
+        for (const QString &text : buttons)
+            added << box.addButton(text, QMessageBox::ActionRole);
+        if (safeIndex >= 0 && safeIndex < added.size()) {
+            box.setDefaultButton(added.at(safeIndex));
+            box.setEscapeButton(added.at(safeIndex));
+        }
+        box.exec();
+        const int chosen = int(added.indexOf(static_cast<QPushButton *>(box.clickedButton())));
+        return chosen >= 0 ? chosen : safeIndex;
+    }
     void error(QWidget *parent, const QString &message, const QString &caption) override {
         notice(parent, QMessageBox::Critical, caption, message);
     }

@@ -3,6 +3,7 @@
 // that tests can script the answers instead of a person.
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -34,6 +35,10 @@ public:
     // Confirmation icon, Yes, No and Cancel (shown as 저장, 저장 안 함, 취소: the question is whether to save
     // changes before they are dropped); closing the box is Cancel.
     virtual YesNoCancel askYesNoCancel(QWidget *parent, const QString &message, const QString &caption) = 0;
+    // Warning icon, one button per text of buttons (in that order); the button at safeIndex is the
+    // default, and Escape or closing the box chooses it. Returns the index of the button chosen.
+    virtual int askChoice(QWidget *parent, const QString &message, const QString &caption, const QStringList &buttons,
+                          int safeIndex) = 0;
     // Error icon, OK button: failures of a command.
     virtual void error(QWidget *parent, const QString &message, const QString &caption) = 0;
     // A plain box without icon.

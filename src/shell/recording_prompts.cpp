@@ -23,6 +23,12 @@ YesNoCancel RecordingPrompts::askYesNoCancel(QWidget *, const QString &message, 
     record(QStringLiteral("ask3|%1|%2").arg(caption, message));
     return YesNoCancel::Cancel;
 }
+int RecordingPrompts::askChoice(QWidget *, const QString &message, const QString &caption, const QStringList &,
+                                int safeIndex) {
+    record(QStringLiteral("choice|%1|%2").arg(caption, message));
+    const QByteArray answer = qgetenv("ZARU_TEST_CHOICE");
+    return answer.isEmpty() ? safeIndex : answer.toInt();
+}
 void RecordingPrompts::error(QWidget *, const QString &message, const QString &caption) {
     record(QStringLiteral("error|%1|%2").arg(caption, message));
 }

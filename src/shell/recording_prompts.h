@@ -16,6 +16,8 @@ public:
     bool askYesNo(QWidget *, const QString &message, const QString &caption) override;
     bool askProceed(QWidget *, const QString &message, const QString &caption, const QString &proceedText) override;
     YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
+    int askChoice(QWidget *, const QString &message, const QString &caption, const QStringList &buttons,
+                  int safeIndex) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &) override;

@@ -1,6 +1,7 @@
 // The editor's file commands with scripted dialogs and answers: open, save, save as and new of the tax
 // invoice, the statement and the quotation, their questions, failures and the work folder.
 #include "HStrGrid.h"
+#include "errors.h"
 #include "invoice_file.h"
 #include "money.h"
 #include "quotation_file.h"
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -631,4 +634,192 @@ TEST_F(FilesFixture, WorkFolderResetAsksAndStoresTheDefaultOnYes) {
     press(QKeySequence(Qt::ALT | Qt::Key_R));
     EXPECT_EQ(prompts.shown, QStringList{question(QStringLiteral("/elsewhere/docs/"))});
     EXPECT_EQ(keys::read(keys::wPath), reset);
+}
+
+// --- Bad places: a refused save as, special files, the settings file and the work folder ---
+
+// A save as refused by the disk leaves the document under its own name: the next save writes it there,
+// not to the name that was refused.
+TEST_F(FilesFixture, ARefusedSaveAsKeepsTheDocumentsNameForTheNextSave) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    edit("bName")->setText(s("박민수"));
+    const QString refused = app.path() + QStringLiteral("no-such-folder/other.Dy5");
+    prompts.fileAnswers = {refused};
+    EXPECT_THROW(editor->RnameBtnClick(), IoError);
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_TRUE(editor->Modified());
+
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(refused).absolutePath())); // the disk has room again
+    prompts.fileAnswers.clear();
+    pressSave();
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
+    EXPECT_FALSE(editor->Modified());
+
+    // The quotation's save as the same way.
+    editor.reset();
+    open(2);
+    fillQuotation(*this);
+    const QString quotation = inWork(QStringLiteral("q.Prc"));
+    prompts.fileAnswers = {quotation};
+    editor->SavekBtnClick();
+    edit("NameEdt")->setText(s("한담당"));
+    prompts.fileAnswers = {app.path() + QStringLiteral("nowhere/q2.Prc")};
+    EXPECT_THROW(editor->RnamekBtnClick(), IoError);
+    EXPECT_EQ(editor->CurFileName(), quotation);
+    prompts.fileAnswers.clear();
+    editor->SavekBtnClick();
+    EXPECT_EQ(fileBytes(quotation), WriteQuotationFile(editor->quotationDocument()));
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("nowhere/q2.Prc")));
+}
+
+// A FIFO or a folder under a document's name is refused at once with what it is; an ordinary open of a
+// FIFO with no writer would wait for ever.
+TEST_F(FilesFixture, OnlyRegularFilesAreOpenedAndNothingWaitsOnAFifo) {
+    open(1, false);
+    fillInvoice();
+    const InvoiceDocument before = editor->invoiceDocument();
+    QDir().mkpath(work());
+    const QString fifo = inWork(QStringLiteral("x.Dy5"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString folder = inWork(QStringLiteral("folder.Dy5"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    prompts.fileAnswers = {fifo, folder};
+    editor->SetModified(false);
+    pressOpen();
+    pressOpen();
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_TRUE(prompts.shown[0].contains(s("파이프(FIFO)"))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(prompts.shown[1].contains(s("폴더"))) << prompts.shown[1].toStdString();
+    EXPECT_EQ(editor->invoiceDocument(), before);
+
+    // The settings file as a FIFO: settings read as their defaults, nothing waits.
+    QFile::remove(app.file(kIniFileName));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(app.file(kIniFileName)).constData(), 0644), 0);
+    EXPECT_TRUE(keys::read(keys::djnousr));
+    EXPECT_FALSE(SettingsFileProblem(kIniFileName).isEmpty());
+}
+
+// A settings file that cannot be written is told once; the save dialog still opens, the document is
+// saved and reported as saved, and the settings live on for the session.
+TEST_F(FilesFixture, ASettingsFileThatCannotBeWrittenNeverStopsASave) {
+    ASSERT_TRUE(QDir(app.path()).mkdir(kIniFileName)); // a folder in its place: not even root writes it
+    SetSettingsProblemReporter([](const QString &message) { ShowInfo(message); });
+    open(1, false);
+    fillInvoice();
+    const QString path = app.path() + QStringLiteral("Work/saved.Dy5");
+    prompts.fileAnswers = {path};
+    pressSave();
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    EXPECT_EQ(prompts.fileRequests[0].folder, work());
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
+    EXPECT_FALSE(editor->Modified());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].startsWith(s("설정 파일에 쓸 수 없습니다"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(keys::read(keys::wPath), work());
+
+    // Saved again: no second message.
+    edit("bName")->setText(s("박민수"));
+    pressSave();
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
+    SetSettingsProblemReporter(nullptr);
+}
+
+// A stored work folder that cannot be used is told in Korean and the default folder used; the stored
+// value stays for the user to correct, and nothing is created anywhere else.
+TEST_F(FilesFixture, AWorkFolderThatCannotBeUsedIsToldAndTheDefaultUsed) {
+    open(1, false);
+    app.write(QStringLiteral("a-file"), "x");
+    const QString longPath = app.path() + QString(40, u'd') + u'/' + QString(4056, u'a') + u'/';
+    QTemporaryDir current;
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+    const struct {
+        QString stored;
+        const char *reason;
+    } cases[] = {
+        {app.file(QStringLiteral("a-file")) + u'/', "파일입니다"},
+        {app.file(QStringLiteral("a-file/below")) + u'/', "만들 수 없습니다"},
+        {longPath, "너무 깁니다"},
+        {QStringLiteral("relative/folder/"), "전체 경로가 아닙니다"},
+    };
+    for (const auto &c : cases) {
+        keys::write(keys::wPath, c.stored);
+        prompts.shown.clear();
+        prompts.fileRequests.clear();
+        prompts.fileAnswers = {QString()};
+        pressOpen();
+        ASSERT_EQ(prompts.fileRequests.size(), 1) << c.reason;
+        EXPECT_EQ(prompts.fileRequests[0].folder, work()) << c.reason;
+        ASSERT_EQ(prompts.shown.size(), 1) << c.reason;
+        EXPECT_TRUE(prompts.shown[0].contains(s(c.reason))) << prompts.shown[0].toStdString();
+        EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(work()))) << prompts.shown[0].toStdString();
+    }
+    EXPECT_EQ(keys::read(keys::wPath), QStringLiteral("relative/folder/"));
+    EXPECT_EQ(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(app.path() + QString(40, u'd')));
+    QDir::setCurrent(savedCurrent);
+}
+
+// Two PCs on one shared folder: a file replaced on disk since this editor read it is never overwritten
+// without a question, and each answer does what it says.
+TEST_F(FilesFixture, AFileChangedOnDiskSinceItWasOpenedIsNeverOverwrittenSilently) {
+    open(1, false);
+    const QString path = namedChangedInvoice(); // saved here; the editor knows what it wrote
+    edit("bName")->setText(s("박민수"));
+    pressSave(); // nobody else touched it: no question
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    // The other PC saves its own change.
+    InvoiceDocument theirs = editor->invoiceDocument();
+    theirs.lines[1].item = s("그쪽에서 바꾼 품목");
+    const QByteArray theirBytes = WriteInvoiceFile(theirs);
+    writeBytes(path, theirBytes);
+
+    edit("bName")->setText(s("최영수"));
+    prompts.choiceAnswers = {2}; // 취소
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("다른 PC"))) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(prompts.shown[0].contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(fileBytes(path), theirBytes);
+    EXPECT_TRUE(editor->Modified());
+
+    // 다른 이름으로 저장: both stay.
+    const QString mine = inWork(QStringLiteral("mine.Dy5"));
+    prompts.choiceAnswers = {1};
+    prompts.fileAnswers = {mine};
+    pressSave();
+    EXPECT_EQ(fileBytes(path), theirBytes);
+    EXPECT_EQ(fileBytes(mine), WriteInvoiceFile(editor->invoiceDocument()));
+    EXPECT_EQ(editor->CurFileName(), mine);
+    EXPECT_FALSE(editor->Modified());
+
+    // Opened again, replaced again, and this time 덮어쓰기.
+    prompts.fileAnswers = {path};
+    pressOpen();
+    writeBytes(path, WriteInvoiceFile(theirs) + QByteArray()); // the same bytes: no change, no question
+    edit("bName")->setText(s("한지민"));
+    pressSave();
+    EXPECT_EQ(prompts.choiceAnswers.size(), 0u);
+    theirs.lines[2].item = s("또 바꾼 품목");
+    writeBytes(path, WriteInvoiceFile(theirs));
+    edit("bName")->setText(s("정우성"));
+    prompts.choiceAnswers = {0};
+    prompts.shown.clear();
+    pressSave();
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(fileBytes(path), WriteInvoiceFile(editor->invoiceDocument()));
+
+    // A file removed by the other PC is asked about as well.
+    QFile::remove(path);
+    edit("bName")->setText(s("오나라"));
+    prompts.choiceAnswers = {2};
+    prompts.shown.clear();
+    pressSave();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("지우거나 옮겼습니다")));
+    EXPECT_FALSE(QFile::exists(path));
 }

@@ -40,6 +40,9 @@ public:
     std::deque<bool> proceedAnswers; // answers to askProceed, in order
     bool askProceed(QWidget *, const QString &message, const QString &caption, const QString &proceedText) override;
     YesNoCancel askYesNoCancel(QWidget *, const QString &message, const QString &caption) override;
+    std::deque<int> choiceAnswers; // answers to askChoice, in order (the button's index)
+    int askChoice(QWidget *, const QString &message, const QString &caption, const QStringList &buttons,
+                  int safeIndex) override;
     void error(QWidget *, const QString &message, const QString &caption) override;
     void plain(QWidget *, const QString &message, const QString &caption) override;
     QString openFile(QWidget *, const FileDialogRequest &request) override;

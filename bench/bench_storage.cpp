@@ -11,7 +11,7 @@
 
 namespace {
 
-// A statement with all 30 lines filled. Its lines repeat their specification, unit, quantity and remark, as
+// A statement with all 30 lines filled. Its lines repeat their 규격 (size), unit, quantity and remark, as
 // the lines of one delivery usually do; with distinct, every cell of every line differs from the line above.
 InvoiceDocument FullStatement(bool distinct = false) {
     InvoiceDocument d = InvoiceDocument::empty(true);

@@ -86,7 +86,7 @@ template <typename T> T *child(QWidget &w, const char *name) { return w.findChil
 
 void invoiceLines(TsubUntf &e, bool statement) {
     THStringGrid *g = child<THStringGrid>(e, statement ? "gGrid" : "dGrid");
-    // Columns: date, item, spec, [unit], quantity, unit price, supply, tax, remark.
+    // Columns: date, item, 규격, [unit], quantity, unit price, supply, tax, remark.
     const int u = statement ? 1 : 0;
     const int lines = statement ? (chance(15) ? pick(13, 30) : pick(1, 12)) : pick(1, 5);
     for (int r = 1; r <= lines; ++r) {

@@ -177,7 +177,7 @@ private:
         popup->header()->resizeSection(0, 180);
         edit->setCompleter(completer);
         new CompletionGuard(edit, completer);
-        // Accepting a name offers its latest spec and unit price in the row's cells that are still empty.
+        // Accepting a name offers its latest 규격 and unit price in the row's cells that are still empty.
         const int row = index.row();
         QPointer<THStringGrid> target(grid);
         connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,

@@ -69,7 +69,7 @@ struct InvoiceLine {
 
     // No text and no amount.
     bool isEmpty() const;
-    // A line that is printed: its item or specification holds text, its supply or tax counts in the totals,
+    // A line that is printed: its item or 규격 holds text, its supply or tax counts in the totals,
     // or its quantity and unit price do not add up to 0.
     bool isFilled() const;
     bool operator==(const InvoiceLine &) const = default;

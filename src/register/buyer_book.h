@@ -20,7 +20,7 @@ public:
     virtual ~BuyerBook() = default;
     // The latest document (tax invoice or statement) to the buyer with this number (digits only).
     virtual std::optional<RegisterEntry> buyer(const QString &numberDigits) = 0;
-    // Item names of earlier documents, each once with its latest spec and unit price, latest first.
+    // Item names of earlier documents, each once with its latest 규격 and unit price, latest first.
     virtual QList<ItemLine> items() = 0;
 };
 

@@ -286,7 +286,7 @@ InvoiceLoadResult ReadInvoiceFile(const QByteArray &bytes, const QString &fileNa
             line.supply = held(AmountColumn::Supply, supply);
             line.tax = held(AmountColumn::Tax, tax);
 
-            // Lines often repeat the line above in their date, unit, specification or remark: a text stored
+            // Lines often repeat the line above in their date, unit, 규격 or remark: a text stored
             // with the same bytes as the one above shares its text instead of making another.
             const InvoiceLine *above = lines.isEmpty() ? nullptr : &lines.back();
             auto same = [&](QByteArrayView StoredLine::*field) {

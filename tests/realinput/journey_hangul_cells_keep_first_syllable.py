@@ -22,7 +22,7 @@ def type_cells(d, im, editor, kind):
     d.key("Return")
     im.type("가위")                       # reached by Enter
     d.key("Return")
-    d.key("Down", "Left")                 # the spec of row 2, reached by arrow keys
+    d.key("Down", "Left")                 # row 2's 규격 cell, reached by arrow keys
     im.type("공책")
     d.key("Return")
     first = "date" if kind != "quotation" else "number"

@@ -844,7 +844,8 @@ TEST_F(FillTest, EveryAmountTheColumnsHoldPrintsExactly) {
                 l.unitPrice = draw(AmountColumn::QuotationUnitPrice);
                 // quantity x unit price, the fraction of a won cut off; a product wider than any amount
                 // column is drawn again before it becomes a Money, which it could overflow
-                const __int128 won = __int128(l.quantity.raw()) * l.unitPrice.raw() / Money::Scale / Money::Scale;
+                __extension__ using Wide = __int128;
+                const Wide won = Wide(l.quantity.raw()) * l.unitPrice.raw() / Money::Scale / Money::Scale;
                 if (won > 999'999'999'999)
                     continue;
                 amounts[k] = Money::fromWon(std::int64_t(won));

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,6 +44,11 @@ TsubUntf::TsubUntf(QWidget *mainWindow, int pageKind, bool statementButtonDown, 
     installBuyerBook();
     buildKeyboardMenu();
     EnableDragByBarePoints(this);
+    // The open document's lock is touched every minute, so that other PCs see it alive.
+    auto *lockTimer = new QTimer(this);
+    lockTimer->setInterval(60 * 1000);
+    connect(lockTimer, &QTimer::timeout, this, [this] { lock_.refresh(); });
+    lockTimer->start();
 }
 
 TsubUntf::~TsubUntf() { detachGridBehaviour(); }

@@ -26,6 +26,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "document_lock.h"
+
 #include <functional>
 
 class Money;
@@ -65,6 +67,8 @@ public:
     DocumentKind CurrentKind() const;
     int PageKindValue() const { return pageKind_; }
     const QString &CurFileName() const { return curFileName_; }
+    // Whether the open document was opened read only, its lock being another user's.
+    bool ReadOnly() const { return readOnly_; }
     // Sets the file name and shows it in the page's file-name label.
     void SetCurFileName(const QString &name);
     bool Modified() const { return modified_; }
@@ -231,6 +235,16 @@ private:
     // Whether the save into path may go on: true unless the file changed on disk and the user chose to
     // save under another name (which then happens) or to cancel.
     bool mayOverwrite(const QString &path, bool quotation);
+    // The lock beside the open document, telling other users of a shared folder that it is open here; a
+    // document whose lock another user holds may be opened read only (saved under another name only).
+    storage::DocumentLock lock_;
+    bool readOnly_ = false;
+    // Takes the lock of the document about to be opened into lock, asking what to do when another user
+    // holds it. False when the user would rather not open it.
+    bool lockForOpening(const QString &path, storage::DocumentLock &lock, bool &readOnly);
+    // After a save into path: the lock moves to that file.
+    void holdLockOf(const QString &path);
+    void dropLock();
     bool modified_ = false;
     int printPageIndex_ = 0;
     QString fileExt_;

@@ -42,11 +42,11 @@ void TsubUntf::showFileName() {
     if (mPage->currentIndex() == 1) {
         label = fNameLabl;
         bevel = fnameBevl;
-        label->setText(QStringLiteral("파일명: ") + curFileName_);
+        label->setText(QStringLiteral("파일명: ") + curFileName_ + (readOnly_ ? QStringLiteral(" (읽기 전용)") : QString()));
     } else if (mPage->currentIndex() == 2) {
         label = kNameLabl;
         bevel = knameBevl;
-        label->setText(QStringLiteral("파일명:") + curFileName_);
+        label->setText(QStringLiteral("파일명:") + curFileName_ + (readOnly_ ? QStringLiteral(" (읽기 전용)") : QString()));
     } else {
         return;
     }
@@ -86,6 +86,7 @@ void TsubUntf::NewfileClick() {
     aUpJong->setText(keys::read(keys::fUpjong));
     Gbn->setCurrentIndex(0);
     xPage->setCurrentIndex(0);
+    dropLock();
     curFileName_ = kUnnamedFile;
     ClearDocumentFields();
     showFileName();
@@ -102,6 +103,7 @@ void TsubUntf::NewfileClick() {
 void TsubUntf::NewkfileClick() {
     if (!CommitPendingEdit() || !ConfirmDropChanges())
         return;
+    dropLock();
     curFileName_ = kUnnamedFile;
     ClearDocumentFields();
     showFileName();

@@ -92,7 +92,15 @@ void TsubUntf::openInvoicePath(const QString &path) {
     // The page shown, not the file's extension, decides how the file is loaded.
     const bool statement = sPage->currentIndex() == 1;
     const GridKind page = statement ? GridKind::Statement : GridKind::TaxInvoice;
+    storage::DocumentLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(path, lock, readOnly))
+        return;
+    // A file that cannot be read releases the new lock and keeps the open document's.
     const InvoiceLoadResult loaded = LoadInvoiceFile(path, page);
+    if (lock.holds() || !lock_.holds() || lock_.document() != QFileInfo(path).absoluteFilePath())
+        lock_ = std::move(lock);
+    readOnly_ = readOnly;
 
     showInvoiceDocument(loaded.document);
     SetCurFileName(loaded.curFileName);
@@ -107,7 +115,8 @@ void TsubUntf::openInvoicePath(const QString &path) {
 void TsubUntf::SaveBtnClick() {
     if (!CommitPendingEdit())
         return;
-    if (curFileName_ == kUnnamedFile) {
+    // A document opened read only is saved under another name.
+    if (curFileName_ == kUnnamedFile || readOnly_) {
         RnameBtnClick();
         return;
     }
@@ -119,6 +128,7 @@ void TsubUntf::saveInvoiceAs(const QString &path) {
         return;
     SaveInvoiceFile(path, invoiceDocument());
     rememberFileOnDisk(path);
+    holdLockOf(path);
     // The file is written: only now is it the document's name. A refused save keeps the name it had.
     curFileName_ = path;
     modified_ = false;
@@ -149,20 +159,32 @@ void TsubUntf::rememberFileOnDisk(const QString &path) {
 }
 
 bool TsubUntf::mayOverwrite(const QString &path, bool quotation) {
-    if (knownFile_.isEmpty() || QFileInfo(path).absoluteFilePath() != knownFile_)
-        return true; // a save as into another file: the save dialog asked about replacing it
-    const storage::FileFingerprint now = storage::FingerprintOf(path);
-    if (now.exists == knownExists_ && now.digest == knownDigest_)
-        return true;
-    const QString what = now.exists
-                             ? QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 바꾸어 저장했습니다.")
-                             : QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 지우거나 옮겼습니다.");
-    const int choice = prompts().askChoice(
-        this,
-        QStringLiteral(
-            "%1\n%2\n\n덮어쓰면 그쪽에서 바꾼 내용은 사라집니다. 다른 이름으로 저장하면 두 쪽이 다 남습니다.")
-            .arg(what, QDir::toNativeSeparators(path)),
-        kAppTitle, {QStringLiteral("덮어쓰기"), QStringLiteral("다른 이름으로 저장"), QStringLiteral("취소")}, 2);
+    const QStringList answers{QStringLiteral("덮어쓰기"), QStringLiteral("다른 이름으로 저장"), QStringLiteral("취소")};
+    int choice = 0;
+    // Someone else has the file open (its lock is alive and not this editor's).
+    if (const auto holder = storage::DocumentLock::LiveHolderOf(path, lock_.token())) {
+        choice = prompts().askChoice(
+            this,
+            QStringLiteral("이 파일은 다른 사용자가 열어 두었습니다: %1\n%2\n\n"
+                           "덮어쓰면 그쪽에서 저장하는 내용과 서로 덮어쓰게 됩니다. "
+                           "다른 이름으로 저장하면 두 쪽이 다 남습니다.")
+                .arg(storage::DescribeHolder(*holder), QDir::toNativeSeparators(path)),
+            kAppTitle, answers, 2);
+    }
+    if (choice == 0 && !knownFile_.isEmpty() && QFileInfo(path).absoluteFilePath() == knownFile_) {
+        // A save as into another file is not checked here: the save dialog asked about replacing it.
+        const storage::FileFingerprint now = storage::FingerprintOf(path);
+        if (now.exists != knownExists_ || now.digest != knownDigest_) {
+            const QString what =
+                now.exists ? QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 바꾸어 저장했습니다.")
+                           : QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 지우거나 옮겼습니다.");
+            choice = prompts().askChoice(this,
+                                         QStringLiteral("%1\n%2\n\n덮어쓰면 그쪽에서 바꾼 내용은 사라집니다. "
+                                                        "다른 이름으로 저장하면 두 쪽이 다 남습니다.")
+                                             .arg(what, QDir::toNativeSeparators(path)),
+                                         kAppTitle, answers, 2);
+        }
+    }
     if (choice == 0)
         return true;
     if (choice == 1) {
@@ -173,6 +195,49 @@ bool TsubUntf::mayOverwrite(const QString &path, bool quotation) {
             RnameBtnClick();
     }
     return false;
+}
+
+// --- The lock beside the open document ---
+
+bool TsubUntf::lockForOpening(const QString &path, storage::DocumentLock &lock, bool &readOnly) {
+    readOnly = false;
+    // The document open here again: its lock is this editor's already.
+    if (lock_.holds() && lock_.document() == QFileInfo(path).absoluteFilePath())
+        return true;
+    if (lock.take(path) != storage::DocumentLock::Outcome::HeldByOther)
+        return true; // taken, or no lock can be written there (a read-only folder)
+    const int choice = prompts().askChoice(
+        this,
+        QStringLiteral("이 문서는 다른 사용자가 열어 두었습니다: %1\n%2\n\n"
+                       "읽기 전용으로 열면 고친 내용은 다른 이름으로만 저장합니다. "
+                       "그래도 열면 두 사람이 같은 파일을 고치게 됩니다.")
+            .arg(storage::DescribeHolder(lock.holder()), QDir::toNativeSeparators(path)),
+        kAppTitle, {QStringLiteral("읽기 전용으로 열기"), QStringLiteral("그래도 열기"), QStringLiteral("취소")}, 2);
+    if (choice == 0) {
+        readOnly = true;
+        return true;
+    }
+    if (choice == 1) {
+        lock.take(path, true);
+        return true;
+    }
+    return false;
+}
+
+void TsubUntf::holdLockOf(const QString &path) {
+    readOnly_ = false;
+    if (lock_.holds() && lock_.document() == QFileInfo(path).absoluteFilePath())
+        return;
+    storage::DocumentLock lock;
+    if (lock.take(path) == storage::DocumentLock::Outcome::Taken)
+        lock_ = std::move(lock);
+    else
+        lock_.release(); // saved over a file another user holds open (after being asked): the lock stays theirs
+}
+
+void TsubUntf::dropLock() {
+    lock_.release();
+    readOnly_ = false;
 }
 
 // --- Quotation ---
@@ -203,7 +268,15 @@ void TsubUntf::kOpenClick() {
 }
 
 void TsubUntf::openQuotationPath(const QString &path) {
-    showQuotationDocument(LoadQuotationFile(path));
+    storage::DocumentLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(path, lock, readOnly))
+        return;
+    const QuotationDocument document = LoadQuotationFile(path);
+    if (lock.holds() || !lock_.holds() || lock_.document() != QFileInfo(path).absoluteFilePath())
+        lock_ = std::move(lock);
+    readOnly_ = readOnly;
+    showQuotationDocument(document);
     SetCurFileName(path);
     rememberFileOnDisk(path);
     // The first memo line is selected, ready to be typed over.
@@ -221,7 +294,7 @@ void TsubUntf::openQuotationPath(const QString &path) {
 void TsubUntf::SavekBtnClick() {
     if (!CommitPendingEdit())
         return;
-    if (curFileName_ == kUnnamedFile) {
+    if (curFileName_ == kUnnamedFile || readOnly_) {
         RnamekBtnClick();
         return;
     }
@@ -233,6 +306,7 @@ void TsubUntf::saveQuotationAs(const QString &path) {
         return;
     SaveQuotationFile(path, quotationDocument());
     rememberFileOnDisk(path);
+    holdLockOf(path);
     curFileName_ = path;
     modified_ = false;
     SetCurFileName(curFileName_);

@@ -6,9 +6,17 @@
 #include <QDir>
 #include "regular_file.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QThread>
+#include <QUuid>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace reg {
 
@@ -52,6 +60,61 @@ QJsonObject readFile(const QString &path) {
     return doc.object();
 }
 
+// While one program changes the file, the others wait: "ZaruZiz-register.json.lock" beside it, created
+// only when there is none (an exclusive create, carried out by a network file system's server). A change
+// takes milliseconds; a lock that stays the same for ten seconds was left by a program that ended
+// midway and is removed. Waiting is counted on this PC's own clock, so the PCs' clocks do not matter.
+class ExclusiveChange {
+public:
+    explicit ExclusiveChange(const QString &storePath) : path_(storePath + QStringLiteral(".lock")) {
+        const QByteArray native = QFile::encodeName(path_);
+        const QByteArray mark = QUuid::createUuid().toByteArray();
+        QElapsedTimer sameFor;
+        QByteArray seen;
+        for (;;) {
+            const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (fd >= 0) {
+                const bool written = ::write(fd, mark.constData(), static_cast<size_t>(mark.size())) == mark.size();
+                ::close(fd);
+                if (written) {
+                    mark_ = mark;
+                    return;
+                }
+                ::unlink(native.constData());
+                break;
+            }
+            if (errno != EEXIST)
+                break; // no lock can be made there: the change goes on unguarded (a read-only folder fails anyway)
+            QFile f(path_);
+            const QByteArray now = f.open(QIODevice::ReadOnly) ? f.read(64) : QByteArray();
+            if (now != seen || !sameFor.isValid()) {
+                seen = now;
+                sameFor.start();
+            } else if (sameFor.elapsed() > 10 * 1000) {
+                QFile::remove(path_);
+                sameFor.invalidate();
+                continue;
+            }
+            QThread::msleep(20);
+        }
+    }
+    ~ExclusiveChange() {
+        if (mark_.isEmpty())
+            return;
+        QFile f(path_);
+        if (f.open(QIODevice::ReadOnly) && f.read(64) == mark_) {
+            f.close();
+            QFile::remove(path_);
+        }
+    }
+    ExclusiveChange(const ExclusiveChange &) = delete;
+    ExclusiveChange &operator=(const ExclusiveChange &) = delete;
+
+private:
+    QString path_;
+    QByteArray mark_;
+};
+
 } // namespace
 
 ChoiceStore::ChoiceStore(QString folder) : folder_(QDir::cleanPath(std::move(folder))) {}
@@ -78,7 +141,9 @@ void ChoiceStore::setSummary(const QString &documentPath, SummaryChoice choice) 
 }
 
 void ChoiceStore::change(const QString &section, const QString &key, const QString &field, const QJsonValue &value) {
-    // What the file holds now, which another program may have changed since it was read.
+    // What the file holds now, which another program may have changed since it was read; no other
+    // program changes it until this change is written.
+    const ExclusiveChange exclusive(filePath());
     QJsonObject data = readFile(filePath());
     QJsonObject all = data.value(section).toObject();
     QJsonObject one = all.value(key).toObject();

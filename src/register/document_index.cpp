@@ -401,13 +401,15 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder, const Refre
     QVector<RegisterEntry> changed;
     QVector<bool> seen(cached.size(), false);
     lastRead_ = 0;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QSet<QString> recentNow;
     for (const FolderWalk::File &file : walk.files) {
         const QString path = pathText(file.path);
         const auto hit = byPath.constFind(path);
         if (hit != byPath.constEnd()) {
             seen[*hit] = true;
             RegisterEntry &old = cached[*hit];
-            if (old.modified == file.modified && old.size == file.size) {
+            if (old.modified == file.modified && old.size == file.size && !recent_.contains(path)) {
                 result.append(std::move(old));
                 continue;
             }
@@ -425,6 +427,11 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder, const Refre
             throw RefreshCancelled();
         e.modified = file.modified;
         e.size = file.size;
+        // A network drive's times are whole seconds (or coarser): a file saved again within the same second,
+        // at the same size, would look unchanged. So a file with such a time that is recent (within a
+        // minute either way, the PCs' clocks differing) is read again at the next refresh.
+        if (file.modified % 1000 == 0 && qAbs(now - file.modified) < 60 * 1000)
+            recentNow.insert(path);
         changed.append(e);
         result.append(e);
     }
@@ -434,6 +441,7 @@ QVector<RegisterEntry> DocumentIndex::refresh(const QString &folder, const Refre
         if (!seen.at(i))
             removed << cached.at(i).path;
     store(changed, removed);
+    recent_ = std::move(recentNow);
     result += walk.problems;
     std::sort(result.begin(), result.end(),
               [](const RegisterEntry &a, const RegisterEntry &b) { return a.path < b.path; });

@@ -9,6 +9,7 @@
 #include "register_entry.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -69,6 +70,8 @@ private:
     QString path_;
     QString connection_;
     int lastRead_ = 0;
+    // Files whose time cannot tell a change made in the same second: read again at the next refresh.
+    QSet<QString> recent_;
 };
 
 } // namespace reg

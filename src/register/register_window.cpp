@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
@@ -231,6 +232,16 @@ RegisterWindow::RegisterWindow(DocumentIndex &index, RegisterPlace place, Docume
     setModal(true);
     resize(1100, 640);
     buildControls();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive || !isVisible() || !listedOnce_ || reloading_)
+            return;
+        if (sinceReload_.isValid() && sinceReload_.elapsed() < 2000)
+            return;
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !reloading_)
+                reload();
+        });
+    });
 }
 
 void RegisterWindow::showEvent(QShowEvent *event) {
@@ -506,6 +517,11 @@ void RegisterWindow::showFolder() {
 
 bool RegisterWindow::reload() {
     listedOnce_ = true;
+    reloading_ = true;
+    const auto done = qScopeGuard([this] {
+        reloading_ = false;
+        sinceReload_.start();
+    });
     QVector<RegisterEntry> fresh;
     try {
         // A large folder read for the first time takes seconds: its progress shows after half a second, and

@@ -15,6 +15,7 @@
 #include "sales_summary.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <functional>
@@ -120,6 +121,10 @@ private:
     QVector<RegisterEntry> entries_;
     RegisterModel *model_ = nullptr;
     bool settingDates_ = false;
+    // The list is read again when the program comes back to the front (the user was in another program,
+    // perhaps while another PC saved into the folder), unless it was read a moment ago.
+    bool reloading_ = false;
+    QElapsedTimer sinceReload_;
     bool listedOnce_ = false;
 
     QComboBox *periodCombo_ = nullptr;

@@ -7,6 +7,7 @@
 #include "quotation_file.h"
 #include "settings.h"
 #include "settings_keys.h"
+#include "document_lock.h"
 #include "subUnt.h"
 #include "test_support.h"
 
@@ -822,4 +823,114 @@ TEST_F(FilesFixture, AFileChangedOnDiskSinceItWasOpenedIsNeverOverwrittenSilentl
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown[0].contains(s("지우거나 옮겼습니다")));
     EXPECT_FALSE(QFile::exists(path));
+}
+
+namespace {
+
+// A lock of another PC (another machine id) as its program writes it, touched secondsAgo ago.
+void writeForeignLock(const QString &document, const QString &user, int secondsAgo) {
+    const QString lock = storage::LockFileFor(document);
+    writeBytes(lock, s("user=%1\nhost=COUNTER-PC\nmachine=0123456789abcdef\nboot=x\npid=4242\nstarted=1\n"
+                       "since=2026-12-10T01:00:00Z\ntoken=their-token\n")
+                         .arg(user)
+                         .toUtf8());
+    QFile f(lock);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+TEST_F(FilesFixture, AnOpenDocumentIsLockedAndAnotherUsersLockIsToldBeforeOpening) {
+    open(1, false);
+    const QString path = namedChangedInvoice();
+    const QString lockFile = storage::LockFileFor(path);
+    EXPECT_TRUE(QFile::exists(lockFile)) << "a saved document is held open here";
+    EXPECT_TRUE(fileBytes(lockFile).contains("pid=" + QByteArray::number(QCoreApplication::applicationPid())));
+    editor->SetModified(false);
+    press(QKeySequence(Qt::ALT | Qt::Key_N));
+    EXPECT_FALSE(QFile::exists(lockFile)) << "a new document releases the lock";
+
+    // Another PC holds it: told who, and 취소 leaves everything as it was.
+    writeForeignLock(path, s("김철수"), 30);
+    const QByteArray theirLock = fileBytes(lockFile);
+    prompts.fileAnswers = {path};
+    prompts.choiceAnswers = {2};
+    pressOpen();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("김철수 (PC: COUNTER-PC"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(editor->CurFileName(), kUnnamedFile);
+
+    // 읽기 전용으로 열기: shown, marked, and a save goes to another name; the same name is asked about.
+    prompts.fileAnswers = {path};
+    prompts.choiceAnswers = {0};
+    pressOpen();
+    EXPECT_EQ(editor->CurFileName(), path);
+    EXPECT_TRUE(editor->ReadOnly());
+    EXPECT_TRUE(child<QLabel>("fNameLabl")->text().contains(s("읽기 전용")));
+    const QByteArray before = fileBytes(path);
+    edit("bName")->setText(s("박민수"));
+    prompts.fileRequests.clear();
+    prompts.fileAnswers = {path};
+    prompts.choiceAnswers = {2};
+    prompts.shown.clear();
+    pressSave();
+    ASSERT_EQ(prompts.fileRequests.size(), 1) << "the save as dialog, not a save over their file";
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("김철수"))) << prompts.shown[0].toStdString();
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(fileBytes(lockFile), theirLock);
+
+    const QString mine = inWork(QStringLiteral("mine.Dy5"));
+    prompts.fileAnswers = {mine};
+    pressSave();
+    EXPECT_EQ(editor->CurFileName(), mine);
+    EXPECT_FALSE(editor->ReadOnly());
+    EXPECT_TRUE(QFile::exists(storage::LockFileFor(mine)));
+    EXPECT_EQ(fileBytes(lockFile), theirLock) << "their lock stays theirs";
+
+    // 그래도 열기 takes their lock over.
+    prompts.fileAnswers = {path};
+    prompts.choiceAnswers = {1};
+    pressOpen();
+    EXPECT_FALSE(editor->ReadOnly());
+    EXPECT_FALSE(QFile::exists(storage::LockFileFor(mine))) << "the document left releases its lock";
+    EXPECT_TRUE(fileBytes(lockFile).contains("pid=" + QByteArray::number(QCoreApplication::applicationPid())));
+
+    // Closing the editor releases it.
+    editor.reset();
+    EXPECT_FALSE(QFile::exists(lockFile));
+}
+
+TEST_F(FilesFixture, LocksLeftByProgramsThatEndedAreTakenWithoutAQuestion) {
+    open(2);
+    QuotationDocument d = editor->quotationDocument();
+    d.lines[0].item = s("견적 품목");
+    const QString path = inWork(QStringLiteral("quote.Prc"));
+    writeBytes(path, WriteQuotationFile(d));
+    const QString lockFile = storage::LockFileFor(path);
+
+    // Another PC that has not touched its lock for longer than a lock is kept alive.
+    writeForeignLock(path, s("김철수"), 11 * 60);
+    prompts.fileAnswers = {path};
+    pressOpen();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_FALSE(editor->ReadOnly());
+    EXPECT_FALSE(fileBytes(lockFile).contains("their-token"));
+
+    // This PC, a program copy that no longer runs (its process number given to nothing, or to another
+    // program since): the lock names this machine and boot, with a start time no process has.
+    press(QKeySequence(Qt::ALT | Qt::Key_N));
+    storage::LockHolder dead = storage::CurrentHolder();
+    const QByteArray text = QStringLiteral("user=%1\nhost=%2\nmachine=%3\nboot=%4\npid=%5\nstarted=1\nsince=2026-12-10T01:00:00Z\n"
+                          "token=dead-token\n")
+               .arg(dead.user, dead.host, dead.machine, dead.boot)
+               .arg(QCoreApplication::applicationPid())
+               .toUtf8();
+    writeBytes(lockFile, text);
+    prompts.fileAnswers = {path};
+    pressOpen();
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.value(0).toStdString();
+    EXPECT_FALSE(fileBytes(lockFile).contains("dead-token"));
+    EXPECT_EQ(editor->CurFileName(), path);
 }

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <sys/stat.h>
 
 using namespace reg;
@@ -30,11 +32,13 @@ protected:
     }
 
     // Moves a file's modification time, as a later save does.
+    // Sets the file's time secondsLater from now, in milliseconds that no whole-second file system gives.
     static void touch(const QString &path, int secondsLater) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(
-            f.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater), QFileDevice::FileModificationTime));
+        QDateTime t = QDateTime::currentDateTime().addSecs(secondsLater);
+        t = t.addMSecs(250 - t.time().msec());
+        ASSERT_TRUE(f.setFileTime(t, QFileDevice::FileModificationTime));
     }
 };
 
@@ -139,6 +143,9 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
                                     QStringLiteral("220-81-62517"),
                                     QStringLiteral("다라물산"),
                                     {{QStringLiteral("볼트"), 500, 50}}});
+    // Saved an hour ago: times that tell every change.
+    for (const QString &path : {a, b, c})
+        touch(path, -3600);
     {
         DocumentIndex index(indexPath());
         EXPECT_EQ(index.refresh(work()).size(), 3);
@@ -190,6 +197,32 @@ TEST_F(RegisterIndexTest, KeepsUpWithTheFolderAndIsOnlyACache) {
     Q_UNUSED(a);
 }
 
+TEST_F(RegisterIndexTest, AFileSavedAgainInTheSameSecondOnANetworkDriveIsSeenChanged) {
+    // A network drive gives whole seconds: another PC's second save within the same second, at the same
+    // size (a document file's size is fixed by its lines), leaves time and size as they were.
+    const regfx::Invoice first{QDate(2026, 2, 3), QStringLiteral("123-45-67890"), QStringLiteral("가나상회"),
+                               {{QStringLiteral("복사지"), 1000, 100}}};
+    const QString path = regfx::Write(work(), QStringLiteral("shared.Dy5"), first);
+    QDateTime second = QDateTime::currentDateTime();
+    second = second.addMSecs(-second.time().msec());
+    const auto setTime = [&] {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(second, QFileDevice::FileModificationTime));
+    };
+    setTime();
+    DocumentIndex index(indexPath());
+    ASSERT_EQ(index.refresh(work()).size(), 1);
+
+    regfx::Invoice changed = first;
+    changed.lines[0].supply = 9000;
+    regfx::Write(work(), QStringLiteral("shared.Dy5"), changed);
+    setTime();
+    const QVector<RegisterEntry> after = index.refresh(work());
+    ASSERT_EQ(after.size(), 1);
+    EXPECT_EQ(after[0].supply, 9000);
+}
+
 TEST(RegisterFilter, PeriodsKindsTextAndTotals) {
     EXPECT_EQ(VatPeriod(2026, VatHalf::First, VatPart::Preliminary),
               (DateRange{QDate(2026, 1, 1), QDate(2026, 3, 31)}));
@@ -239,3 +272,30 @@ TEST(RegisterFilter, PeriodsKindsTextAndTotals) {
 }
 
 } // namespace
+
+TEST(RegisterChoices, TwoProgramsChoosingAtOnceLoseNoChoice) {
+    // Two PCs on one shared folder, each setting choices of its own documents at the same moment: every
+    // change reads the file, applies itself and replaces the file, and none may replace another's change.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    constexpr int kEach = 40;
+    const auto choose = [&](const QString &prefix) {
+        ChoiceStore store(dir.path());
+        for (int i = 0; i < kEach; ++i)
+            store.setSummary(dir.path() + QStringLiteral("/%1-%2.Dy5").arg(prefix).arg(i), SummaryChoice::TaxInvoice);
+    };
+    std::thread counter([&] { choose(QStringLiteral("counter")); });
+    std::thread office([&] { choose(QStringLiteral("office")); });
+    counter.join();
+    office.join();
+
+    ChoiceStore store(dir.path());
+    store.load();
+    int kept = 0;
+    for (const QString &prefix : {QStringLiteral("counter"), QStringLiteral("office")})
+        for (int i = 0; i < kEach; ++i)
+            kept += store.summary(dir.path() + QStringLiteral("/%1-%2.Dy5").arg(prefix).arg(i)) ==
+                    SummaryChoice::TaxInvoice;
+    EXPECT_EQ(kept, 2 * kEach);
+    EXPECT_FALSE(QFile::exists(store.filePath() + QStringLiteral(".lock")));
+}

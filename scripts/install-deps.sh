@@ -20,6 +20,7 @@ PACKAGES=(
   dpkg-dev                                  # the Debian package (cpack -G DEB)
   ibus ibus-hangul dbus-x11                 # the input-method journeys: Hangul typed as Korean users type it
   fcitx5 fcitx5-hangul fcitx5-frontend-qt6
+  sshfs openssh-server                      # the shared-folder journeys: a network drive served and mounted here
 )
 
 # The Korean font names of the sheets mapped onto the Nanum fonts, for LibreOffice (fontconfig).

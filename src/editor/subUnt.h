@@ -20,13 +20,13 @@
 // - The document kind is the page of mPage and, on page 1, the page of sPage (see CurrentKind()).
 
 #include "document.h"
+#include "document_io.h"
+#include "document_lock.h"
 #include "prompts.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QString>
-
-#include "document_lock.h"
 
 #include <functional>
 
@@ -154,8 +154,9 @@ public:
     // Alt+R: offers to make the default work folder the work folder again.
     void OpenRClick();
     // Opens the file on the page shown, as the open command does after its file dialog (the register's
-    // double click).
-    void OpenDocumentFile(const QString &path);
+    // double click). False when it was not opened: the user chose not to open a document another user
+    // has open (a file that cannot be read raises IoError).
+    bool OpenDocumentFile(const QString &path);
 
     // file and export commands
     // The export of page 1 (tax invoice or statement, by sPage) and of page 2 (quotation); ExlBtnClick,
@@ -204,10 +205,15 @@ private:
     void setUpQuotationGrid();
     // subUntDocument.cpp
     void fillRegistrationPage();
+    // subUntRegistration.cpp: tells the user why the seal picture at path cannot be used (nothing when it
+    // can), and remembers path as judged.
+    void tellSealProblem(const QString &path);
+    // The seal picture path last judged (or the one the page opened with): 적용 judges only another one.
+    QString sealPathJudged_;
     void showFileName();
     // subUntFiles.cpp: loading a chosen file onto the page shown.
-    void openInvoicePath(const QString &path);
-    void openQuotationPath(const QString &path);
+    bool openInvoicePath(const QString &path);
+    bool openQuotationPath(const QString &path);
     // Saves the document shown as path, which becomes its name once the file is written.
     void saveInvoiceAs(const QString &path);
     // (saveInvoiceAs and saveQuotationAs ask before overwriting a file changed on disk since.)
@@ -232,6 +238,7 @@ private:
     QByteArray knownDigest_;
     bool knownExists_ = false;
     void rememberFileOnDisk(const QString &path);
+    void rememberFile(const QString &path, const storage::FileFingerprint &content);
     // Whether the save into path may go on: true unless the file changed on disk and the user chose to
     // save under another name (which then happens) or to cancel.
     bool mayOverwrite(const QString &path, bool quotation);

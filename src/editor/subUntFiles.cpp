@@ -88,14 +88,14 @@ void TsubUntf::fOpenClick() {
     openInvoicePath(path);
 }
 
-void TsubUntf::openInvoicePath(const QString &path) {
+bool TsubUntf::openInvoicePath(const QString &path) {
     // The page shown, not the file's extension, decides how the file is loaded.
     const bool statement = sPage->currentIndex() == 1;
     const GridKind page = statement ? GridKind::Statement : GridKind::TaxInvoice;
     storage::DocumentLock lock;
     bool readOnly = false;
     if (!lockForOpening(path, lock, readOnly))
-        return;
+        return false;
     // A file that cannot be read releases the new lock and keeps the open document's.
     const InvoiceLoadResult loaded = LoadInvoiceFile(path, page);
     if (lock.holds() || !lock_.holds() || lock_.document() != QFileInfo(path).absoluteFilePath())
@@ -110,6 +110,7 @@ void TsubUntf::openInvoicePath(const QString &path) {
     THStringGrid *grid = statement ? gGrid : dGrid;
     grid->setFocus();
     grid->setCurrentCell(1, 0);
+    return true;
 }
 
 void TsubUntf::SaveBtnClick() {
@@ -126,8 +127,7 @@ void TsubUntf::SaveBtnClick() {
 void TsubUntf::saveInvoiceAs(const QString &path) {
     if (!mayOverwrite(path, false))
         return;
-    SaveInvoiceFile(path, invoiceDocument());
-    rememberFileOnDisk(path);
+    rememberFile(path, SaveInvoiceFile(path, invoiceDocument()));
     holdLockOf(path);
     // The file is written: only now is it the document's name. A refused save keeps the name it had.
     curFileName_ = path;
@@ -151,40 +151,42 @@ void TsubUntf::RnameBtnClick() {
 
 // --- A file changed on disk since it was opened ---
 
-void TsubUntf::rememberFileOnDisk(const QString &path) {
-    const storage::FileFingerprint now = storage::FingerprintOf(path);
+void TsubUntf::rememberFileOnDisk(const QString &path) { rememberFile(path, storage::FingerprintOf(path)); }
+
+void TsubUntf::rememberFile(const QString &path, const storage::FileFingerprint &content) {
     knownFile_ = QFileInfo(path).absoluteFilePath();
-    knownExists_ = now.exists;
-    knownDigest_ = now.digest;
+    knownExists_ = content.exists;
+    knownDigest_ = content.digest;
 }
 
 bool TsubUntf::mayOverwrite(const QString &path, bool quotation) {
-    const QStringList answers{QStringLiteral("덮어쓰기"), QStringLiteral("다른 이름으로 저장"), QStringLiteral("취소")};
-    int choice = 0;
     // Someone else has the file open (its lock is alive and not this editor's).
-    if (const auto holder = storage::DocumentLock::LiveHolderOf(path, lock_.token())) {
-        choice = prompts().askChoice(
-            this,
-            QStringLiteral("이 파일은 다른 사용자가 열어 두었습니다: %1\n%2\n\n"
-                           "덮어쓰면 그쪽에서 저장하는 내용과 서로 덮어쓰게 됩니다. "
-                           "다른 이름으로 저장하면 두 쪽이 다 남습니다.")
-                .arg(storage::DescribeHolder(*holder), QDir::toNativeSeparators(path)),
-            kAppTitle, answers, 2);
-    }
-    if (choice == 0 && !knownFile_.isEmpty() && QFileInfo(path).absoluteFilePath() == knownFile_) {
-        // A save as into another file is not checked here: the save dialog asked about replacing it.
+    const auto holder = storage::DocumentLock::LiveHolderOf(path, lock_.token());
+    // The file this editor read or wrote was replaced since. A save as into another file is not checked:
+    // the save dialog asked about replacing it.
+    QString changed;
+    if (!knownFile_.isEmpty() && QFileInfo(path).absoluteFilePath() == knownFile_) {
         const storage::FileFingerprint now = storage::FingerprintOf(path);
-        if (now.exists != knownExists_ || now.digest != knownDigest_) {
-            const QString what =
-                now.exists ? QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 바꾸어 저장했습니다.")
-                           : QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 지우거나 옮겼습니다.");
-            choice = prompts().askChoice(this,
-                                         QStringLiteral("%1\n%2\n\n덮어쓰면 그쪽에서 바꾼 내용은 사라집니다. "
-                                                        "다른 이름으로 저장하면 두 쪽이 다 남습니다.")
-                                             .arg(what, QDir::toNativeSeparators(path)),
-                                         kAppTitle, answers, 2);
-        }
+        if (now.exists != knownExists_ || now.digest != knownDigest_)
+            changed = now.exists
+                          ? QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 바꾸어 저장했습니다.")
+                          : QStringLiteral("이 문서를 연 뒤에 다른 사람이나 다른 PC가 파일을 지우거나 옮겼습니다.");
     }
+    if (!holder && changed.isEmpty())
+        return true;
+    QString message = changed;
+    if (holder) {
+        const QString openBy =
+            QStringLiteral("이 파일은 다른 사용자가 열어 두었습니다: %1").arg(storage::DescribeHolder(*holder));
+        message = message.isEmpty() ? openBy : message + u'\n' + openBy;
+    }
+    message += u'\n' + QDir::toNativeSeparators(path) + QStringLiteral("\n\n");
+    message += changed.isEmpty() ? QStringLiteral("덮어쓰면 그쪽에서 저장하는 내용과 서로 덮어쓰게 됩니다. ")
+                                 : QStringLiteral("덮어쓰면 그쪽에서 바꾼 내용은 사라집니다. ");
+    message += QStringLiteral("다른 이름으로 저장하면 두 쪽이 다 남습니다.");
+    const int choice = prompts().askChoice(
+        this, message, kAppTitle,
+        {QStringLiteral("덮어쓰기(&O)"), QStringLiteral("다른 이름으로 저장(&A)"), QStringLiteral("취소")}, 2);
     if (choice == 0)
         return true;
     if (choice == 1) {
@@ -212,7 +214,7 @@ bool TsubUntf::lockForOpening(const QString &path, storage::DocumentLock &lock, 
                        "읽기 전용으로 열면 고친 내용은 다른 이름으로만 저장합니다. "
                        "그래도 열면 두 사람이 같은 파일을 고치게 됩니다.")
             .arg(storage::DescribeHolder(lock.holder()), QDir::toNativeSeparators(path)),
-        kAppTitle, {QStringLiteral("읽기 전용으로 열기"), QStringLiteral("그래도 열기"), QStringLiteral("취소")}, 2);
+        kAppTitle, {QStringLiteral("읽기 전용으로 열기(&R)"), QStringLiteral("그래도 열기(&O)"), QStringLiteral("취소")}, 2);
     if (choice == 0) {
         readOnly = true;
         return true;
@@ -267,11 +269,11 @@ void TsubUntf::kOpenClick() {
     openQuotationPath(path);
 }
 
-void TsubUntf::openQuotationPath(const QString &path) {
+bool TsubUntf::openQuotationPath(const QString &path) {
     storage::DocumentLock lock;
     bool readOnly = false;
     if (!lockForOpening(path, lock, readOnly))
-        return;
+        return false;
     const QuotationDocument document = LoadQuotationFile(path);
     if (lock.holds() || !lock_.holds() || lock_.document() != QFileInfo(path).absoluteFilePath())
         lock_ = std::move(lock);
@@ -289,6 +291,7 @@ void TsubUntf::openQuotationPath(const QString &path) {
     Recalculate(false);
     kGrid->setCurrentCell(1, 1);
     modified_ = false;
+    return true;
 }
 
 void TsubUntf::SavekBtnClick() {
@@ -304,8 +307,7 @@ void TsubUntf::SavekBtnClick() {
 void TsubUntf::saveQuotationAs(const QString &path) {
     if (!mayOverwrite(path, true))
         return;
-    SaveQuotationFile(path, quotationDocument());
-    rememberFileOnDisk(path);
+    rememberFile(path, SaveQuotationFile(path, quotationDocument()));
     holdLockOf(path);
     curFileName_ = path;
     modified_ = false;
@@ -326,11 +328,12 @@ void TsubUntf::RnamekBtnClick() {
     saveQuotationAs(path);
 }
 
-void TsubUntf::OpenDocumentFile(const QString &path) {
+bool TsubUntf::OpenDocumentFile(const QString &path) {
     if (CurrentKind() == DocumentKind::Quotation)
-        openQuotationPath(path);
-    else if (CurrentKind() != DocumentKind::Registration)
-        openInvoicePath(path);
+        return openQuotationPath(path);
+    if (CurrentKind() != DocumentKind::Registration)
+        return openInvoicePath(path);
+    return false;
 }
 
 // --- Work folder ---

@@ -1,4 +1,5 @@
 #include "document_index.h"
+#include "network_folder.h"
 
 #include "document_io.h"
 #include "errors.h"
@@ -284,6 +285,8 @@ public:
                 QStringLiteral("이미 읽은 폴더(%1)를 다시 가리키는 연결이라 한 번만 읽었습니다.").arg(pathText(real)));
             return;
         }
+        // On a network drive: listed as its server has it now, with what other PCs saved a moment ago.
+        ForgetCachedListing(pathText(dir));
         fs::directory_iterator it(dir, error);
         if (error) {
             problem(EntryType::UnreadableFolder, dir, reasonOf(error));

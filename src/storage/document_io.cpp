@@ -64,7 +64,12 @@ FileFingerprint FingerprintOf(const QString &path) {
         f.digest = "unreadable";
         return f;
     }
-    const QByteArray bytes = file.read(kMaxDocumentFileSize + 1);
+    return FingerprintOfBytes(file.read(kMaxDocumentFileSize + 1));
+}
+
+FileFingerprint FingerprintOfBytes(const QByteArray &bytes) {
+    FileFingerprint f;
+    f.exists = true;
     f.size = bytes.size();
     f.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return f;

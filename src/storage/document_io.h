@@ -30,6 +30,8 @@ struct FileFingerprint {
 };
 // The file at path as it is now.
 FileFingerprint FingerprintOf(const QString &path);
+// A file holding bytes.
+FileFingerprint FingerprintOfBytes(const QByteArray &bytes);
 
 // Removes the temporary files that saves killed midway left in folder (see
 // safefile::RemoveLeftoverTemporaryFiles): those of document files only, once older than a minute.

@@ -1,7 +1,5 @@
 #include "document_lock.h"
 
-#include "regular_file.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -97,15 +95,24 @@ struct LockFile {
 
 LockFile readLock(const QString &path) {
     LockFile lock;
-    QFile f(path);
-    if (!f.exists())
+    // Opened without asking first whether it is there: a network file system's cached answer may name a
+    // file that another PC has removed meanwhile. The open asks the server, and its "not there" also
+    // clears that cached answer, so that the next exclusive create reaches the server.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        lock.exists = errno != ENOENT && errno != ENOTDIR;
         return lock;
+    }
     lock.exists = true;
-    QString reason;
-    if (!OpenRegularFileForReading(f, &reason))
+    struct stat st {};
+    QFile f;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return lock;
+    }
     lock.readable = true;
-    lock.modified = QFileInfo(path).lastModified();
+    lock.modified = QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec).addMSecs(st.st_mtim.tv_nsec / 1000000);
     const QByteArray bytes = f.read(kMaxLockFileSize);
     for (const QString &line : QString::fromUtf8(bytes).split(u'\n')) {
         const QString key = line.section(u'=', 0, 0);

@@ -436,7 +436,7 @@ InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page) {
     return result;
 }
 
-void SaveInvoiceFile(const QString &path, const InvoiceDocument &document) {
+storage::FileFingerprint SaveInvoiceFile(const QString &path, const InvoiceDocument &document) {
     QByteArray bytes;
     try {
         bytes = WriteInvoiceFile(document);
@@ -446,4 +446,5 @@ void SaveInvoiceFile(const QString &path, const InvoiceDocument &document) {
         throw AmountTooLargeError(storage::UnsavedFileMessage(path, e.message()));
     }
     WriteDocumentBytes(path, bytes);
+    return storage::FingerprintOfBytes(bytes);
 }

@@ -8,6 +8,7 @@
 // raises IoError naming the file; nothing half filled is ever returned.
 
 #include "document.h"
+#include "document_io.h"
 
 #include <QByteArray>
 #include <QString>
@@ -57,5 +58,7 @@ QByteArray WriteInvoiceFile(const InvoiceDocument &document);
 // Reads the file at path (opened for reading only) and loads it as ReadInvoiceFile does.
 InvoiceLoadResult LoadInvoiceFile(const QString &path, GridKind page);
 // Writes the document to path in the current format. The whole content is made and checked first, then
-// written beside the target and renamed over it: on any error the old file is left as it was.
-void SaveInvoiceFile(const QString &path, const InvoiceDocument &document);
+// written beside the target and renamed over it: on any error the old file is left as it was. Returns
+// what was written, as FingerprintOf would find it, without reading the file again (by then another PC
+// may have replaced it).
+storage::FileFingerprint SaveInvoiceFile(const QString &path, const InvoiceDocument &document);

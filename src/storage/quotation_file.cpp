@@ -154,7 +154,7 @@ QByteArray WriteQuotationFile(const QuotationDocument &q) {
 
 QuotationDocument LoadQuotationFile(const QString &path) { return ReadQuotationFile(ReadDocumentBytes(path), path); }
 
-void SaveQuotationFile(const QString &path, const QuotationDocument &document) {
+storage::FileFingerprint SaveQuotationFile(const QString &path, const QuotationDocument &document) {
     QByteArray bytes;
     try {
         bytes = WriteQuotationFile(document);
@@ -164,4 +164,5 @@ void SaveQuotationFile(const QString &path, const QuotationDocument &document) {
         throw AmountTooLargeError(storage::UnsavedFileMessage(path, e.message()));
     }
     WriteDocumentBytes(path, bytes);
+    return storage::FingerprintOfBytes(bytes);
 }

@@ -6,6 +6,7 @@
 // the file and nothing half filled is returned.
 
 #include "document.h"
+#include "document_io.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,4 +27,5 @@ QByteArray WriteQuotationFile(const QuotationDocument &document);
 // Reads the file at path (opened for reading only) and loads it as ReadQuotationFile does.
 QuotationDocument LoadQuotationFile(const QString &path);
 // Writes the quotation to path; the old file stays whole until the new content is complete and checked.
-void SaveQuotationFile(const QString &path, const QuotationDocument &document);
+// Returns what was written, as SaveInvoiceFile does.
+storage::FileFingerprint SaveQuotationFile(const QString &path, const QuotationDocument &document);

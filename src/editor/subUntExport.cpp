@@ -7,10 +7,30 @@
 // starts, so a change made in the registration page or the print dialog counts at once.
 #include "subUnt.h"
 
+#include "prompts.h"
+#include "seal_picture.h"
 #include "spreadsheet_export.h"
 #include "stored_settings.h"
 
 #include <QStackedWidget>
+
+namespace {
+
+// A seal picture that cannot be used is told about, and the sheet is made without it.
+sheet::ExportSettings withUsableSeal(sheet::ExportSettings settings, QWidget *editor) {
+    if (settings.sealPath.isEmpty())
+        return settings;
+    const report::SealPicture seal = report::ReadSealPicture(settings.sealPath);
+    if (!seal.ok()) {
+        ShowInfo(QStringLiteral("도장 그림을 넣을 수 없습니다: %1\n%2\n\n도장 없이 엑셀로 보냅니다.")
+                     .arg(seal.problem, settings.sealPath),
+                 editor);
+        settings.sealPath.clear();
+    }
+    return settings;
+}
+
+} // namespace
 
 void TsubUntf::ExlBtnClick() {
     if (mPage->currentIndex() == 1)
@@ -22,10 +42,11 @@ void TsubUntf::ExlBtnClick() {
 // Tax invoice or transaction statement, by the page of sPage shown.
 void TsubUntf::ExlBtn0Click() {
     if (CommitPendingEdit())
-        ExportInvoiceSheet(invoiceDocument(), stored::InvoiceExport(sPage->currentIndex() == 1), this);
+        ExportInvoiceSheet(invoiceDocument(), withUsableSeal(stored::InvoiceExport(sPage->currentIndex() == 1), this),
+                           this);
 }
 
 void TsubUntf::ExlBtn2Click() {
     if (CommitPendingEdit())
-        ExportQuotationSheet(quotationDocument(), stored::QuotationExport(), this);
+        ExportQuotationSheet(quotationDocument(), withUsableSeal(stored::QuotationExport(), this), this);
 }

@@ -1,6 +1,7 @@
 #include "sheet_model.h"
 
 #include "seal_ink.h"
+#include "seal_picture.h"
 
 #include <QImageReader>
 
@@ -375,13 +376,20 @@ QList<CellRef> Sheet::cellRefs() const {
 
 bool Sheet::insertPicture(const QString &path, bool ink) {
     ++operations_;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
-        return false;
-    if (ink)
+    QImage image;
+    if (ink) {
+        // The seal: checked as printing checks it, so that a damaged picture never becomes a black block.
+        image = report::ReadSealPicture(path).image;
+        if (image.isNull())
+            return false;
         image = SealInk(image);
+    } else {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        image = reader.read();
+        if (image.isNull())
+            return false;
+    }
     pictures_.append(Picture{image, 0, 0, path});
     return true;
 }

@@ -4,6 +4,9 @@
 #include "launch.h"
 #include "print_fill.h"
 #include "prompts.h"
+#include "seal_picture.h"
+
+#include <QApplication>
 
 namespace printjobs {
 
@@ -19,6 +22,27 @@ public:
     RunningJob(const RunningJob &) = delete;
     RunningJob &operator=(const RunningJob &) = delete;
 };
+
+// The window a job's own notice is shown over: the dialog that runs the job (the print dialog, which
+// owns the preview too), else the editor.
+QWidget *noticeOwner(const OutputTarget &target) {
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        return dialog;
+    return target.editor.data();
+}
+
+// The options the job prints with: a seal that is to be printed but whose picture cannot be is told
+// about, and left off every form of the job.
+PrintOptions withPrintableSeal(PrintOptions o, const OutputTarget &target) {
+    if (!o.seal)
+        return o;
+    const report::SealPicture seal = report::ReadSealPicture(o.sealPicture);
+    if (seal.ok())
+        return o;
+    ShowInfo(SealNotPrintedMessage(seal.problem, o.sealPicture), noticeOwner(target));
+    o.seal = false;
+    return o;
+}
 
 PrintJobResult resultOf(OutputResult r) {
     switch (r) {
@@ -83,6 +107,10 @@ PrintJobResult printQuotation(const QuotationDocument &doc, const PrintOptions &
 
 bool PrintJobRunning() { return g_running; }
 
+QString SealNotPrintedMessage(const QString &problem, const QString &path) {
+    return QStringLiteral("도장 그림을 인쇄할 수 없습니다: %1\n%2\n\n도장 없이 인쇄합니다.").arg(problem, path);
+}
+
 PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceDocument *invoice,
                            const QuotationDocument *quotation) {
     OutputTarget target;
@@ -98,19 +126,21 @@ PrintJobResult RunPrintJob(const OutputTarget &target, const PrintOptions &optio
     if (needsInvoice ? !invoice : !quotation)
         throw AppError(QStringLiteral("인쇄할 문서가 없습니다."));
     RunningJob running;
+    // The seal picture is judged once for the whole job, before anything is printed or previewed.
+    const PrintOptions o = withPrintableSeal(options, target);
     // The job works on its own copy: the editor stays usable while a preview is open.
-    switch (options.page) {
+    switch (o.page) {
     case PrintPage::TaxInvoice: {
         const InvoiceDocument doc = *invoice;
-        return printTaxInvoice(doc, options, target);
+        return printTaxInvoice(doc, o, target);
     }
     case PrintPage::Statement: {
         const InvoiceDocument doc = *invoice;
-        return printStatement(doc, options, target);
+        return printStatement(doc, o, target);
     }
     case PrintPage::Quotation: {
         const QuotationDocument doc = *quotation;
-        return printQuotation(doc, options, target);
+        return printQuotation(doc, o, target);
     }
     }
     return PrintJobResult::Failed;

@@ -28,9 +28,14 @@ enum class PrintJobResult {
 // True while a job runs (its preview open, or between its sheets).
 bool PrintJobRunning();
 
+// What the user is told when the seal picture at path cannot be printed; problem is the reason.
+QString SealNotPrintedMessage(const QString &problem, const QString &path);
+
 // Runs the job of options.page: the tax invoice page and the statement page read invoice, the quotation
 // page reads quotation. The documents are copied when the job starts. editor places the preview and
 // parents the messages. Errors in the document's amounts raise NumberConversionError (an AppError).
+// When the seal is to be printed but its picture cannot be (seal_picture.h), the user is told once,
+// over the print dialog running the job, before anything prints; the job then goes on without the seal.
 PrintJobResult RunPrintJob(QWidget *editor, const PrintOptions &options, const InvoiceDocument *invoice,
                            const QuotationDocument *quotation);
 // The same with the output spelled out (printer, pauses, preview hook).

@@ -23,8 +23,8 @@ void ApplyPaperOptions(report::ReportForm &form, bool formPaper, bool blackWhite
                        bool clearRightFrame = false, const std::optional<QColor> &shapeBrush = std::nullopt);
 
 // The seal step: when the options print the seal, the seal path becomes their seal picture, otherwise it
-// is emptied; the picture goes into the form's seal images when the file can be read, else they stay
-// empty. Nothing is reported.
+// is emptied; the picture goes into the form's seal images when it can serve as a seal, else they stay
+// empty. Nothing is reported here: RunPrintJob tells the user once per job (print_jobs.h).
 void LoadSeal(report::ReportForm &form, const PrintOptions &options);
 
 // The seal picture path of the last print job (or empty when it printed none).

@@ -2,26 +2,15 @@
 
 #include "errors.h"
 #include "seal_ink.h"
-
-#include <QFileInfo>
-#include <QImageReader>
+#include "seal_picture.h"
 
 #include <cmath>
 
 namespace report {
 
 bool Picture::load(const QString &path) {
-    image = QImage();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    QImageReader reader(path);
-    // A seal is a small picture; refuse absurd sizes rather than allocating them.
-    reader.setAllocationLimit(64);
-    QImage loaded;
-    if (!reader.read(&loaded) || loaded.isNull())
-        return false;
-    image = loaded;
-    return true;
+    image = path.isEmpty() ? QImage() : ReadSealPicture(path).image;
+    return !image.isNull();
 }
 
 TagRule TagIs(int tag) {
@@ -233,15 +222,16 @@ QStringList ReportForm::sealNames() const {
 }
 
 bool ReportForm::loadSeal(const QString &path) {
-    bool loaded = false;
-    for (const QString &n : sealNames()) {
-        Picture &p = picture(n);
-        if (p.load(path)) {
-            p.image = SealInk(p.image);
-            loaded = true;
-        }
+    const QStringList names = sealNames();
+    // Read once for all the form's seal images.
+    QImage ink;
+    if (!names.isEmpty() && !path.isEmpty()) {
+        if (const QImage stored = ReadSealPicture(path).image; !stored.isNull())
+            ink = SealInk(stored);
     }
-    return loaded;
+    for (const QString &n : names)
+        picture(n).image = ink;
+    return !ink.isNull();
 }
 
 void ReportForm::setFooter(const QString &message, bool clearWebAddress) {

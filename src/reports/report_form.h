@@ -104,7 +104,8 @@ public:
     Kind kind() const override { return Kind::Picture; }
     QImage image;
     bool grey = false; // drawn in grey (black-and-white printing)
-    // Loads the file; a missing or unreadable file leaves the picture empty. True when a picture was loaded.
+    // Loads the file as a seal picture (seal_picture.h): a file that cannot serve as one leaves the picture
+    // empty. True when a picture was loaded.
     bool load(const QString &path);
     void clear() { image = QImage(); }
 };
@@ -211,8 +212,8 @@ public:
     // claim word) turn black and pictures (the seal) print in grey.
     void inkToBlack();
     // Loads the seal picture into every seal image of the form (adjmge, bdjmge, djmage), its white made
-    // transparent (a seal is ink). A missing or unreadable file, or an empty path, leaves them empty;
-    // nothing is reported. True when loaded.
+    // transparent (a seal is ink). An empty path, or a file that ReadSealPicture refuses, leaves them
+    // empty; nothing is reported here (the print job tells the user, once per job). True when loaded.
     bool loadSeal(const QString &path);
     // The seal images the form holds.
     QStringList sealNames() const;

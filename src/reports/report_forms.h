@@ -13,7 +13,8 @@ QStringList ReportFormClassNames();
 std::unique_ptr<ReportForm> CreateReportForm(const QString &className);
 
 // The seal step of a print job: the picture at sealPicture (empty: none) is loaded into the form's seal
-// images when the file exists and can be read; otherwise they stay empty and nothing is reported.
+// images when ReadSealPicture (seal_picture.h) takes it; otherwise they stay empty and nothing is
+// reported here.
 // Returns the path, which the caller keeps as the current seal image path.
 QString LoadSeal(ReportForm &form, const QString &sealPicture);
 

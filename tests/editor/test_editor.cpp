@@ -629,7 +629,7 @@ TEST_F(EditorFixture, ChosenSealPictureShowsAtOnce) {
     EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, QStringLiteral("bmp"));
     EXPECT_EQ(edit("imgDir")->text(), path);
     EXPECT_EQ(preview->pixmap().size(), QSize(60, 60));
-    // A name that does not exist leaves the preview as it was.
+    // A name that does not exist shows no picture: the preview is always the picture at the path.
     edit("imgDir")->setText(app.path() + QStringLiteral("none.bmp"));
-    EXPECT_EQ(preview->pixmap().size(), QSize(60, 60));
+    EXPECT_TRUE(preview->pixmap().isNull());
 }

@@ -163,6 +163,21 @@ TEST_F(ExportButtons, SealChosenInTheSupplierRecordIsPlaced) {
     EXPECT_FALSE(holdsPicture(opener.opened[1]));
 }
 
+TEST_F(ExportButtons, ADamagedSealIsToldAndTheSheetGoesWithoutIt) {
+    registerSeal();
+    // The picture's rows end halfway: drawn, they would be a black block over the representative's name.
+    QFile damaged(app.file(QStringLiteral("dojang.bmp")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(BmpBytes(60, 60, 60 * 30));
+    damaged.close();
+    open(1, false);
+    click("ExlBtn0");
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains(s("도장 없이"))) << prompts.shown[0].toStdString();
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_FALSE(holdsPicture(opener.opened[0]));
+}
+
 TEST_F(ExportButtons, NoSpreadsheetProgramIsReportedAndNothingIsLeftBehind) {
     opener.answer = false;
     open(1, false);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QToolButton>
 
 struct Registration : BehaviourFixture {
     QRadioButton *radio(const char *name) { return child<QRadioButton>(QString::fromLatin1(name)); }
@@ -100,4 +101,34 @@ TEST_F(Registration, AnOversizedSealIsScaledIntoThePreviewBox) {
     EXPECT_TRUE(preview->parentWidget()->rect().contains(preview->geometry()));
     QDir().mkpath(QStringLiteral(ZARU_SCREENSHOT_DIR));
     EXPECT_TRUE(editor->grab().save(QStringLiteral(ZARU_SCREENSHOT_DIR "/registration_seal.png")));
+}
+
+// A picture that cannot serve as a seal is told when it is chosen with 찾기, and a typed path on 적용 (not
+// at every key); it shows no preview, and the record keeps the path all the same.
+TEST_F(Registration, ASealPictureThatCannotBeUsedIsToldAndNotShown) {
+    app.write(QStringLiteral("dojang.bmp"), BmpBytes(40, 30));
+    app.write(QStringLiteral("memo.bmp"), u8("도장 그림이 아닙니다\n").toUtf8());
+    const auto told = [](const QString &reason, const QString &path) {
+        return u8("도장 그림으로 쓸 수 없습니다: ") + reason + u'\n' + path +
+               u8("\n\n이 그림은 인쇄되지 않습니다. 파일을 고치거나 다른 그림 파일을 선택하세요.");
+    };
+    open(0);
+    auto *preview = child<QLabel>(QStringLiteral("dojmge"));
+    ASSERT_FALSE(preview->pixmap().isNull());
+
+    prompts.fileAnswers = {app.file(QStringLiteral("memo.bmp"))};
+    QTest::mouseClick(child<QToolButton>(QStringLiteral("imgDirBtn")), Qt::LeftButton);
+    EXPECT_EQ(prompts.shown,
+              QStringList{told(u8("그림 파일이 아니거나 손상된 파일입니다."), app.file(QStringLiteral("memo.bmp")))});
+    EXPECT_TRUE(preview->pixmap().isNull());
+
+    prompts.shown.clear();
+    QLineEdit *path = edit("imgDir");
+    path->selectAll();
+    QTest::keyClicks(path, app.file(QStringLiteral("gone.bmp")));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    click("msOk0");
+    EXPECT_EQ(prompts.shown, QStringList{told(u8("파일이 없습니다."), app.file(QStringLiteral("gone.bmp")))});
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(keys::read(keys::dojImge, QString()), app.file(QStringLiteral("gone.bmp")));
 }

@@ -324,6 +324,52 @@ TEST_F(JobTest, DialogKeepsItsRunningJobUndisturbedAndCancelEndsIt) {
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join(u'\n').toStdString();
 }
 
+// A seal picture that cannot be printed (here cut short: it would print black where its data is missing)
+// is told over the print dialog once per command, before anything prints, however many forms the job
+// fills; the job then prints and previews without the seal.
+TEST_F(JobTest, ASealThatCannotBePrintedIsToldOncePerCommandAndLeftOff) {
+    app.write(u"dojang.bmp"_s, BmpBytes(64, 64, 64 * 16));
+    const QString sealPath = app.file(u"dojang.bmp"_s);
+    const QString told = u("도장 그림을 인쇄할 수 없습니다: 그림 파일이 손상되었습니다. 그림 자료가 중간에 잘려 "
+                           "있습니다.\n") +
+                         sealPath + u("\n\n도장 없이 인쇄합니다.");
+    target.pause = [](int) {};
+    int sealPictures = -1;
+    target.previewShown = [&](report::TprevUntf &w) {
+        sealPictures = 0;
+        for (const report::RenderedPage &page : w.preview()->report().pages)
+            for (const report::PageItem &item : page.items)
+                sealPictures += item.type == report::PageItem::Type::Picture;
+        w.close();
+    };
+    const InvoiceDocument thirty = fixtures::statement(30);
+    PrintChoices choices;
+    choices.seal = true;
+    choices.formPaper = true;
+    TPrtUntf dialog(
+        &editor, 1, thirty.lastFilledLine(),
+        [&](const PrintOptions &o) {
+            PrintOptions withSeal = o;
+            withSeal.sealPicture = sealPath;
+            RunPrintJob(target, withSeal, &thirty, nullptr);
+        },
+        choices);
+    dialog.show();
+
+    // Form paper: three sheets, three forms, one notice.
+    QTest::mouseClick(dialog.findChild<QPushButton *>(u"mOk1"_s), Qt::LeftButton);
+    EXPECT_TRUE(printed());
+    EXPECT_EQ(prompts.shown, QStringList{told});
+    EXPECT_EQ(prompts.noticeParents, QList<QWidget *>{&dialog});
+
+    // The long statement previewed: the notice again, and no picture on the page.
+    QTest::mouseClick(dialog.findChild<QAbstractButton *>(u"PrvFrm1"_s), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(u"mOk1"_s), Qt::LeftButton);
+    EXPECT_EQ(sealPictures, 0);
+    EXPECT_EQ(prompts.shown, (QStringList{told, told}));
+    EXPECT_FALSE(PrintJobRunning());
+}
+
 // An offset that would push the receipt off the paper ends the job before anything reaches the printer:
 // no blank sheet, and the message names the field.
 TEST_F(JobTest, AnOffsetOffThePaperPrintsNoBlankSheet) {

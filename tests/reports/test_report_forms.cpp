@@ -6,13 +6,17 @@
 #include "report_forms.h"
 #include "report_renderer.h"
 #include "sample_fill.h"
+#include "seal_picture.h"
 #include "settings.h"
 #include "test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace report;
 
@@ -452,6 +456,44 @@ TEST(Seal, LoadsIntoEverySealImageAndFailsQuietly) {
     auto quote = CreateReportForm(QStringLiteral("Tprtqprcef"));
     EXPECT_TRUE(quote->loadSeal(app.file(QStringLiteral("dojang.bmp"))));
     EXPECT_FALSE(quote->picture(QStringLiteral("djmage")).image.isNull());
+}
+
+// Files that cannot serve as a seal: each gives its reason and no picture, and a form takes none of them
+// (a picture cut short would otherwise print black where its data is missing).
+TEST(Seal, PicturesThatCannotServeAsASealSayWhy) {
+    ScratchAppFolder app;
+    app.write(QStringLiteral("good.bmp"), BmpBytes(40, 30));
+    app.write(QStringLiteral("huge.bmp"), BmpBytes(30000, 30000, 0));
+    app.write(QStringLiteral("short.bmp"), BmpBytes(40, 30, 40 * 30 / 4));
+    app.write(QStringLiteral("text.bmp"), QStringLiteral("도장 그림이 아닙니다\n").toUtf8());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(app.file(QStringLiteral("fifo.bmp"))).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(app.file(QStringLiteral("folder.bmp"))));
+
+    const SealPicture good = ReadSealPicture(app.file(QStringLiteral("good.bmp")));
+    EXPECT_TRUE(good.ok()) << good.problem.toStdString();
+    EXPECT_EQ(good.image.pixelColor(0, 0), QColor(0x80, 0x80, 0x80));
+
+    const struct {
+        const char *file;
+        QStringList reasonHas;
+    } cases[] = {
+        {"huge.bmp", {QStringLiteral("30000×30000 화소"), QStringLiteral("2000 화소까지")}},
+        {"short.bmp", {QStringLiteral("손상되었습니다"), QStringLiteral("잘려")}},
+        {"text.bmp", {QStringLiteral("그림 파일이 아니거나 손상된 파일입니다.")}},
+        {"gone.bmp", {QStringLiteral("파일이 없습니다.")}},
+        {"fifo.bmp", {QStringLiteral("FIFO")}},
+        {"folder.bmp", {QStringLiteral("폴더")}},
+    };
+    auto form = CreateReportForm(QStringLiteral("TprtqDtybf"));
+    for (const auto &c : cases) {
+        const QString path = app.file(QString::fromLatin1(c.file));
+        const SealPicture seal = ReadSealPicture(path);
+        EXPECT_TRUE(seal.image.isNull()) << c.file;
+        for (const QString &part : c.reasonHas)
+            EXPECT_TRUE(seal.problem.contains(part)) << c.file << ": " << seal.problem.toStdString();
+        EXPECT_FALSE(form->loadSeal(path)) << c.file;
+        EXPECT_TRUE(form->picture(QStringLiteral("adjmge")).image.isNull()) << c.file;
+    }
 }
 
 TEST(Footer, MessageAndWebAddress) {

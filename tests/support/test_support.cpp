@@ -4,6 +4,7 @@
 #include "settings.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 ScratchAppFolder::ScratchAppFolder() {
@@ -32,9 +33,18 @@ QByteArray ScratchAppFolder::read(const QString &name) const {
 ScriptedPrompts::ScriptedPrompts() { setPrompts(this); }
 ScriptedPrompts::~ScriptedPrompts() { setPrompts(nullptr); }
 
-void ScriptedPrompts::info(QWidget *, const QString &message, const QString &) { shown << message; }
-void ScriptedPrompts::error(QWidget *, const QString &message, const QString &) { shown << message; }
-void ScriptedPrompts::plain(QWidget *, const QString &message, const QString &) { shown << message; }
+void ScriptedPrompts::info(QWidget *parent, const QString &message, const QString &) {
+    shown << message;
+    noticeParents << parent;
+}
+void ScriptedPrompts::error(QWidget *parent, const QString &message, const QString &) {
+    shown << message;
+    noticeParents << parent;
+}
+void ScriptedPrompts::plain(QWidget *parent, const QString &message, const QString &) {
+    shown << message;
+    noticeParents << parent;
+}
 
 bool ScriptedPrompts::askYesNo(QWidget *, const QString &message, const QString &) {
     shown << message;
@@ -111,4 +121,45 @@ bool ScriptedPrompts::printerSetup(QWidget *, QPrinter &) {
     ++printerSetups;
     shown << QStringLiteral("<printer set-up>");
     return printerSetupAnswer;
+}
+
+QByteArray BmpBytes(qint32 width, qint32 height, qint64 pixelBytes) {
+    QByteArray b;
+    const auto u16 = [&b](quint16 v) {
+        char c[2];
+        qToLittleEndian(v, c);
+        b.append(c, 2);
+    };
+    const auto u32 = [&b](quint32 v) {
+        char c[4];
+        qToLittleEndian(v, c);
+        b.append(c, 4);
+    };
+    constexpr quint32 kHeaders = 14 + 40, kPalette = 256 * 4;
+    const qint64 rowBytes = (qint64(width) * 8 + 31) / 32 * 4;
+    const qint64 dataBytes = rowBytes * qAbs(qint64(height));
+    if (pixelBytes < 0)
+        pixelBytes = dataBytes;
+    // File header: kind, file size, two reserved words, where the pixel data starts.
+    b.append("BM");
+    u32(quint32(kHeaders + kPalette + dataBytes));
+    u32(0);
+    u32(kHeaders + kPalette);
+    // Picture header: its length, width, height, planes, bits a pixel, no compression, data size,
+    // resolution (72 per inch), colours used and important.
+    u32(40);
+    u32(quint32(width));
+    u32(quint32(height));
+    u16(1);
+    u16(8);
+    u32(0);
+    u32(quint32(dataBytes));
+    u32(2835);
+    u32(2835);
+    u32(256);
+    u32(0);
+    for (quint32 i = 0; i < 256; ++i)
+        u32(i * 0x010101u);
+    b.append(QByteArray(qsizetype(pixelBytes), char(0x80)));
+    return b;
 }

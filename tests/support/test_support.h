@@ -33,6 +33,7 @@ public:
     std::deque<YesNoCancel> yesNoCancelAnswers; // answers to askYesNoCancel, in order
     std::deque<QString> fileAnswers;            // answers to file dialogs (empty string: cancelled)
     QStringList shown;                          // every message shown or asked, in order
+    QList<QWidget *> noticeParents;             // the parent of each info, error and plain notice, in order
     QList<FileDialogRequest> fileRequests;
 
     void info(QWidget *, const QString &message, const QString &caption) override;
@@ -56,3 +57,8 @@ public:
 
 // CP949 bytes of a text, for building fixture files byte by byte.
 QByteArray cp(const char *utf8);
+
+// An uncompressed BMP file of width x height pixels at 8 bits a pixel, its header written field by
+// field: a grey palette and every pixel mid grey, so that rows the file lacks would show as black.
+// pixelBytes is how much pixel data follows the header; -1 for all the header announces.
+QByteArray BmpBytes(qint32 width, qint32 height, qint64 pixelBytes = -1);

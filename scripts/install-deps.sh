@@ -21,6 +21,7 @@ PACKAGES=(
   ibus ibus-hangul dbus-x11                 # the input-method journeys: Hangul typed as Korean users type it
   fcitx5 fcitx5-hangul fcitx5-frontend-qt6
   sshfs openssh-server                      # the shared-folder journeys: a network drive served and mounted here
+  qt6-gtk-platformtheme                     # GNOME's Qt theme, which our users' desktops have: journeys run under it
 )
 
 # The Korean font names of the sheets mapped onto the Nanum fonts, for LibreOffice (fontconfig).

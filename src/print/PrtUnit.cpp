@@ -133,6 +133,9 @@ void TPrtUntf::buildTitle() {
     mExit0->setText(QStringLiteral("x"));
     mExit0->setAutoRaise(true);
     mExit0->setStyleSheet(QStringLiteral("QToolButton { color: yellow; font-weight: bold; }"));
+    // Clicked only: a desktop style that gives tool buttons the keyboard made it the dialog's first focus,
+    // and Enter or Space then closed the dialog instead of printing.
+    mExit0->setFocusPolicy(Qt::NoFocus);
     connect(mExit0, &QToolButton::clicked, this, &TPrtUntf::mExit0Click);
 }
 
@@ -242,8 +245,10 @@ void TPrtUntf::FormShow() {
     mExit0->setGeometry(g.width - 26, 1, 22, 16);
     mPage->setGeometry(0, kTitleHeight, g.width, g.height - kTitleHeight);
 
-    // Enter anywhere but on a button or in a message line is the 확인 of the page shown.
+    // Enter anywhere but on a button or in a message line is the 확인 of the page shown; the dialog opens
+    // with the keyboard on it, so Enter or Space at once prints the page shown.
     okButton()->setDefault(true);
+    okButton()->setFocus();
 
     loadSettings();
     if (pageIndex_ == 0) {

@@ -266,7 +266,10 @@ DocumentLock::Outcome DocumentLock::take(const QString &documentPath, bool takeO
             return Outcome::NotPossible;
         takeOver = false; // what is there after this is someone else's new lock
     }
-    other_ = readLock(path).holder;
+    const LockFile last = readLock(path);
+    if (!last.exists)
+        return Outcome::NotPossible; // a file system that keeps answering "there" for a file that is not
+    other_ = last.holder;
     return Outcome::HeldByOther;
 }
 

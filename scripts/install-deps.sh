@@ -22,6 +22,7 @@ PACKAGES=(
   fcitx5 fcitx5-hangul fcitx5-frontend-qt6
   sshfs openssh-server                      # the shared-folder journeys: a network drive served and mounted here
   qt6-gtk-platformtheme                     # GNOME's Qt theme, which our users' desktops have: journeys run under it
+  desktop-file-utils appstream shared-mime-info  # the install test validates the desktop entry, AppStream entry and file types
 )
 
 # The Korean font names of the sheets mapped onto the Nanum fonts, for LibreOffice (fontconfig).

@@ -157,6 +157,13 @@ public:
     // double click). False when it was not opened: the user chose not to open a document another user
     // has open (a file that cannot be read raises IoError).
     bool OpenDocumentFile(const QString &path);
+    // A document handed over from the desktop (`zaruziz FILE`): whether this editor shows its page
+    // (pageKind 1 with the statement or the tax invoice, or 2); opening it here, after the cell being edited
+    // is finished and unsaved changes asked about (false when the user kept the document shown); closing
+    // this editor for a document of another page (false when the user kept it open).
+    bool ShowsPageOf(int pageKind, bool statement) const;
+    bool OpenFromDesktop(const QString &path);
+    bool CloseForAnotherDocument();
 
     // file and export commands
     // The export of page 1 (tax invoice or statement, by sPage) and of page 2 (quotation); ExlBtnClick,

@@ -336,6 +336,23 @@ bool TsubUntf::OpenDocumentFile(const QString &path) {
     return false;
 }
 
+bool TsubUntf::ShowsPageOf(int pageKind, bool statement) const {
+    if (pageKind_ != pageKind || pageKind == pkRegistration)
+        return false;
+    return pageKind != pkInvoiceOrStatement || (sPage->currentIndex() == 1) == statement;
+}
+
+bool TsubUntf::OpenFromDesktop(const QString &path) {
+    if (!CommitPendingEdit() || !ConfirmDropChanges())
+        return false;
+    return OpenDocumentFile(path);
+}
+
+bool TsubUntf::CloseForAnotherDocument() {
+    reject();
+    return !isVisible();
+}
+
 // --- Work folder ---
 
 void TsubUntf::OpenRClick() {

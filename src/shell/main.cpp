@@ -2,6 +2,8 @@
 
 #include "application.h"
 #include "buyer_book.h"
+#include "command_line.h"
+#include "document_handoff.h"
 #include "editor_launch.h"
 #include "fonts.h"
 #include "korean_ui.h"
@@ -16,18 +18,35 @@
 #include "workpath.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTimer>
 
 #include <memory>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     // A file size limit makes a write fail (and the save report it) instead of ending the program with
     // everything typed since the last save.
     std::signal(SIGXFSZ, SIG_IGN);
+    // --help and --version answer on the terminal and need no display.
+    switch (EarlyAction(argc, argv)) {
+    case CommandLine::Action::Help: std::fputs(HelpText().toUtf8().constData(), stdout); return 0;
+    case CommandLine::Action::Version: std::fputs(VersionText().toUtf8().constData(), stdout); return 0;
+    default: break;
+    }
     GuardedApplication app(argc, argv);
+    const CommandLine line = ParseArguments(QCoreApplication::arguments(), QDir::currentPath());
+    if (line.action == CommandLine::Action::Error) {
+        std::fputs(QStringLiteral("zaruziz: %1\n사용법은 'zaruziz --help'로 볼 수 있습니다.\n")
+                       .arg(line.error)
+                       .toUtf8()
+                       .constData(),
+                   stderr);
+        return 2;
+    }
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
@@ -52,6 +71,9 @@ int main(int argc, char *argv[]) {
 
     SingleInstance instance(SingleInstance::keyFor(kAppTitle));
     if (!instance.becomePrimary()) {
+        // A document to open goes to the copy already running on this display.
+        if (!line.files.isEmpty() && instance.askPrimaryToOpen(line.files.constFirst()))
+            return 0;
         prompts().info(nullptr, QStringLiteral(" 프로그램이 이미 실행중입니다."), QStringLiteral(" 확인!!"));
         instance.askPrimaryToShow();
         return 0;
@@ -68,6 +90,12 @@ int main(int argc, char *argv[]) {
         if (recording)
             recording->record(QStringLiteral("shown"));
     });
+    // Opened once the request has been answered, so that the later copy ends at once.
+    QObject::connect(&instance, &SingleInstance::openRequested, &mainf, [&](const QString &path) {
+        if (recording)
+            recording->record(QStringLiteral("open|") + path);
+        QTimer::singleShot(0, &mainf, [&mainf, path] { OpenDocumentFromDesktop(&mainf, path); });
+    });
     mainf.show();
     if (recording)
         recording->record(QStringLiteral("started"));
@@ -75,6 +103,8 @@ int main(int argc, char *argv[]) {
     // the settings are then kept for the session and documents are saved as ever.
     SetSettingsProblemReporter([&mainf](const QString &message) { ShowInfo(message, &mainf); });
     QTimer::singleShot(0, &mainf, [] { ReportSettingsFileProblem(kIniFileName); });
+    if (!line.files.isEmpty())
+        QTimer::singleShot(0, &mainf, [&mainf, &line] { OpenDocumentFromDesktop(&mainf, line.files.constFirst()); });
     const int rc = QApplication::exec();
     SetSettingsProblemReporter(nullptr);
     setPrompts(nullptr);

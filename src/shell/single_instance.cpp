@@ -9,6 +9,9 @@
 namespace {
 const QByteArray kShowRequest = "show\n";
 const QByteArray kShownAnswer = "shown\n";
+// "open " and the path's UTF-8 in base64 (a file name may hold any character but NUL and "/").
+const QByteArray kOpenRequest = "open ";
+constexpr qsizetype kLongestRequest = 64 * 1024;
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent) : QObject(parent), key_(key) {}
@@ -52,23 +55,47 @@ bool SingleInstance::becomePrimary() {
         while (QLocalSocket *client = server_->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->canReadLine() && client->readLine() == kShowRequest) {
-                    emit showRequested();
-                    client->write(kShownAnswer);
-                    client->flush();
+                if (!client->canReadLine()) {
+                    if (client->bytesAvailable() > kLongestRequest)
+                        client->abort();
+                    return;
                 }
+                const QByteArray line = client->readLine(kLongestRequest);
+                if (line == kShowRequest) {
+                    emit showRequested();
+                } else if (line.startsWith(kOpenRequest) && line.endsWith('\n')) {
+                    const auto decoded = QByteArray::fromBase64Encoding(line.mid(kOpenRequest.size()).chopped(1),
+                                                                        QByteArray::AbortOnBase64DecodingErrors);
+                    const QString path = QString::fromUtf8(decoded.decoded);
+                    if (!decoded || path.isEmpty() || !path.startsWith(u'/') || path.contains(QChar(0))) {
+                        client->abort();
+                        return;
+                    }
+                    emit openRequested(path);
+                } else {
+                    client->abort();
+                    return;
+                }
+                client->write(kShownAnswer);
+                client->flush();
             });
         }
     });
     return true;
 }
 
-bool SingleInstance::askPrimaryToShow(int timeoutMs) {
+bool SingleInstance::askPrimaryToShow(int timeoutMs) { return ask(kShowRequest, timeoutMs); }
+
+bool SingleInstance::askPrimaryToOpen(const QString &path, int timeoutMs) {
+    return ask(kOpenRequest + path.toUtf8().toBase64() + '\n', timeoutMs);
+}
+
+bool SingleInstance::ask(const QByteArray &request, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(key_);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kShowRequest);
+    socket.write(request);
     socket.flush();
     if (!socket.waitForReadyRead(timeoutMs))
         return false;

@@ -17,6 +17,9 @@ public:
     bool becomePrimary();
     // Asks the running copy to restore or raise its main window. True when it answered.
     bool askPrimaryToShow(int timeoutMs = 2000);
+    // Asks the running copy to open the document file at path (absolute) and come to the front. True when
+    // it took the request. The socket is the user's own, so only the same user's requests arrive.
+    bool askPrimaryToOpen(const QString &path, int timeoutMs = 2000);
 
     static QString keyFor(const QString &title, const QString &session = displaySession());
     // The display session this process shows its windows on (from WAYLAND_DISPLAY or DISPLAY).
@@ -24,8 +27,10 @@ public:
 
 signals:
     void showRequested();
+    void openRequested(const QString &path);
 
 private:
+    bool ask(const QByteArray &request, int timeoutMs);
     QString key_;
     QLocalServer *server_ = nullptr;
 };

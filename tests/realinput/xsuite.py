@@ -143,15 +143,23 @@ class Desktop:
     def program(self):
         return os.path.join(self.app_dir, "zaruziz")
 
-    def start(self, extra_env=None, wrapper=()):
-        """Starts the program; wrapper: a command that runs it (for example one that drops rights)."""
+    def start(self, extra_env=None, wrapper=(), args=()):
+        """Starts the program; wrapper: a command that runs it (for example one that drops rights); args:
+        its command line."""
         env = dict(self.env)
         if extra_env:
             env.update(extra_env)
         self.log = open(os.path.join(self.root, "program.log"), "wb")
-        self.proc = subprocess.Popen([*wrapper, self.program], cwd=self.root, env=env, stdout=self.log,
+        self.proc = subprocess.Popen([*wrapper, self.program, *args], cwd=self.root, env=env, stdout=self.log,
                                      stderr=subprocess.STDOUT)
         return self.proc
+
+    def run_again(self, *args, timeout=15):
+        """Runs another copy of the program on this display, as the desktop does for a double-clicked file;
+        returns its exit status and output once it has ended."""
+        r = subprocess.run([self.program, *args], cwd=self.root, env=self.env, capture_output=True, text=True,
+                           timeout=timeout)
+        return r.returncode, r.stdout + r.stderr
 
     def as_ordinary_user(self):
         """A wrapper that runs the program without a superuser's right to read past file permissions, as an

@@ -224,7 +224,8 @@ void BuildCopy(ReportForm &f, int band, const TaxCopy &copy) {
         c.box(x, 409, 94, 21);
         c.cellWord(x, 409, 94, 21, totalHeads[i]);
         c.box(x, 429, 94, 21);
-        c.data(n(totals[i]), totalX[i], 435, 88, 13, 11, HAlign::Right);
+        // Centred in its cell, clear of the heavy frame below it.
+        c.data(n(totals[i]), totalX[i], 433, 88, 13, 11, HAlign::Right);
     }
     c.box(466, 409, 145, 41);
     f.addLabel(band, upper ? QStringLiteral("hrBtnB") : QStringLiteral("hrBtnA"), c.at(473, 425, 126, 13),

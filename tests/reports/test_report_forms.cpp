@@ -238,7 +238,7 @@ TEST(FormLayout, FieldBoxesWhereTheLayoutGivesThem) {
         {"TprtqDtybf", "LDtyEtc", 495, 248, 113, 0},
         {"TprtqDtybf", "LName3", 45, 351, 156, 0},
         {"TprtqDtybf", "LVat5", 491, 394, 56, 0},
-        {"TprtqDtybf", "Creditmy", 370, 435, 88, 0},
+        {"TprtqDtybf", "Creditmy", 370, 433, 88, 0},
         {"TprtqDtybf", "BtnA", 536, 425, 36, 0},
         {"TprtqDtybf", "hrBtnB", 473, 425, 126, 0},
         {"TprtqDtybf", "ShangHo", 3, 467, 446, 0},

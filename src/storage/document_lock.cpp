@@ -60,6 +60,8 @@ const LockHolder &self() {
         if (gethostname(host, sizeof host - 1) == 0)
             h.host = QString::fromLocal8Bit(host);
         h.machine = firstLine(QStringLiteral("/etc/machine-id"));
+        if (h.machine.isEmpty())
+            h.machine = firstLine(QStringLiteral("/var/lib/dbus/machine-id"));
         h.boot = firstLine(QStringLiteral("/proc/sys/kernel/random/boot_id"));
         h.pid = getpid();
         h.started = processStarted(h.pid);
@@ -152,7 +154,11 @@ bool isStale(const LockFile &lock) {
     if (lock.holder.token.isEmpty())
         return age > kUnfinishedLockSeconds; // an empty or foreign file: stale once its taker had time to fill it
     const LockHolder &me = self();
-    if (!lock.holder.machine.isEmpty() && lock.holder.machine == me.machine) {
+    // This PC: the same machine id, or, where a system keeps none, the same PC name.
+    const bool thisPc = lock.holder.machine.isEmpty() && me.machine.isEmpty()
+                            ? !lock.holder.host.isEmpty() && lock.holder.host == me.host
+                            : lock.holder.machine == me.machine;
+    if (thisPc) {
         if (lock.holder.boot != me.boot)
             return true; // the PC has been restarted since
         return !processRuns(lock.holder);

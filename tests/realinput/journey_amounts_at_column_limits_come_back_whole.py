@@ -49,15 +49,6 @@ def type_lines(d, editor, kind):
     d.click(editor, *places.cell(kind, 5, "item"))  # the same cell chosen before both pictures
 
 
-def open_file(d, editor, name):
-    d.key("alt+o")
-    dialog = d.wait_window("열기")
-    time.sleep(0.5)
-    d.type(name)
-    d.key("Return")
-    d.wait_gone(dialog)
-
-
 def saved_again(d, path):
     """Saves under the document's own name and returns the file's bytes once it has been written."""
     before = os.stat(path).st_mtime_ns
@@ -85,7 +76,7 @@ def round_trip(d, main, kind):
 
     places.close_editor(d, editor)
     editor = places.open_editor(d, main, kind)
-    open_file(d, editor, os.path.basename(path))
+    places.open_file(d, editor, os.path.basename(path), kind)
     d.click(editor, *places.EDITOR_CAPTION[kind])
     d.click(editor, *places.cell(kind, 5, "item"))
     reopened = d.window_shot(editor, f"{kind}-reopened")
@@ -107,7 +98,7 @@ def journey(d):
     editor = places.open_editor(d, main, "tax")
     fresh = d.window_shot(editor, "tax-fresh")
     before = tuple(d.windows(f"^{xsuite.APP_TITLE}$"))
-    open_file(d, editor, "limits-statement.Gy5")
+    places.open_file(d, editor, "limits-statement.Gy5", "tax")
     message = d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=before + (main,))
     d.window_shot(message, "statement-refused")
     d.key("Return")

@@ -38,9 +38,9 @@ def journey(d):
     main1 = places.main_window(d)
     main2 = places.main_window(pc2)
     editor1 = places.open_editor(d, main1)
-    shared_folder.open_document(d, editor1, on_pc[0])
+    places.open_file(d, editor1, on_pc[0])
     editor2 = places.open_editor(pc2, main2)
-    shared_folder.open_document(pc2, editor2, on_pc[1])
+    places.open_file(pc2, editor2, on_pc[1])
     asked = shared_folder.question(pc2, exclude=(main2,))
     pc2.key("alt+o")  # 그래도 열기
     pc2.wait_gone(asked)
@@ -70,12 +70,12 @@ def journey(d):
     asked = shared_folder.question(d, exclude=(main1,))
     d.key("alt+a")
     mine = os.path.join(shared.server_dir, "한쪽.Dy5")
-    shared_folder.save_as(d, "한쪽", mine)
+    xsuite.save_as(d, "한쪽", "한쪽.Dy5", title="^다른 이름으로 저장", folder=shared.server_dir)
     check(person(mine) == "PC One", f"the first PC's change in the file saved as: {person(mine)}")
     check(person(served) == "PC Two", "the other PC's file untouched by the save as")
 
     # The first PC opens the shared document again, taking the lock over (그래도 열기).
-    shared_folder.open_document(d, editor1, on_pc[0])
+    places.open_file(d, editor1, on_pc[0])
     asked = shared_folder.question(d, exclude=(main1,))
     d.key("alt+o")
     d.wait_gone(asked)

@@ -39,18 +39,18 @@ def journey(d):
     main2 = places.main_window(pc2)
 
     editor1 = places.open_editor(d, main1)
-    shared_folder.open_document(d, editor1, on_pc1)
+    places.open_file(d, editor1, on_pc1)
     d.wait_until(lambda: lock_of(served), "the first PC's lock beside the document")
     check(lock_of(served)["pid"] == str(d.proc.pid), f"the lock names the first PC's program: {lock_of(served)}")
 
     editor2 = places.open_editor(pc2, main2)
-    shared_folder.open_document(pc2, editor2, on_pc2)
+    places.open_file(pc2, editor2, on_pc2)
     asked = shared_folder.question(pc2, exclude=(main2,))
     pc2.screenshot("told-who-has-it")
     pc2.key("Escape")  # 취소
     pc2.wait_gone(asked)
 
-    shared_folder.open_document(pc2, editor2, on_pc2)
+    places.open_file(pc2, editor2, on_pc2)
     asked = shared_folder.question(pc2, exclude=(main2,))
     pc2.key("alt+r")  # 읽기 전용으로 열기
     pc2.wait_gone(asked)
@@ -60,7 +60,7 @@ def journey(d):
     pc2.key("ctrl+a")
     pc2.type("Read Only")
     pc2.key("alt+s")
-    shared_folder.save_as(pc2, "사본", os.path.join(shared.server_dir, "사본.Dy5"))
+    xsuite.save_as(pc2, "사본", "사본.Dy5", title="^다른 이름으로 저장", folder=shared.server_dir)
     check(xsuite.file_bytes(served) == original, "the read-only copy never wrote the first PC's document")
     check(xsuite.document_party(os.path.join(shared.server_dir, "사본.Dy5"))["person"] == "Read Only",
           "the change went into the copy saved under another name")
@@ -71,7 +71,7 @@ def journey(d):
 
     before = tuple(pc2.windows(f"^{xsuite.APP_TITLE}$"))
     pc2.click(editor2, *places.EDITOR_CAPTION["tax"])
-    shared_folder.open_document(pc2, editor2, on_pc2)
+    places.open_file(pc2, editor2, on_pc2)
     pc2.wait_until(lambda: lock_of(served), "the second PC's lock")
     check(lock_of(served)["pid"] == str(pc2.proc.pid), "the second PC holds the lock now")
     check(tuple(pc2.windows(f"^{xsuite.APP_TITLE}$")) == before, "no question for a document nobody has open")

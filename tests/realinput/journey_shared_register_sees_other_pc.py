@@ -45,7 +45,7 @@ def journey(d):
 
     # The first PC renames the buyer of the listed document and saves it.
     editor1 = places.open_editor(d, main1)
-    shared_folder.open_document(d, editor1, os.path.join(shared.paths[0], "1월.Dy5"))
+    places.open_file(d, editor1, os.path.join(shared.paths[0], "1월.Dy5"))
     before = xsuite.file_bytes(served)
     d.click(editor1, *places.BUYER_NAME)
     d.key("ctrl+a")
@@ -82,7 +82,7 @@ def journey(d):
     places.type_line(d, editor1, "toner", "2", "50000")
     d.key("Return")
     d.key("alt+s")
-    shared_folder.save_as(d, "new", os.path.join(shared.server_dir, "new.Dy5"))
+    xsuite.save_as(d, "new", "new.Dy5", title="^다른 이름으로 저장", folder=shared.server_dir)
 
     # Back to the register: it reads the folder again by itself.
     time.sleep(2.5)

@@ -166,3 +166,16 @@ def cell(kind, row, column):
     edges = GRID_COLUMN_EDGES[kind]
     c = GRID_COLUMNS[kind][column]
     return (edges[c] + edges[c + 1]) // 2, GRID_FIRST_ROW_TOP[kind] + (row - 1) * GRID_ROW_HEIGHT + GRID_ROW_HEIGHT // 2
+
+
+def open_file(d, editor, path, kind="tax"):
+    """Opens a document in the editor by Alt+O, typing its path (or a name in the dialog's folder). A click on a
+    caption first gives the editor the keyboard (the test display has no window manager to give it back
+    after a dialog closed)."""
+    d.click(editor, *EDITOR_CAPTION[kind])
+    d.key("alt+o")
+    dialog = d.wait_window("^열기$")
+    time.sleep(0.5)
+    d.type(path)
+    d.key("Return")
+    d.wait_gone(dialog)

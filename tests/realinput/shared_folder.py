@@ -146,30 +146,6 @@ def two_pcs(d, name):
     return second, shared
 
 
-def open_document(d, editor, path, kind="tax"):
-    """Opens a document in the editor by Alt+O, typing its whole path into the open dialog. A click on a
-    caption first gives the editor the keyboard (the test display has no window manager to give it back
-    after a dialog closed)."""
-    d.click(editor, *places.EDITOR_CAPTION[kind])
-    d.key("alt+o")
-    dialog = d.wait_window("^열기$")
-    time.sleep(0.5)
-    d.type(path)
-    d.key("Return")
-    d.wait_gone(dialog)
-
-
 def question(d, exclude):
     """The question box that opens now over the program (titled as the main window is)."""
     return d.wait_window(f"^{xsuite.APP_TITLE}$", exclude=exclude)
-
-
-def save_as(d, typed, path):
-    """Answers the save as dialog that is opening by typing a name; waits until the file at path (in the
-    shared folder) is there."""
-    dialog = d.wait_window("^다른 이름으로 저장")
-    time.sleep(0.5)  # the dialog's name field takes the focus once it is shown
-    d.type(typed)
-    d.key("Return")
-    d.wait_until(lambda: os.path.exists(path), f"the file saved as {path}")
-    d.wait_gone(dialog)

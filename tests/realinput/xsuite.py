@@ -523,19 +523,20 @@ def quotation_item_names(path):
     return [_slot_text(data[at:at + QUOTATION_RECORD], 0, 90) for at in range(0, len(data), QUOTATION_RECORD)]
 
 
-def save_as(d, typed, file_name, title="저장"):
+def save_as(d, typed, file_name, title="저장", folder=None):
     """Answers the save dialog that is opening by typing a name; returns the path of the saved file
-    (file_name in the work folder) once it is there."""
+    (file_name in folder, by default the work folder) once it is there."""
     dialog = d.wait_window(title)
     time.sleep(0.5)  # the dialog's name field takes the focus once it is shown
     d.type(typed)
     d.key("Return")
-    path = os.path.join(d.work_dir, file_name)
+    folder = folder or d.work_dir
+    path = os.path.join(folder, file_name)
     try:
         d.wait_until(lambda: os.path.exists(path), f"the saved file {file_name}")
     except JourneyFailed:
-        found = os.listdir(d.work_dir) if os.path.isdir(d.work_dir) else []
-        raise JourneyFailed(f"no {file_name} in the work folder, which holds {found}")
+        found = os.listdir(folder) if os.path.isdir(folder) else []
+        raise JourneyFailed(f"no {file_name} in {folder}, which holds {found}")
     d.wait_gone(dialog)
     return path
 

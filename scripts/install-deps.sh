@@ -22,6 +22,8 @@ PACKAGES=(
   fcitx5 fcitx5-hangul fcitx5-frontend-qt6
   sshfs openssh-server                      # the shared-folder journeys: a network drive served and mounted here
   qt6-gtk-platformtheme                     # GNOME's Qt theme, which our users' desktops have: journeys run under it
+  qt6ct                                     # the Qt settings tool of KDE-less desktops: the contrast and layout checks run under it
+  weston qt6-wayland                        # the Wayland journey: a compositor on the test display, Qt's Wayland platform
   desktop-file-utils appstream shared-mime-info  # the install test validates the desktop entry, AppStream entry and file types
 )
 

@@ -1,5 +1,6 @@
 // New documents and their questions, clearing, the recalculation and the totals, help, the file-name label.
 #include "subUnt.h"
+#include "look.h"
 #include "subUntGridCells.h"
 
 #include "HStrGrid.h"
@@ -218,11 +219,9 @@ void TsubUntf::ShowInvoiceTotals(Money supply, Money tax) {
             return;
         if (box->text() != text)
             box->setText(text);
-        const QColor colour = overflow ? QColor(Qt::red) : QColor(Qt::black);
+        const QColor colour = overflow ? look::Alarm() : look::Field().text;
         if (box->palette().color(QPalette::WindowText) != colour) {
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::WindowText, colour);
-            box->setPalette(palette);
+            look::SetPair(box, {look::Field().background, colour});
             box->setToolTip(overflow ? QStringLiteral("합계가 칸의 자릿수를 넘습니다.") : QString());
         }
     };

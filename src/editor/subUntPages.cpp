@@ -8,6 +8,7 @@
 #include "editorIcons.h"
 #include "icons.h"
 #include "input_method.h"
+#include "look.h"
 #include "masks.h"
 
 #include <QComboBox>
@@ -129,10 +130,7 @@ void TsubUntf::buildFrame() {
     TopTitle->setFixedHeight(20);
     bold(TopTitle);
     TopTitle->setAutoFillBackground(true);
-    QPalette pal = TopTitle->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    TopTitle->setPalette(pal);
+    look::SetPair(TopTitle, look::EditorCaption());
     layout->addWidget(TopTitle);
 
     mPage = named(new QStackedWidget(this), u"mPage");
@@ -146,10 +144,7 @@ void TsubUntf::buildFrame() {
     mExit0->setText(QStringLiteral("x"));
     bold(mExit0);
     mExit0->setAutoRaise(true);
-    QPalette exitPalette = mExit0->palette();
-    exitPalette.setColor(QPalette::ButtonText, Qt::white);
-    exitPalette.setColor(QPalette::Button, QColor(0, 0, 128));
-    mExit0->setPalette(exitPalette);
+    look::SetPair(mExit0, look::EditorCaption(), QPalette::Button, QPalette::ButtonText);
     mExit0->setGeometry(width() - 25, 2, 17, 16);
     mExit0->setFocusPolicy(Qt::NoFocus);
     mExit0->setToolTip(QStringLiteral("닫기"));
@@ -402,6 +397,9 @@ QWidget *TsubUntf::buildInvoiceHeaderPanel() {
         auto *box = new QLabel(QStringLiteral("0"), p);
         box->setObjectName(name);
         box->setFrameShape(QFrame::Box);
+        // The box paints its own face, so that its digit is read against a face it knows.
+        box->setAutoFillBackground(true);
+        look::SetPair(box, look::Field());
         box->setAlignment(Qt::AlignCenter);
         box->setGeometry(x, rowC, w, boxHeight);
         return box;

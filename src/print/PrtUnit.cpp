@@ -5,6 +5,7 @@
 #include "frameless.h"
 #include "input_method.h"
 #include "launch.h"
+#include "look.h"
 #include "prevUnt.h"
 #include "print_fill.h"
 #include "prompts.h"
@@ -93,9 +94,7 @@ TPrtUntf::TPrtUntf(QWidget *editor, int printPageIndex, int lastStatementLine, P
     f.setPixelSize(12);
     setFont(f);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(217, 215, 204));
-    setPalette(pal);
+    look::SetPair(this, look::PrintFace());
     setStyleSheet(QStringLiteral("TPrtUntf { border: 2px outset #b8b5aa; }"));
 
     buildTitle();
@@ -122,10 +121,7 @@ TPrtUntf::~TPrtUntf() {
 void TPrtUntf::buildTitle() {
     TopTitle = named(new QLabel(QStringLiteral("     출력물 종류를 선택하세요."), this), "TopTitle");
     TopTitle->setAutoFillBackground(true);
-    QPalette p = TopTitle->palette();
-    p.setColor(QPalette::Window, QColor(0, 0, 0x40));
-    p.setColor(QPalette::WindowText, Qt::yellow);
-    TopTitle->setPalette(p);
+    look::SetPair(TopTitle, look::PrintCaption());
     QFont bold = font();
     bold.setBold(true);
     TopTitle->setFont(bold);
@@ -156,9 +152,7 @@ QWidget *TPrtUntf::buildPage0() {
     ptMsg0->setGeometry(10, 90, 356, 22);
     ptMsg0->setMaxLength(50);
     ptMsg0->setPlaceholderText(QString::fromUtf16(kMessageHintInvoice));
-    QPalette navy = ptMsg0->palette();
-    navy.setColor(QPalette::Text, QColor(0, 0, 128));
-    ptMsg0->setPalette(navy);
+    look::SetPair(ptMsg0, {look::Field().background, look::MessageInk()}, QPalette::Base, QPalette::Text);
     mOk0 = button(page, "mOk0", QStringLiteral("확인"), 196, 124);
     mVoide0 = button(page, "mVoide0", QStringLiteral("취소"), 286, 124);
     connect(PrvFrm0, &QCheckBox::clicked, this, &TPrtUntf::PrvFrm0Click);

@@ -3,6 +3,7 @@
 #include "arithmetic.h"
 #include "commands.h"
 #include "current_printer.h"
+#include "look.h"
 #include "prevUnt.h"
 #include "prompts.h"
 #include "summary_form.h"
@@ -148,9 +149,9 @@ public:
         }
         if (role == Qt::ForegroundRole) {
             if (e.missing())
-                return QColor(Qt::red);
+                return look::Alarm();
             if (!e.counted())
-                return QColor(Qt::gray); // a superseded file, a folder read once already
+                return QColor(110, 110, 110); // a superseded file, a folder read once already
             return {};
         }
         if (role == Qt::ToolTipRole && index.column() == ColFile)

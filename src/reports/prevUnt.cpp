@@ -1,6 +1,7 @@
 #include "prevUnt.h"
 
 #include "errors.h"
+#include "look.h"
 #include "prompts.h"
 
 #include <QDir>
@@ -180,10 +181,7 @@ TprevUntf::TprevUntf(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     topTitle_->setFixedHeight(22);
     topTitle_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     topTitle_->setAutoFillBackground(true);
-    QPalette tp = topTitle_->palette();
-    tp.setColor(QPalette::Window, kTitleColour);
-    tp.setColor(QPalette::WindowText, Qt::white);
-    topTitle_->setPalette(tp);
+    look::SetPair(topTitle_, {kTitleColour, Qt::white});
     topTitle_->installEventFilter(this);
 
     iconBtn_ = new QToolButton(topTitle_);

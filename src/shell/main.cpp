@@ -7,6 +7,7 @@
 #include "editor_launch.h"
 #include "fonts.h"
 #include "korean_ui.h"
+#include "look.h"
 #include "mainU.h"
 #include "prevUnt.h"
 #include "prompts.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[]) {
     case CommandLine::Action::Version: std::fputs(VersionText().toUtf8().constData(), stdout); return 0;
     default: break;
     }
+    look::PrepareBeforeApplication();
     GuardedApplication app(argc, argv);
     const CommandLine line = ParseArguments(QCoreApplication::arguments(), QDir::currentPath());
     if (line.action == CommandLine::Action::Error) {
@@ -58,9 +60,8 @@ int main(int argc, char *argv[]) {
     DataFolder();
     // A preview saves its PDF into the work folder, where the documents are.
     report::TprevUntf::SetPdfFolder([] { return GetWorkPath(kIniFileName); });
-    QFont appFont(QStringLiteral("굴림"));
-    appFont.setPixelSize(12);
-    QApplication::setFont(appFont);
+    // Our own light face and fonts on every desktop, dark and themed ones too.
+    look::Apply();
 
     std::unique_ptr<RecordingPrompts> recording;
     const QString log = qEnvironmentVariable("ZARU_TEST_PROMPTS_LOG");

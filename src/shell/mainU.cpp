@@ -5,6 +5,7 @@
 #include "frameless.h"
 #include "icons.h"
 #include "launch.h"
+#include "look.h"
 #include "mainU_picture.h"
 #include "prompts.h"
 #include "texts.h"
@@ -55,10 +56,7 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
     QFont tipFont(QStringLiteral("굴림"));
     tipFont.setPointSize(9);
     QToolTip::setFont(tipFont);
-    QPalette tipPalette = QToolTip::palette();
-    tipPalette.setColor(QPalette::ToolTipBase, QColor(0xE9, 0xF8, 0xEF));
-    tipPalette.setColor(QPalette::ToolTipText, Qt::black);
-    QToolTip::setPalette(tipPalette);
+    QToolTip::setPalette(look::Palette());
 
     // Caption strip with the title and the minimise and close buttons.
     TitleLabel = new QLabel(QStringLiteral("     ") + kAppTitle, this);
@@ -68,10 +66,7 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
     TitleLabel->setFont(tf);
     TitleLabel->setGeometry(0, 0, kClientWidth, kTitleHeight);
     TitleLabel->setAutoFillBackground(true);
-    QPalette tp = TitleLabel->palette();
-    tp.setColor(QPalette::Window, QColor(40, 70, 130));
-    tp.setColor(QPalette::WindowText, Qt::white);
-    TitleLabel->setPalette(tp);
+    look::SetPair(TitleLabel, look::MainCaption());
 
     mExit0 = new QToolButton(this);
     mExit0->setObjectName(QStringLiteral("mExit0"));
@@ -86,7 +81,7 @@ Tmainf::Tmainf(EditorLauncher launcher, QWidget *parent)
     wsMinbtn->setGeometry(0, 4, 18, 16);
     wsMinbtn->setToolTip(QStringLiteral("최소화"));
     for (QToolButton *b : {mExit0, wsMinbtn}) {
-        b->setStyleSheet(QStringLiteral("QToolButton { background: #dfe6f2; border: 1px solid #8fa3c8; }"));
+        b->setStyleSheet(QStringLiteral("QToolButton { background: #dfe6f2; color: black; border: 1px solid #8fa3c8; }"));
         b->setIconSize(QSize(12, 12));
     }
 

@@ -7,6 +7,7 @@
 #include "editor_launch.h"
 #include "invoice_file.h"
 #include "fonts.h"
+#include "look.h"
 #include "mainU.h"
 #include "prompts.h"
 #include "money.h"
@@ -98,12 +99,11 @@ void writeSampleDocuments(const QString &work) {
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    look::PrepareBeforeApplication();
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
     InstallFontSubstitutions();
-    QFont appFont(QStringLiteral("굴림"));
-    appFont.setPixelSize(12);
-    QApplication::setFont(appFont);
+    look::Apply();
     QTemporaryDir settingsFolder; // the sample business, default print options
     SetApplicationFolderForTesting(settingsFolder.path());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");

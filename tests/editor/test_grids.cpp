@@ -3,6 +3,7 @@
 #include "arithmetic.h"
 #include "behaviour_fixture.h"
 #include "invoice_file.h"
+#include "look.h"
 #include "money.h"
 #include "quotation_file.h"
 #include "subUntGridCells.h"
@@ -721,7 +722,7 @@ TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
         EXPECT_EQ(text(QStringLiteral("La%1").arg(i).toLatin1()), QStringLiteral("#")) << i;
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(text(QStringLiteral("Lb%1").arg(i).toLatin1()), QStringLiteral("#")) << i;
-    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), look::Alarm());
 
     // Back within the boxes: digits again, in black.
     for (int r = 2; r <= 30; ++r)
@@ -729,7 +730,7 @@ TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
     editor->Recalculate(true);
     EXPECT_EQ(boxes(*this, "La", 11), QStringLiteral(" 9999999999"));
     EXPECT_EQ(text("La12"), u8("①"));
-    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), look::Field().text);
 }
 
 // Pictures of the pages with lines typed in, for a person to look at (screenshots/editor/ in the build).

@@ -1,6 +1,7 @@
 // The about box: the program's title and revision, what it does, and who made it.
 
 #include "entry_export.h"
+#include "owner_window.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -86,5 +87,6 @@ public:
 
 COMPANION_ENTRY void AboutBox(const char *revision, const char *title) {
     AboutDialog dialog(QString::fromUtf8(revision ? revision : ""), QString::fromUtf8(title ? title : ""));
+    BelongToProgramWindow(&dialog);
     dialog.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "calc_engine.h"
 #include "entry_export.h"
+#include "owner_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -181,5 +182,6 @@ private:
 
 COMPANION_ENTRY void dCalculate() {
     CalculatorDialog dialog;
+    BelongToProgramWindow(&dialog);
     dialog.exec();
 }

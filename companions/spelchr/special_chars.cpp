@@ -2,6 +2,7 @@
 // left on the clipboard for the caller to paste; a cancelled picker leaves "Non" there instead.
 
 #include "entry_export.h"
+#include "owner_window.h"
 #include "special_chars_table.h"
 
 #include <QApplication>
@@ -129,6 +130,7 @@ COMPANION_ENTRY void SpecialChr() {
     QString result;
     {
         SpecialCharsDialog dialog;
+        BelongToProgramWindow(&dialog);
         if (dialog.exec() == QDialog::Accepted)
             result = dialog.chosen();
     }

@@ -2,6 +2,7 @@
 // does not wait; the window stays open beside the program, and the next call reuses it.
 
 #include "entry_export.h"
+#include "owner_window.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -135,6 +136,7 @@ COMPANION_ENTRY void webnote(int top, int left, int height, int width, const cha
         instance() = new HelpWindow;
     HelpWindow *w = instance();
     w->open(address ? QString::fromUtf8(address) : QString());
+    BelongToProgramWindow(w);
     w->show();
     w->placeAt(QRect(left, top, width, height));
     w->raise();

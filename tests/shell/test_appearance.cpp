@@ -316,6 +316,11 @@ protected:
         QApplication::processEvents();
         QTest::qWait(50);
         contrast += ContrastFaults(window, what);
+        // Where the window system places windows itself (Wayland), a window goes over its parent only
+        // when it names it.
+        if (what != QStringLiteral("main") &&
+            !(window->windowHandle() && window->windowHandle()->transientParent()))
+            orphans << what;
         if (fixedLayout)
             layout += LayoutFaults(window, what);
         const QString dir = qEnvironmentVariable("ZARU_SHOT_DIR");
@@ -349,6 +354,7 @@ protected:
 
     QStringList contrast;
     QStringList layout;
+    QStringList orphans;
 };
 
 #define EXPECT_NO_FAULTS(list) EXPECT_TRUE(list.isEmpty()) << list.join(u'\n').toStdString()
@@ -395,7 +401,7 @@ TEST_F(Appearance, EveryWindowIsReadableAndItsTextsFit) {
     }
 
     {
-        report::TprevUntf preview;
+        report::TprevUntf preview(&mainf); // as a print job makes it: over the window in front
         PrintOptions options;
         auto form = printjobs::FillTaxInvoice(sampleTaxInvoice(), options);
         preview.showForm(*form);
@@ -424,6 +430,7 @@ TEST_F(Appearance, EveryWindowIsReadableAndItsTextsFit) {
 
     EXPECT_NO_FAULTS(contrast);
     EXPECT_NO_FAULTS(layout);
+    EXPECT_NO_FAULTS(orphans);
 }
 
 // The measure itself: black on white is 21:1, and the dark grey digits on black that the editor once

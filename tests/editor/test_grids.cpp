@@ -8,7 +8,9 @@
 #include "quotation_file.h"
 #include "subUntGridCells.h"
 
+#include <QDebug>
 #include <QDir>
+#include <QLabel>
 #include <QInputMethodEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -731,6 +733,39 @@ TEST_F(Grids, TotalsTooLargeForTheDigitBoxesShowTheOverflow) {
     EXPECT_EQ(boxes(*this, "La", 11), QStringLiteral(" 9999999999"));
     EXPECT_EQ(text("La12"), u8("①"));
     EXPECT_EQ(child<QLabel>(QStringLiteral("La1"))->palette().color(QPalette::WindowText), look::Field().text);
+}
+
+// On a screen scaled by 1.5 every line between two digit boxes is as thick as every other: the boxes once
+// drew a frame each, and two frames side by side came out 2, 3 or 4 screen pixels thick.
+TEST_F(Grids, DigitBoxLinesAreEvenOnAScreenScaledByOneAndAHalf) {
+    open(1, false);
+    QLabel *first = child<QLabel>(QStringLiteral("La12"));
+    QLabel *last = child<QLabel>(QStringLiteral("Lb1"));
+    QWidget *panel = first->parentWidget();
+    const QRect strip = first->geometry() | last->geometry();
+    QImage picture(panel->size() * 3 / 2, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1.5);
+    picture.fill(Qt::white);
+    panel->render(&picture);
+    // Along a row through the boxes' middle, above their digits: the runs of dark pixels.
+    const int y = int((strip.top() + 3) * 1.5);
+    QList<int> lines;
+    int run = 0;
+    for (int x = int(strip.left() * 1.5); x < int((strip.right() + 1) * 1.5) + 2 && x < picture.width(); ++x) {
+        if (qGray(picture.pixel(x, y)) < 128) {
+            ++run;
+        } else if (run > 0) {
+            lines << run;
+            run = 0;
+        }
+    }
+    if (run > 0)
+        lines << run;
+    // Blank count and 11 supply boxes, then 10 tax boxes: 11 + 9 lines between boxes, 4 outer edges.
+    ASSERT_EQ(lines.size(), 24) << QDebug::toString(lines).toStdString();
+    const QList<int> between = lines.mid(1, 11) + lines.mid(14, 9);
+    for (int width : between)
+        EXPECT_EQ(width, between.first()) << QDebug::toString(lines).toStdString();
 }
 
 // Pictures of the pages with lines typed in, for a person to look at (screenshots/editor/ in the build).

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QToolTip>
@@ -45,10 +47,6 @@ QPalette BuildPalette() {
 
 } // namespace
 
-void PrepareBeforeApplication() {
-    QGuiApplication::setDesktopSettingsAware(false);
-}
-
 QFont WindowFont() {
     QFont f(QStringLiteral("굴림"));
     f.setPixelSize(12);
@@ -63,21 +61,36 @@ QPalette Palette() {
 namespace {
 
 void ApplyOnce();
+bool OursInPlace();
 
-// A platform theme hands out its palettes and fonts again whenever it reports a theme change (GNOME's
-// does so once the program runs, and whenever the user switches to dark): ours go back on after it.
+bool applying = false;
+QPointer<QStyle> ownStyle;
+
+// A platform theme hands out its palettes and fonts again after the program has started and whenever
+// the desktop changes: GNOME's with a theme change (also when the user switches to dark), qt6ct by
+// setting the application's font and palette once the program runs and when its settings change. Ours
+// go back on after each, once the theme is done. (The program stays aware of the desktop's settings: a
+// theme told to ignore them, qt6ct, then answers the style's questions, such as the order of dialog
+// buttons, with values it never read.)
 class ThemeChangeWatch : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::ThemeChange && !pending_) {
+        const QEvent::Type type = event->type();
+        const bool themed = type == QEvent::ThemeChange ||
+                            (type == QEvent::StyleChange && QApplication::style() != ownStyle) ||
+                            (watched == qApp && (type == QEvent::ApplicationFontChange ||
+                                                 type == QEvent::ApplicationPaletteChange));
+        if (themed && !applying && !pending_) {
             pending_ = true;
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    ApplyOnce();
+                    // Our own changes come back here too; only a change of the theme's is undone.
+                    if (!OursInPlace())
+                        ApplyOnce();
                     pending_ = false;
                 },
                 Qt::QueuedConnection);
@@ -102,9 +115,25 @@ void Apply() {
 
 namespace {
 
+bool OursInPlace() {
+    for (const char *widgetClass : {"QLabel", "QAbstractButton", "QLineEdit", "QAbstractItemView", "QHeaderView"})
+        if (QApplication::palette(widgetClass) != Palette() || QApplication::font(widgetClass) != WindowFont())
+            return false;
+    return QApplication::style() == ownStyle && qApp->styleSheet().isEmpty() && QApplication::palette() == Palette() &&
+           QApplication::font() == WindowFont();
+}
+
 void ApplyOnce() {
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    applying = true;
+    const auto done = qScopeGuard([] { applying = false; });
+    if (QApplication::style() != ownStyle)
+        if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+            QApplication::setStyle(fusion);
+            ownStyle = fusion;
+        }
+    // A style sheet a theme put on the whole program (qt6ct's own) would draw over ours.
+    if (!qApp->styleSheet().isEmpty())
+        qApp->setStyleSheet(QString());
     QApplication::setPalette(Palette());
     QApplication::setFont(WindowFont());
     // A platform theme may also give single widget classes palettes and fonts of their own (GNOME's gives

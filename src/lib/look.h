@@ -21,8 +21,6 @@ struct Pair {
     QColor text;
 };
 
-// Before the QApplication exists: the desktop's colours and fonts are not taken over.
-void PrepareBeforeApplication();
 // Once it exists: the style, the palette, the fonts and the tool tips of every window.
 void Apply();
 

@@ -38,7 +38,6 @@ int main(int argc, char *argv[]) {
     case CommandLine::Action::Version: std::fputs(VersionText().toUtf8().constData(), stdout); return 0;
     default: break;
     }
-    look::PrepareBeforeApplication();
     GuardedApplication app(argc, argv);
     const CommandLine line = ParseArguments(QCoreApplication::arguments(), QDir::currentPath());
     if (line.action == CommandLine::Action::Error) {

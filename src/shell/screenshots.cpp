@@ -99,7 +99,6 @@ void writeSampleDocuments(const QString &work) {
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    look::PrepareBeforeApplication();
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
     InstallFontSubstitutions();

@@ -9,7 +9,6 @@
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    look::PrepareBeforeApplication();
     GuardedApplication app(argc, argv);
     InstallFontSubstitutions();
     look::Apply();

@@ -300,7 +300,8 @@ private:
     THStringGrid *kGrid = nullptr;
     // Page 0
     QLineEdit *SanghoEdit = nullptr, *NameEdit = nullptr, *TelEdit = nullptr, *UpteaEdit = nullptr,
-              *UpjongEdit = nullptr, *SanoEdit = nullptr, *AddrEdit = nullptr, *imgDir = nullptr;
+              *UpjongEdit = nullptr, *SanoEdit = nullptr, *AddrEdit = nullptr, *MailEdit = nullptr,
+              *imgDir = nullptr;
     QRadioButton *dojOk = nullptr, *dojVoid = nullptr;
     QLabel *dojmge = nullptr;
 

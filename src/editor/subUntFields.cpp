@@ -78,7 +78,9 @@ public:
         numbersOnly_.insert(e->mTelEdit);
 
         // Registration page: nothing here marks a document as changed.
-        chain({e->SanghoEdit, e->NameEdit, e->TelEdit, e->UpteaEdit, e->UpjongEdit, e->SanoEdit, e->AddrEdit}, false);
+        chain({e->SanghoEdit, e->NameEdit, e->TelEdit, e->UpteaEdit, e->UpjongEdit, e->SanoEdit, e->MailEdit,
+               e->AddrEdit},
+              false);
         rule(
             e->AddrEdit, [e] { return e->mPage; }, false);
         numbersOnly_.insert(e->TelEdit);

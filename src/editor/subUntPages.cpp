@@ -218,6 +218,14 @@ QWidget *TsubUntf::buildRegistrationPage() {
             *members[i] = edit(page, fields[i].name, i + 1, editLeft, y, fields[i].width);
     }
     SanghoEdit->setMaxLength(40);
+    // The e-mail for electronic tax invoices, beside the business number.
+    const int mailRow = top + 5 * step;
+    label(page, u"이메일", 215, mailRow, 46);
+    MailEdit = edit(page, u"MailEdit", 0, 265, mailRow, 160);
+    MailEdit->setMaxLength(40);
+    MailEdit->setToolTip(QStringLiteral("전자세금계산서를 받을 이메일 주소입니다 (선택)."));
+    setTabOrder(SanoEdit, MailEdit);
+    setTabOrder(MailEdit, AddrEdit);
 
     const int sealRow = top + 7 * step;
     label(page, u"도장그림", left, sealRow, 70);

@@ -23,6 +23,7 @@ void TsubUntf::fillRegistrationPage() {
     UpjongEdit->setText(keys::read(keys::fUpjong));
     SanoEdit->setText(keys::read(keys::fSaNo));
     AddrEdit->setText(keys::read(keys::fAddr));
+    MailEdit->setText(keys::read(keys::fMail));
     const bool noSeal = keys::read(keys::djnousr);
     dojOk->setChecked(!noSeal);
     dojVoid->setChecked(noSeal);
@@ -53,6 +54,7 @@ void TsubUntf::msOk0Click() {
     keys::write(keys::fUpjong, UpjongEdit->text());
     keys::write(keys::fSaNo, MaskedValue(SanoEdit));
     keys::write(keys::fAddr, AddrEdit->text());
+    keys::write(keys::fMail, MailEdit->text().trimmed());
     keys::write(keys::djnousr, dojVoid->isChecked());
     keys::write(keys::dojImge, imgDir->text());
     accept();

@@ -24,6 +24,9 @@ namespace {
 
 const QString kDocuments = QStringLiteral("documents");
 const QString kSummary = QStringLiteral("summary");
+const QString kBuyers = QStringLiteral("buyers");
+const QString kEmail = QStringLiteral("email");
+const QString kElectronic = QStringLiteral("electronic");
 
 QString choiceName(SummaryChoice c) {
     switch (c) {
@@ -137,24 +140,47 @@ SummaryChoice ChoiceStore::summary(const QString &documentPath) const {
 
 void ChoiceStore::setSummary(const QString &documentPath, SummaryChoice choice) {
     const QString name = choiceName(choice);
-    change(kDocuments, keyOf(documentPath), kSummary, name.isEmpty() ? QJsonValue() : QJsonValue(name));
+    change(kDocuments, {keyOf(documentPath)}, kSummary, name.isEmpty() ? QJsonValue() : QJsonValue(name));
 }
 
-void ChoiceStore::change(const QString &section, const QString &key, const QString &field, const QJsonValue &value) {
+QString ChoiceStore::buyerEmail(const QString &buyerDigits) const {
+    return data_.value(kBuyers).toObject().value(buyerDigits).toObject().value(kEmail).toString();
+}
+
+void ChoiceStore::setBuyerEmail(const QString &buyerDigits, const QString &email) {
+    const QString e = email.trimmed();
+    change(kBuyers, {buyerDigits}, kEmail, e.isEmpty() ? QJsonValue() : QJsonValue(e));
+}
+
+bool ChoiceStore::electronic(const QString &documentPath) const {
+    return documentChoices(documentPath).contains(kElectronic);
+}
+
+void ChoiceStore::setElectronic(const QStringList &documentPaths, bool issued, const QDate &day) {
+    QStringList keys;
+    for (const QString &path : documentPaths)
+        keys << keyOf(path);
+    change(kDocuments, keys, kElectronic, issued ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue());
+}
+
+void ChoiceStore::change(const QString &section, const QStringList &keys, const QString &field,
+                         const QJsonValue &value) {
     // What the file holds now, which another program may have changed since it was read; no other
     // program changes it until this change is written.
     const ExclusiveChange exclusive(filePath());
     QJsonObject data = readFile(filePath());
     QJsonObject all = data.value(section).toObject();
-    QJsonObject one = all.value(key).toObject();
-    if (value.isNull() || value.isUndefined())
-        one.remove(field);
-    else
-        one.insert(field, value);
-    if (one.isEmpty())
-        all.remove(key);
-    else
-        all.insert(key, one);
+    for (const QString &key : keys) {
+        QJsonObject one = all.value(key).toObject();
+        if (value.isNull() || value.isUndefined())
+            one.remove(field);
+        else
+            one.insert(field, value);
+        if (one.isEmpty())
+            all.remove(key);
+        else
+            all.insert(key, one);
+    }
     data.insert(section, all);
     data.insert(QStringLiteral("version"), 1);
     QString reason;

@@ -8,8 +8,10 @@
 
 #include "register_entry.h"
 
+#include <QDate>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 namespace reg {
 
@@ -31,12 +33,22 @@ public:
     // Each setter writes the file at once; raises IoError when it cannot be written.
     void setSummary(const QString &documentPath, SummaryChoice choice);
 
+    // The buyer's e-mail for electronic tax invoices, by the digits of the buyer's registration number;
+    // empty when none was given. An empty e-mail removes it.
+    QString buyerEmail(const QString &buyerDigits) const;
+    void setBuyerEmail(const QString &buyerDigits, const QString &email);
+
+    // Whether the document was issued electronically (the user confirmed it after the bulk-issue file);
+    // the day it was marked. Setting it for many documents writes the file once.
+    bool electronic(const QString &documentPath) const;
+    void setElectronic(const QStringList &documentPaths, bool issued, const QDate &day = QDate::currentDate());
+
     // The key of a document: its path relative to the folder, with "/" between folders.
     QString keyOf(const QString &documentPath) const;
 
 private:
     QJsonObject documentChoices(const QString &documentPath) const;
-    void change(const QString &section, const QString &key, const QString &field, const QJsonValue &value);
+    void change(const QString &section, const QStringList &keys, const QString &field, const QJsonValue &value);
 
     QString folder_;
     QJsonObject data_;

@@ -55,6 +55,7 @@ struct RegisterEntry {
     int itemCount = 0;
     QList<ItemLine> items;
     SummaryChoice summary = SummaryChoice::Automatic; // the user's choice, kept beside the documents
+    bool electronic = false; // issued electronically, as the user confirmed (kept beside the documents too)
     // The file that stands for the same document now (an older generation's file, or the same name in
     // another case, beside a current one): listed, but counted in no total and no summary.
     QString supersededBy;

@@ -1,7 +1,11 @@
 #include "register_window.h"
 
 #include "arithmetic.h"
+#include "bulk_issue.h"
+#include "codec.h"
 #include "commands.h"
+#include "errors.h"
+#include "invoice_file.h"
 #include "current_printer.h"
 #include "look.h"
 #include "prevUnt.h"
@@ -16,10 +20,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +37,7 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -80,6 +87,8 @@ QString noteText(const RegisterEntry &e) {
         note = QStringLiteral("%1 파일이 대신함 (합계에 넣지 않음)").arg(QFileInfo(e.supersededBy).fileName());
     else if (e.kind == DocKind::TaxInvoice && e.tax == 0 && e.summary == SummaryChoice::TaxInvoice)
         note = QStringLiteral("세금계산서합계표에 넣음 (영세율)");
+    if (e.electronic && e.supersededBy.isEmpty())
+        note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("전자발급");
     if (e.olderFormat)
         note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("이전 형식");
     return note;
@@ -255,7 +264,7 @@ void RegisterWindow::showEvent(QShowEvent *event) {
 }
 
 RegisterWindow::RegisterWindow(DocumentIndex &index, const QString &folder, DocumentOpener opener, QWidget *parent)
-    : RegisterWindow(index, RegisterPlace{folder, {}, {}, {}, sample::Supplier()}, std::move(opener), parent) {}
+    : RegisterWindow(index, RegisterPlace{folder, {}, {}, {}, sample::Supplier(), {}}, std::move(opener), parent) {}
 
 RegisterWindow::~RegisterWindow() = default;
 
@@ -366,10 +375,16 @@ void RegisterWindow::buildControls() {
     auto *sheetBtn = new QPushButton(QStringLiteral("합계표 엑셀전송(&E)"), this);
     sheetBtn->setObjectName(QStringLiteral("summarySheetBtn"));
     sheetBtn->setAutoDefault(false);
+    auto *bulkBtn = new QPushButton(QStringLiteral("전자발급 파일(&B)..."), this);
+    bulkBtn->setObjectName(QStringLiteral("bulkIssueBtn"));
+    bulkBtn->setAutoDefault(false);
+    bulkBtn->setToolTip(QStringLiteral("고른 (고르지 않았으면 보이는) 세금계산서를 홈택스 일괄발급용 엑셀 파일로 만듭니다."));
     bottom->addWidget(summaryCombo_);
     bottom->addWidget(previewBtn);
     bottom->addWidget(sheetBtn);
+    bottom->addWidget(bulkBtn);
     bottom->addSpacing(12);
+    connect(bulkBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { bulkIssueFile(); }); });
     connect(previewBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { previewSummary(); }); });
     connect(sheetBtn, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { exportSummary(); }); });
     auto *reloadBtn = new QPushButton(QStringLiteral("새로 읽기(&R)"), this);
@@ -571,8 +586,10 @@ void RegisterWindow::applyChoices() {
     } catch (const AppError &e) {
         ShowCommandError(this, e.message());
     }
-    for (RegisterEntry &e : entries_)
+    for (RegisterEntry &e : entries_) {
         e.summary = choices_.summary(e.path);
+        e.electronic = choices_.electronic(e.path);
+    }
 }
 
 void RegisterWindow::chooseFolder() {
@@ -633,11 +650,28 @@ void RegisterWindow::showContextMenu(const QPoint &pos) {
         toFree->setChecked(!inTax);
         toFree->setEnabled(entry.tax == 0);
     }
+    QAction *electronic = nullptr, *email = nullptr;
+    if (entry.counted() && entry.kind == DocKind::TaxInvoice) {
+        menu.addSeparator();
+        electronic = menu.addAction(QStringLiteral("전자발급으로 표시"));
+        electronic->setCheckable(true);
+        electronic->setChecked(entry.electronic);
+        email = menu.addAction(QStringLiteral("공급받는자 이메일..."));
+        email->setEnabled(!entry.buyerNumber.isEmpty());
+    }
     QAction *chosen = menu.exec(table_->viewport()->mapToGlobal(pos));
     if (!chosen)
         return;
     if (chosen == open) {
         openRow(at.row());
+        return;
+    }
+    if (chosen == electronic) {
+        RunCommand(this, [&] { setElectronic({entry.path}, !entry.electronic); });
+        return;
+    }
+    if (chosen == email) {
+        RunCommand(this, [&] { editBuyerEmail(entry); });
         return;
     }
     const SummaryChoice choice = chosen == toTax ? SummaryChoice::TaxInvoice : SummaryChoice::Automatic;
@@ -708,6 +742,200 @@ void RegisterWindow::exportSummary() {
         summaryOfPeriod(summaryCombo_->currentIndex() == 0 ? SummaryKind::TaxInvoice : SummaryKind::TaxFree);
     if (summary)
         ExportSalesSummarySheet(*summary, this);
+}
+
+namespace {
+
+// The check's list: every invoice the service would refuse, with the reason; the others go into the files.
+bool AcceptRefusals(QWidget *parent, const bulk::Plan &plan, int invoices) {
+    if (plan.refusals.isEmpty())
+        return true;
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("bulkCheckDialog"));
+    dialog.setWindowTitle(QStringLiteral("전자발급 파일 - 국세청에서 받지 않을 문서"));
+    auto *layout = new QVBoxLayout(&dialog);
+    QStringList refused;
+    for (const bulk::Refusal &r : plan.refusals)
+        if (!refused.contains(r.path))
+            refused << r.path;
+    const int taken = int(plan.rows.size());
+    auto *intro = new QLabel(
+        taken > 0 ? QStringLiteral("%1건 가운데 %2건은 국세청 일괄발급에서 받지 않습니다. 아래 까닭을 고친 뒤 다시 만들거나, "
+                                   "이 문서들을 빼고 %3건으로 만드십시오.")
+                        .arg(invoices)
+                        .arg(refused.size())
+                        .arg(taken)
+                  : QStringLiteral("%1건 모두 국세청 일괄발급에서 받지 않습니다. 아래 까닭을 고친 뒤 다시 만드십시오.")
+                        .arg(invoices),
+        &dialog);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto *table = new QTableWidget(int(plan.refusals.size()), 2, &dialog);
+    table->setObjectName(QStringLiteral("refusalTable"));
+    table->setHorizontalHeaderLabels({QStringLiteral("문서"), QStringLiteral("까닭")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    for (int i = 0; i < plan.refusals.size(); ++i) {
+        const bulk::Refusal &r = plan.refusals.at(i);
+        auto *file = new QTableWidgetItem(QFileInfo(r.path).fileName());
+        file->setToolTip(QDir::toNativeSeparators(r.path));
+        table->setItem(i, 0, file);
+        table->setItem(i, 1, new QTableWidgetItem(r.reason));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table, 1);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *make = nullptr;
+    if (taken > 0) {
+        make = buttons->addButton(QStringLiteral("빼고 만들기"), QDialogButtonBox::AcceptRole);
+        make->setObjectName(QStringLiteral("makeWithoutBtn"));
+        make->setDefault(true);
+    }
+    QPushButton *cancel = buttons->addButton(taken > 0 ? QStringLiteral("취소") : QStringLiteral("닫기"),
+                                             QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancelBtn"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(720, 420);
+    return dialog.exec() == QDialog::Accepted && taken > 0;
+}
+
+} // namespace
+
+QStringList RegisterWindow::bulkIssueFile() {
+    const DateRange period = currentFilter().period;
+    if (!period.from.isValid() || !period.to.isValid()) {
+        ShowInfo(QStringLiteral("전자발급 파일을 만들 기간을 먼저 선택하세요."), this);
+        return {};
+    }
+    // The documents chosen, by their paths, before the list is read again.
+    QStringList chosen;
+    const QModelIndexList selected = table_->selectionModel() ? table_->selectionModel()->selectedRows()
+                                                              : QModelIndexList();
+    for (const QModelIndex &i : selected)
+        chosen << model_->entryAt(i.row()).path;
+    if (chosen.isEmpty())
+        for (const RegisterEntry &e : shownEntries())
+            chosen << e.path;
+    if (!reload())
+        return {};
+
+    QList<bulk::Source> sources;
+    QList<bulk::Refusal> unreadable;
+    bool fiveLines = false;
+    for (const RegisterEntry &e : std::as_const(entries_)) {
+        if (!chosen.contains(e.path) || !e.counted() || e.kind != DocKind::TaxInvoice)
+            continue;
+        try {
+            InvoiceLoadResult loaded = LoadInvoiceFile(e.path, GridKind::TaxInvoice);
+            bulk::Source s{e.path, loaded.document, e.summary, choices_.buyerEmail(e.buyerNumber)};
+            int filled = 0;
+            for (const InvoiceLine &line : s.document.lines)
+                filled += line.isFilled();
+            fiveLines |= filled > bulk::kLinesPerInvoice;
+            sources << s;
+        } catch (const AppError &error) {
+            unreadable << bulk::Refusal{e.path, QStringLiteral("읽을 수 없습니다: ") + error.message()};
+        }
+    }
+    if (sources.isEmpty() && unreadable.isEmpty()) {
+        ShowInfo(QStringLiteral("고른 문서 가운데 전자발급 파일에 넣을 세금계산서가 없습니다."), this);
+        return {};
+    }
+
+    bulk::Choices choices{place_.supplierEmail, period.from, period.to, bulk::FiveLines::Fold};
+    if (fiveLines) {
+        // Folding keeps the invoice whole in the file, with its totals right; its full lines stay on the
+        // paper copy. Left out, it would have to be typed on the site by hand.
+        const int answer = prompts().askChoice(
+            this,
+            QStringLiteral("품목이 5줄인 세금계산서가 있습니다. 국세청 일괄발급 양식은 4줄까지 받습니다.\n\n"
+                           "4번째와 5번째 줄을 하나로 합쳐 넣을까요? (\"4번째 품목 외 1건\", 금액은 더하고 수량과 "
+                           "단가는 비웁니다.)\n아니면 그 세금계산서는 파일에서 뺍니다."),
+            kAppTitle, {QStringLiteral("합쳐 넣기"), QStringLiteral("빼기"), QStringLiteral("취소")}, 2);
+        if (answer == 2)
+            return {};
+        choices.fiveLines = answer == 0 ? bulk::FiveLines::Fold : bulk::FiveLines::LeaveOut;
+    }
+    bulk::Plan plan = bulk::PlanBulkIssue(sources, choices);
+    plan.refusals = unreadable + plan.refusals;
+    if (!AcceptRefusals(this, plan, int(sources.size() + unreadable.size())) || plan.rows.isEmpty())
+        return {};
+
+    const QString folder =
+        prompts().chooseFolder(this, QStringLiteral("전자발급 파일을 저장할 폴더 고르기"), place_.folder);
+    if (folder.isEmpty())
+        return {};
+    QStringList existing;
+    for (bulk::Form form : {bulk::Form::TaxInvoice, bulk::Form::Invoice})
+        if (const int rows = int(plan.rowsOf(form).size()); rows > 0)
+            for (const QString &name : bulk::FileNames(form, rows))
+                if (QFileInfo::exists(QDir(folder).filePath(name)))
+                    existing << name;
+    if (!existing.isEmpty() &&
+        !prompts().askYesNo(this,
+                            QStringLiteral("폴더에 같은 이름의 파일이 있습니다:\n%1\n\n새 파일로 바꿀까요?")
+                                .arg(existing.join(u'\n')),
+                            kAppTitle))
+        return {};
+
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    QStringList written;
+    try {
+        written = bulk::WriteBulkFiles(plan, folder, bulk::LibreOfficeConverter());
+    } catch (...) {
+        QGuiApplication::restoreOverrideCursor();
+        throw;
+    }
+    QGuiApplication::restoreOverrideCursor();
+
+    QStringList names;
+    for (const QString &path : written)
+        names << QFileInfo(path).fileName();
+    const bool anyXls = std::any_of(written.cbegin(), written.cend(),
+                                    [](const QString &p) { return p.endsWith(QStringLiteral(".xls")); });
+    ShowInfo(QStringLiteral("세금계산서 %1건의 전자발급 파일을 만들었습니다 (%2):\n%3\n\n홈택스의 일괄발급에서 "
+                            "이 파일을 올리십시오.%4")
+                 .arg(plan.rows.size())
+                 .arg(QDir::toNativeSeparators(folder), names.join(u'\n'),
+                      anyXls ? QStringLiteral(" .xls와 .xlsx는 같은 내용이며, 어느 것이든 됩니다.")
+                             : QString()),
+             this);
+
+    QStringList paths;
+    for (const bulk::Row &r : std::as_const(plan.rows))
+        paths << r.path;
+    if (prompts().askYesNo(this,
+                           QStringLiteral("홈택스에서 이 %1건의 발급을 마쳤습니까?\n\n[예]를 누르면 전자발급으로 "
+                                          "표시되어, 합계표의 전자세금계산서 칸에 들어갑니다. 나중에 문서의 "
+                                          "오른쪽 단추 메뉴에서 표시할 수도 있습니다.")
+                               .arg(paths.size()),
+                           kAppTitle))
+        setElectronic(paths, true);
+    return written;
+}
+
+void RegisterWindow::setElectronic(const QStringList &paths, bool issued) {
+    choices_.setElectronic(paths, issued);
+    applyChoices();
+    applyFilter();
+}
+
+void RegisterWindow::editBuyerEmail(const RegisterEntry &entry) {
+    bool ok = false;
+    const QString email = QInputDialog::getText(
+        this, QStringLiteral("공급받는자 이메일"),
+        QStringLiteral("%1 (%2)의 전자세금계산서 이메일:").arg(entry.buyerName, entry.buyerNumberText()),
+        QLineEdit::Normal, choices_.buyerEmail(entry.buyerNumber), &ok);
+    if (!ok)
+        return;
+    if (cp949::byteLength(email.trimmed()) > 40) {
+        ShowInfo(QStringLiteral("이메일은 40자까지 적을 수 있습니다."), this);
+        return;
+    }
+    choices_.setBuyerEmail(entry.buyerNumber, email);
 }
 
 } // namespace reg

@@ -43,6 +43,8 @@ struct RegisterPlace {
     QString notice;
     // The registered business, which submits the summaries.
     Party supplier = sample::Supplier();
+    // Its e-mail for electronic tax invoices (the registration page's); may be empty.
+    QString supplierEmail;
 };
 
 class RegisterWindow : public QDialog {
@@ -100,6 +102,16 @@ public:
     // The summary chosen in the window in the preview (print, PDF) or as a sheet.
     void previewSummary();
     void exportSummary();
+
+    // The National Tax Service's bulk-issue files (전자발급 파일) of the tax invoices selected, or of all
+    // shown when none is selected, within the chosen period: the check's list of what the service would
+    // refuse first, the files written into a folder the user chooses, then the question whether they were
+    // issued on the site, which marks them. Returns the files written.
+    QStringList bulkIssueFile();
+    // Marks documents as issued electronically (or not); the summaries count them in the electronic rows.
+    void setElectronic(const QStringList &paths, bool issued);
+    // The e-mail kept for a buyer (by the digits of the registration number).
+    void editBuyerEmail(const RegisterEntry &entry);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -34,12 +34,25 @@ SalesSummary BuildSalesSummary(const QVector<RegisterEntry> &entries, const Date
     };
     QHash<QString, qsizetype> buyerIndex;
     QVector<Latest> latest;
-    QHash<QString, bool> residents;
+    QHash<QString, bool> residents, electronicResidents, electronicBusinesses;
     for (const RegisterEntry &e : entries) {
         if (!e.counted() || e.kind != DocKind::TaxInvoice || !e.date.isValid() || !period.contains(e.date))
             continue;
         if (e.inTaxInvoiceSummary() != (kind == SummaryKind::TaxInvoice))
             continue;
+        // Issued electronically: counted in the form's totals of electronic invoices, without buyer lines
+        // (the service has them already).
+        if (e.electronic) {
+            const bool resident = e.buyerKind == BuyerKind::Individual;
+            SummaryLine &r = resident ? s.electronicResident : s.electronicBusiness;
+            QHash<QString, bool> &seen = resident ? electronicResidents : electronicBusinesses;
+            seen.insert(e.buyerNumber, true);
+            r.buyers = int(seen.size());
+            ++r.documents;
+            r.supply += e.supply;
+            r.tax += e.tax;
+            continue;
+        }
         if (e.buyerKind == BuyerKind::Individual) {
             SummaryLine &r = s.paperResident;
             residents.insert(e.buyerNumber, true);

@@ -1,8 +1,9 @@
 #pragma once
 // The VAT-return summaries of issued invoices: 매출처별 세금계산서합계표 (tax invoices) and 매출처별
-// 계산서합계표 (invoices without tax), for a period, from the register's entries. Every document of this
-// program is issued on paper, so all of them fall in the section of invoices other than electronic ones;
-// the electronic section is always zero. Invoices to resident numbers are summed in one line; those to
+// 계산서합계표 (invoices without tax), for a period, from the register's entries. The documents the user
+// marked as issued electronically (after the bulk-issue file) are counted in the rows of electronic
+// invoices sent by the 11th of the month after the period, in totals only; all others fall in the section
+// of invoices other than electronic ones. Invoices to resident numbers are summed in one line; those to
 // business numbers are listed buyer by buyer, ordered by the number.
 
 #include "register_entry.h"
@@ -40,7 +41,7 @@ struct SalesSummary {
     DateRange period;
     QDate written;
     Submitter submitter;
-    SummaryLine electronicBusiness, electronicResident; // always zero
+    SummaryLine electronicBusiness, electronicResident; // marked as issued electronically: totals only
     SummaryLine paperBusiness, paperResident;
     QVector<BuyerLine> buyers; // paper invoices to business numbers
 

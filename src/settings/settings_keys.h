@@ -29,6 +29,8 @@ inline constexpr TextKey fUptea{u"등록", u"fUptea", sample::kUptea};
 inline constexpr TextKey fUpjong{u"등록", u"fUpjong", sample::kUpjong};
 inline constexpr TextKey fSaNo{u"등록", u"fSaNo", sample::kSaNo};
 inline constexpr TextKey fAddr{u"등록", u"fAddr", sample::kAddr};
+// The supplier's e-mail for electronic tax invoices; settings files from before it read as none.
+inline constexpr TextKey fMail{u"등록", u"fMail", u""};
 inline constexpr FlagKey djnousr{u"등록", u"djnousr", true};
 inline constexpr TextKey dojImge{u"등록", u"dojImge", nullptr}; // default: application folder + "dojang.bmp"
 inline constexpr FlagKey PKind{u"등록", u"PKind", false};

@@ -31,6 +31,7 @@ void OpenRegister(QWidget *mainWindow, int captionAdj) {
     place.folderChosen = [](const QString &folder) { SetRegisterFolder(folder, kIniFileName); };
     place.notice = notice;
     place.supplier = keys::readSupplier();
+    place.supplierEmail = keys::read(keys::fMail);
     reg::RegisterWindow window(*index, place, opener, mainWindow);
     window.exec();
 }

@@ -49,6 +49,20 @@ TEST_F(Registration, ApplyWritesTheRecordInOrderAndUsingTheSealClearsTheFlag) {
     EXPECT_EQ(edit("TelEdit")->text(), QStringLiteral("031- 123-4567"));
 }
 
+// The e-mail for electronic tax invoices: a settings file from before it reads as none, and what is
+// applied comes back on the next opening.
+TEST_F(Registration, TheEmailIsKeptUnderItsOwnKey) {
+    app.write(QStringLiteral("ZaruZiz.ini"), cp("[등록]\r\nfSangho=가나상사\r\n"));
+    open(0);
+    EXPECT_EQ(edit("MailEdit")->text(), QString());
+    edit("MailEdit")->setText(QStringLiteral(" tax@gana.co.kr "));
+    click("msOk0");
+    EXPECT_EQ(keys::read(keys::fMail), QStringLiteral("tax@gana.co.kr"));
+    EXPECT_TRUE(cp949::decode(app.read(QStringLiteral("ZaruZiz.ini"))).contains(QStringLiteral("fMail=tax@gana.co.kr")));
+    open(0);
+    EXPECT_EQ(edit("MailEdit")->text(), QStringLiteral("tax@gana.co.kr"));
+}
+
 TEST_F(Registration, CancelLeavesTheSettingsFileByteForByte) {
     const QByteArray original = cp("; 설정\r\n[등록]\r\nfSangho=가나상사\r\ndjnousr=1\r\n\r\n[여백]\r\nfdTop=3\r\n");
     app.write(QStringLiteral("ZaruZiz.ini"), original);
@@ -64,7 +78,8 @@ TEST_F(Registration, CancelLeavesTheSettingsFileByteForByte) {
 
 TEST_F(Registration, KeysOfThePage) {
     open(0);
-    const char *order[] = {"SanghoEdit", "NameEdit", "TelEdit", "UpteaEdit", "UpjongEdit", "SanoEdit", "AddrEdit"};
+    const char *order[] = {"SanghoEdit", "NameEdit", "TelEdit",  "UpteaEdit",
+                           "UpjongEdit", "SanoEdit", "MailEdit", "AddrEdit"};
     edit("SanghoEdit")->setFocus();
     for (const char *name : order) {
         ASSERT_EQ(QApplication::focusWidget(), edit(name)) << name;

@@ -206,7 +206,7 @@ TEST(RegisterFolder, EachDocumentCountedOnceAndWhatCannotBeReadStopsTheSummaryUn
 
     // The window: nothing is summed while something could not be read, unless the user says so.
     ScriptedPrompts prompts;
-    RegisterPlace place{fx.work(), {fx.root() + QStringLiteral("/Outside/saved.Dy5")}, {}, {}, sample::Supplier()};
+    RegisterPlace place{fx.work(), {fx.root() + QStringLiteral("/Outside/saved.Dy5")}, {}, {}, sample::Supplier(), {}};
     RegisterWindow window(index, place, {});
     window.reload();
     auto *outside = window.findChild<QLabel *>(QStringLiteral("outsideLabel"));

@@ -273,6 +273,35 @@ TEST(RegisterFilter, PeriodsKindsTextAndTotals) {
 
 } // namespace
 
+// The buyers' e-mails and the electronic-issue marks live in the same file as the summary choices, and
+// marking a hundred documents keeps every other choice.
+TEST(RegisterChoices, BuyerEmailsAndElectronicMarksAreKeptBesideTheDocuments) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString a = dir.path() + QStringLiteral("/a.Dy5"), b = dir.path() + QStringLiteral("/sub/b.Dy5");
+    {
+        ChoiceStore store(dir.path());
+        store.setSummary(a, SummaryChoice::TaxInvoice);
+        store.setBuyerEmail(QStringLiteral("1234567891"), QStringLiteral(" buy@hanbit.kr "));
+        QStringList many{a, b};
+        for (int i = 0; i < 98; ++i)
+            many << dir.path() + QStringLiteral("/n%1.Dy5").arg(i);
+        store.setElectronic(many, true, QDate(2027, 1, 5));
+        store.setElectronic({b}, false);
+    }
+    ChoiceStore store(dir.path());
+    store.load();
+    EXPECT_EQ(store.summary(a), SummaryChoice::TaxInvoice);
+    EXPECT_TRUE(store.electronic(a));
+    EXPECT_FALSE(store.electronic(b));
+    EXPECT_TRUE(store.electronic(dir.path() + QStringLiteral("/n97.Dy5")));
+    EXPECT_EQ(store.buyerEmail(QStringLiteral("1234567891")), QStringLiteral("buy@hanbit.kr"));
+    EXPECT_EQ(store.buyerEmail(QStringLiteral("2208162517")), QString());
+    store.setBuyerEmail(QStringLiteral("1234567891"), QString());
+    store.load();
+    EXPECT_EQ(store.buyerEmail(QStringLiteral("1234567891")), QString());
+}
+
 TEST(RegisterChoices, TwoProgramsChoosingAtOnceLoseNoChoice) {
     // Two PCs on one shared folder, each setting choices of its own documents at the same moment: every
     // change reads the file, applies itself and replaces the file, and none may replace another's change.

@@ -153,6 +153,30 @@ TEST(SalesSummary, LatestNameResidentsInOneLineAndTheUsersChoiceOfSummary) {
     EXPECT_TRUE(BuildSalesSummary(entries, period, SummaryKind::TaxFree, kSubmitter, {}).buyers.isEmpty());
 }
 
+// Invoices the user marked as issued electronically move into the electronic rows, in totals only; the
+// paper section and its buyer lines keep the rest.
+TEST(SalesSummary, ElectronicallyIssuedInvoicesCountInTheElectronicRowsOnly) {
+    const DateRange period = VatPeriod(2026, VatHalf::Second, VatPart::Final);
+    QVector<RegisterEntry> entries{
+        invoice(QDate(2026, 10, 5), QStringLiteral("1234567890"), QStringLiteral("가나상회"), 100, 10),
+        invoice(QDate(2026, 10, 6), QStringLiteral("1234567890"), QStringLiteral("가나상회"), 200, 20),
+        invoice(QDate(2026, 11, 7), QStringLiteral("2208162517"), QStringLiteral("다라상사"), 400, 40),
+        invoice(QDate(2026, 12, 8), QStringLiteral("2208162517"), QStringLiteral("다라상사"), 800, 80),
+    };
+    RegisterEntry person = invoice(QDate(2026, 11, 1), QStringLiteral("8001011000011"), QStringLiteral("홍길동"), 50, 5);
+    person.buyerKind = BuyerKind::Individual;
+    entries << person;
+    entries[1].electronic = entries[2].electronic = entries[3].electronic = entries[4].electronic = true;
+
+    const SalesSummary s = BuildSalesSummary(entries, period, SummaryKind::TaxInvoice, kSubmitter, QDate(2027, 1, 10));
+    EXPECT_EQ(s.electronicBusiness, (SummaryLine{2, 3, 1400, 140}));
+    EXPECT_EQ(s.electronicResident, (SummaryLine{1, 1, 50, 5}));
+    ASSERT_EQ(s.buyers.size(), 1); // no buyer lines for the electronic ones
+    EXPECT_EQ(s.buyers[0].supply, 100);
+    EXPECT_EQ(s.paperSubtotal(), (SummaryLine{1, 1, 100, 10}));
+    EXPECT_EQ(s.total(), (SummaryLine{4, 5, 1550, 155}));
+}
+
 TEST(SalesSummary, TheUnregisteredSampleBusinessNeverSubmitsItsNumber) {
     EXPECT_EQ(SubmitterOf(sample::Supplier()).number, SupplierNumberText(SampleSupplierNumber()));
     EXPECT_NE(SubmitterOf(sample::Supplier()).number, SampleSupplierNumber());

@@ -347,11 +347,13 @@ XlsConverter LibreOfficeConverter() {
         if (!work.isValid())
             return false;
         QProcess p;
+        // The profile's address fully encoded: the temporary folder is named after the program, and a
+        // blank or Hangul left as it is in the address leaves LibreOffice waiting for ever.
         p.start(soffice, {QStringLiteral("-env:UserInstallation=") +
-                              QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
+                              QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded),
                           QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
                           QStringLiteral("xls"), QStringLiteral("--outdir"), work.path(), xlsx});
-        if (!p.waitForFinished(120000)) {
+        if (!p.waitForFinished(60000)) {
             p.kill();
             p.waitForFinished(5000);
             return false;

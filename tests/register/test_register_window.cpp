@@ -1,6 +1,7 @@
 // The register window as the user meets it: Alt+L in the main window opens it, a period narrows the list,
 // a header click sorts it, and a double click opens the document in the editor on its page.
 #include "document_index.h"
+#include "invoice_file.h"
 #include "editor_launch.h"
 #include "mainU.h"
 #include "register_fixtures.h"
@@ -12,8 +13,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -165,3 +170,66 @@ TEST(RegisterWindow, OpenedWithAltLFilteredSortedAndOpeningADocumentInTheEditor)
 }
 
 } // namespace
+
+// 전자발급 파일 from the register: the invoices of the period, the check's list of the one the service
+// would refuse, the five-line invoice folded, the file written into the chosen folder, and once the user
+// says they were issued on the site, the two invoices counted in the summary's electronic rows.
+TEST(RegisterWindow, BulkIssueFileListsRefusalsWritesTheFileAndMarksTheIssuedInvoices) {
+    ScratchAppFolder app;
+    QTemporaryDir data, out;
+    const QString work = app.path() + QStringLiteral("Work");
+    QDir().mkpath(work);
+    auto write = [&](const QString &name, const QString &buyerNumber, int lines) {
+        InvoiceDocument d = InvoiceDocument::empty(false);
+        d.supplier = {QStringLiteral("220-81-62517"), QStringLiteral("우리상사"), QStringLiteral("김우리"),
+                      QStringLiteral("서울 중구"), QStringLiteral("도소매"), QStringLiteral("문구")};
+        d.buyer = {buyerNumber, QStringLiteral("한빛문구"), QStringLiteral("이한빛"), QString(), QString(), QString()};
+        d.issueDate = QStringLiteral("2026.02.10");
+        for (int i = 0; i < lines; ++i) {
+            d.lines[i].item = QStringLiteral("품목%1").arg(i + 1);
+            d.lines[i].supply = Money::fromWon(1000 * (i + 1));
+            d.lines[i].tax = Money::fromWon(100 * (i + 1));
+        }
+        QFile f(work + u'/' + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(WriteInvoiceFile(d));
+    };
+    write(QStringLiteral("one.Dy5"), QStringLiteral("123-45-67891"), 1);
+    write(QStringLiteral("five.Dy5"), QStringLiteral("123-45-67891"), 5);
+    write(QStringLiteral("nobody.Dy5"), QString(), 2);
+
+    DocumentIndex index(data.path() + QStringLiteral("/register.sqlite"));
+    ScriptedPrompts prompts;
+    prompts.choiceAnswers = {0};            // fold the fifth line into the fourth
+    prompts.folderAnswers = {out.path()};   // where the file goes
+    prompts.yesNoAnswers = {true};          // issued on the site
+    RegisterWindow window(index, work, {});
+    window.show();
+    window.reload();
+    window.choosePeriod(2026, RegisterWindow::FirstPreliminary);
+
+    QStringList listed;
+    QStringList written;
+    const bool checked = WhenShown(
+        [] { return QApplication::activeModalWidget(); },
+        [&](QWidget *dialog) {
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("bulkCheckDialog"));
+            auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("refusalTable"));
+            ASSERT_NE(table, nullptr);
+            for (int r = 0; r < table->rowCount(); ++r)
+                listed << table->item(r, 0)->text() + u':' + table->item(r, 1)->text();
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("makeWithoutBtn")), Qt::LeftButton);
+        },
+        [&] { written = window.bulkIssueFile(); });
+    ASSERT_TRUE(checked);
+    EXPECT_EQ(listed, QStringList{QStringLiteral("nobody.Dy5:공급받는자 등록번호가 없습니다")});
+    ASSERT_FALSE(written.isEmpty());
+    EXPECT_EQ(written.first(), QDir(out.path()).filePath(QStringLiteral("세금계산서등록양식(일반).xlsx")));
+    EXPECT_GT(QFileInfo(written.first()).size(), 0);
+
+    const auto summary = window.summaryOfPeriod(SummaryKind::TaxInvoice);
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->electronicBusiness, (SummaryLine{1, 2, 16000, 1600}));
+    EXPECT_EQ(summary->paperSubtotal(), (SummaryLine{1, 1, 3000, 300}));
+    EXPECT_TRUE(prompts.choiceAnswers.empty() && prompts.folderAnswers.empty() && prompts.yesNoAnswers.empty());
+}

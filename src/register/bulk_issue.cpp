@@ -17,14 +17,6 @@ namespace reg::bulk {
 
 namespace {
 
-QString Digits(const QString &text) {
-    QString out;
-    for (QChar c : text)
-        if (c.isDigit())
-            out += c;
-    return out;
-}
-
 // An amount as the templates want it: its digits, a minus sign and decimals where it has them, no
 // thousands separators.
 QString AmountText(Money amount) { return DecimalText(amount); }
@@ -195,13 +187,13 @@ Plan PlanBulkIssue(const QList<Source> &sources, const Choices &choices) {
                                  .arg(doc.issueDate.trimmed(), choices.from.toString(QStringLiteral("yyyy.MM.dd")),
                                       choices.to.toString(QStringLiteral("yyyy.MM.dd")));
 
-        const QString supplierNumber = Digits(doc.supplier.number);
+        const QString supplierNumber = DigitsOf(doc.supplier.number);
         if (supplierNumber.size() != 10 || !CheckRegistrationNumber(TChkKind::ceBussiness, supplierNumber).valid)
             check.reasons << QStringLiteral("공급자 등록번호가 올바르지 않습니다 (%1)").arg(doc.supplier.number);
-        else if (supplierNumber == Digits(SampleSupplierNumber()))
+        else if (supplierNumber == DigitsOf(SampleSupplierNumber()))
             check.reasons << QStringLiteral("공급자 등록번호가 견본 번호입니다: 사업자 등록 페이지에서 고치십시오");
 
-        const QString buyerNumber = Digits(doc.buyer.number);
+        const QString buyerNumber = DigitsOf(doc.buyer.number);
         const bool resident = doc.buyerKind == BuyerKind::Individual;
         if (buyerNumber.isEmpty())
             check.reasons << QStringLiteral("공급받는자 등록번호가 없습니다");

@@ -10,15 +10,15 @@
 
 namespace reg {
 
-namespace {
-
-QString digitsOf(const QString &text) {
+QString DigitsOf(const QString &text) {
     QString out;
     for (QChar c : text)
         if (c.isDigit())
             out += c;
     return out;
 }
+
+namespace {
 
 QDate dateOf(const QString &text) {
     // "yyyy.MM.dd" as the date fields show it; blanks or an impossible day give no date.
@@ -43,11 +43,11 @@ void readInvoice(RegisterEntry &e, const QByteArray &bytes, DocKind kind) {
         const int volume = d.bookVolume.trimmed().toInt(), number = d.bookNumber.trimmed().toInt();
         if (volume != 0 || number != 0)
             e.book = QStringLiteral("%1권 %2호").arg(volume).arg(number);
-        if (!digitsOf(d.serialNumber).isEmpty())
+        if (!DigitsOf(d.serialNumber).isEmpty())
             e.serial = d.serialNumber.trimmed();
     }
     e.buyerKind = d.buyerKind;
-    e.buyerNumber = digitsOf(d.buyer.number);
+    e.buyerNumber = DigitsOf(d.buyer.number);
     e.buyerName = d.buyer.name.trimmed();
     e.buyerRep = d.buyer.representative.trimmed();
     e.buyerAddr = d.buyer.address.trimmed();

@@ -98,4 +98,7 @@ QString FormatRegistrationNumber(const QString &digits);
 
 QString KindName(DocKind kind); // "세금계산서", "거래명세서", "견적서"
 
+// The digits of a text (a registration number without its hyphens).
+QString DigitsOf(const QString &text);
+
 } // namespace reg

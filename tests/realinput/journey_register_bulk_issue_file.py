@@ -28,14 +28,7 @@ def journey(d):
     register_docs.write_document(os.path.join(work, "bad.Dy5"), datetime.date(year, 3, 3), "", "번호없는상회",
                                  [("볼펜", 5000, 500)], rep="최번호")
 
-    d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, 356, 150)
-    d.key("alt+l")
-    register = d.wait_window("^문서목록")
-    d.wait_until(lambda: d.focused() == register, "the register takes the keyboard", timeout=5)
-    d.key("alt+p")
-    d.key("Down")  # 1기 예정 (1~3월)
+    main, register = register_docs.open_register_on_first_preliminary(d)
 
     d.key("alt+b")  # 전자발급 파일
     listing = d.wait_window("^전자발급 파일")

@@ -27,14 +27,7 @@ def journey(d):
     register_docs.write_document(os.path.join(work, "s.Gy5"), datetime.date(year, 2, 1), "220-81-62517",
                                  "명세서상사", [("볼트", 5555, 555)], statement=True)
 
-    d.start()
-    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
-    d.click(main, 356, 150)
-    d.key("alt+l")
-    register = d.wait_window("^문서목록")
-    d.wait_until(lambda: d.focused() == register, "the register takes the keyboard", timeout=5)
-    d.key("alt+p")
-    d.key("Down")  # 1기 예정 (1~3월)
+    main, register = register_docs.open_register_on_first_preliminary(d)
     d.key("alt+v")  # 합계표 미리보기: the tax invoice summary is chosen
     preview = d.wait_window("^켈모르소프트( —.*)?$", exclude=(main,))
     shot = d.window_shot(preview, "preview")

@@ -75,3 +75,18 @@ def summary_pdf_text(d, preview, name):
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
     os.remove(pdf)
     return text.replace(" ", "")
+
+
+def open_register_on_first_preliminary(d):
+    """Starts the program, opens the register by Alt+L and chooses 1기 예정 (January to March); returns the
+    main window and the register."""
+    import xsuite
+    d.start()
+    main = d.wait_window(f"^{xsuite.APP_TITLE}$")
+    d.click(main, 356, 150)
+    d.key("alt+l")
+    register = d.wait_window("^문서목록")
+    d.wait_until(lambda: d.focused() == register, "the register takes the keyboard", timeout=5)
+    d.key("alt+p")
+    d.key("Down")  # 1기 예정 (1~3월)
+    return main, register

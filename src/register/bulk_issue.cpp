@@ -145,7 +145,7 @@ QStringList ColumnTitles(Form form) {
                       : QStringLiteral("전자계산서 종류\n(05:일반)"),
                   QStringLiteral("작성일자"),
                   QStringLiteral("공급자 등록번호\n(\"-\" 없이 입력)"),
-                  QStringLiteral("공급자\n종사업장번호"),
+                  QStringLiteral("공급자\n 종사업장번호"), // the template's own blanks, here and below
                   QStringLiteral("공급자 상호"),
                   QStringLiteral("공급자 성명"),
                   QStringLiteral("공급자 사업장주소"),
@@ -153,7 +153,7 @@ QStringList ColumnTitles(Form form) {
                   QStringLiteral("공급자 종목"),
                   QStringLiteral("공급자 이메일"),
                   QStringLiteral("공급받는자 등록번호\n(\"-\" 없이 입력)"),
-                  QStringLiteral("공급받는자\n종사업장번호"),
+                  QStringLiteral("공급받는자 \n종사업장번호"),
                   QStringLiteral("공급받는자 상호"),
                   QStringLiteral("공급받는자 성명"),
                   QStringLiteral("공급받는자 사업장주소"),

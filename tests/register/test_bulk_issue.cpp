@@ -65,6 +65,9 @@ TEST(BulkIssue, ColumnTitlesAreTheTemplatesOwn) {
     EXPECT_EQ(tax.at(0), QStringLiteral("전자(세금)계산서 종류\n(01:일반, 02:영세율)"));
     EXPECT_EQ(tax.at(1), QStringLiteral("작성일자"));
     EXPECT_EQ(tax.at(2), QStringLiteral("공급자 등록번호\n(\"-\" 없이 입력)"));
+    EXPECT_EQ(tax.at(3), QStringLiteral("공급자\n 종사업장번호"));      // D, with the template's blank
+    EXPECT_EQ(tax.at(11), QStringLiteral("공급받는자 \n종사업장번호")); // L
+    EXPECT_EQ(tax.at(17), QStringLiteral("공급받는자 이메일1"));        // R
     EXPECT_EQ(tax.at(19), QStringLiteral("공급가액\n합계"));                  // T
     EXPECT_EQ(tax.at(20), QStringLiteral("세액\n합계"));                      // U
     EXPECT_EQ(tax.at(22), QStringLiteral("일자1\n(2자리, 작성년월 제외)"));   // W
